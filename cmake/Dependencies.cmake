@@ -1,0 +1,13 @@
+# Third-party libraries. Natively they come from the distribution; the
+# Windows configurations find zlib in the MinGW sysroot and libjpeg in the
+# cache that scripts/setup cross-builds (build/deps/<triplet>).
+find_package(ZLIB REQUIRED)
+find_package(JPEG REQUIRED)
+if(NOT WIN32)
+  find_package(PNG REQUIRED)
+endif()
+
+if(WIN32)
+  # One self-contained executable: no MinGW run-time DLLs beside it.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()

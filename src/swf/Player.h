@@ -1,0 +1,61 @@
+#pragma once
+
+#include "swf/Movie.h"
+#include "swf/Surface.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace swf {
+
+// How the stage is fitted into the view.
+enum class ScaleMode { ShowAll = 0, NoBorder = 1, ExactFit = 2, NoScale = 3 };
+
+enum class Quality { Low, Medium, High, Best };
+
+// Plays one movie: owns its timeline position and draws its frames. Loading
+// never throws; a movie that cannot be read leaves the player empty with a
+// short reason in LoadError().
+class Player {
+public:
+    void Load(const std::filesystem::path& path);
+    void Load(std::span<const uint8_t> file);
+    void Unload();
+
+    bool HasMovie() const { return movie_ != nullptr; }
+    const Movie* CurrentMovie() const { return movie_.get(); }
+    const std::string& LoadError() const { return loadError_; }
+
+    // Transport, in the player's terms (frames are 0-based).
+    void Play() { playing_ = HasMovie(); }
+    void StopPlay() { playing_ = false; }
+    void Stop() { StopPlay(); }
+    void Rewind() { GotoFrame(0); }
+    void Back();
+    void Forward();
+    void GotoFrame(uint32_t frame);
+    bool IsPlaying() const { return playing_; }
+    uint32_t CurrentFrame() const { return frame_; }
+    uint32_t TotalFrames() const { return movie_ ? movie_->FrameCount() : 0; }
+    double FramesPerSecond() const { return movie_ ? movie_->Header().FramesPerSecond() : 0; }
+
+    // Moves a playing movie on by one frame, looping after the last.
+    void Advance();
+
+    // Draws the current frame over the whole surface. With no override the
+    // movie's own background colour is used (white when it has none).
+    void Render(const Surface& target, std::optional<Rgb> background) const;
+
+    ScaleMode Scale = ScaleMode::ShowAll;
+    swf::Quality Quality = Quality::High;
+
+private:
+    std::shared_ptr<const Movie> movie_;
+    std::string loadError_;
+    uint32_t frame_ = 0;
+    bool playing_ = false;
+};
+
+} // namespace swf

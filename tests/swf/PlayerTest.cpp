@@ -1,0 +1,92 @@
+#include "swf/Player.h"
+#include "swfwriter/SwfWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+std::vector<uint8_t> Movie(int frames, bool background = true) {
+    swfw::MovieWriter w(8, {0, 400, 0, 200}, 12);
+    if (background)
+        w.SetBackgroundColor(10, 20, 30);
+    for (int i = 0; i < frames; ++i)
+        w.ShowFrame();
+    return w.Build();
+}
+
+TEST(Player, TransportMovesTheCurrentFrame) {
+    swf::Player p;
+    p.Load(Movie(4));
+    ASSERT_TRUE(p.HasMovie());
+    EXPECT_TRUE(p.IsPlaying()); // a loaded movie starts
+    EXPECT_EQ(p.TotalFrames(), 4u);
+    for (uint32_t expected : {1u, 2u, 3u, 0u}) {
+        p.Advance();
+        EXPECT_EQ(p.CurrentFrame(), expected);
+    }
+
+    p.Forward();
+    EXPECT_FALSE(p.IsPlaying());
+    EXPECT_EQ(p.CurrentFrame(), 1u);
+    p.Advance(); // halted: stays
+    EXPECT_EQ(p.CurrentFrame(), 1u);
+    p.GotoFrame(99);
+    EXPECT_EQ(p.CurrentFrame(), 3u);
+    p.Forward(); // at the end: stays
+    EXPECT_EQ(p.CurrentFrame(), 3u);
+    p.Back();
+    EXPECT_EQ(p.CurrentFrame(), 2u);
+    p.Play();
+    p.Stop();
+    p.Rewind();
+    EXPECT_FALSE(p.IsPlaying());
+    EXPECT_EQ(p.CurrentFrame(), 0u);
+    p.Back(); // at the start: stays
+    EXPECT_EQ(p.CurrentFrame(), 0u);
+}
+
+TEST(Player, LoadFailuresLeaveItEmptyWithAReason) {
+    swf::Player p;
+    p.Load(Movie(2));
+    p.Load(std::filesystem::path("/no/such/folder/clip.swf"));
+    EXPECT_FALSE(p.HasMovie());
+    EXPECT_EQ(p.TotalFrames(), 0u);
+    EXPECT_EQ(p.LoadError(), "file not found");
+    p.Play();
+    EXPECT_FALSE(p.IsPlaying());
+
+    auto dir = std::filesystem::temp_directory_path();
+    p.Load(dir);
+    EXPECT_EQ(p.LoadError(), "file not found");
+
+    auto path = dir / "kfp_player_test.swf";
+    std::ofstream(path, std::ios::binary) << "GIF89a nothing to see";
+    p.Load(path);
+    EXPECT_EQ(p.LoadError(), "not a Flash movie");
+    std::filesystem::remove(path);
+
+    auto bytes = Movie(2);
+    p.Load(std::span(bytes).first(10));
+    EXPECT_EQ(p.LoadError(), "damaged movie: the header is cut short");
+}
+
+TEST(Player, PaintsTheBackgroundColour) {
+    uint32_t pixels[6];
+    swf::Surface s{pixels, 3, 2, 3};
+    swf::Player p;
+    p.Render(s, std::nullopt);
+    EXPECT_EQ(pixels[5], 0xffffffffu); // nothing loaded: white
+    p.Load(Movie(1));
+    p.Render(s, std::nullopt);
+    EXPECT_EQ(pixels[0], 0xff0a141eu);
+    p.Render(s, swf::Rgb{255, 0, 0});
+    EXPECT_EQ(pixels[4], 0xffff0000u);
+    p.Load(Movie(1, false));
+    p.Render(s, std::nullopt);
+    EXPECT_EQ(pixels[2], 0xffffffffu);
+}
+
+} // namespace
