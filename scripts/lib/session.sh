@@ -32,6 +32,12 @@ start_wine() {
   wineserver -p >/dev/null 2>&1 </dev/null
   WINESERVER_STARTED=1
   wine wineboot -i >/dev/null 2>&1 </dev/null || true
+  # Wine draws the window frames itself: there is no window manager on the
+  # virtual display, and screenshots should show what Windows shows.
+  if [ ! -f "$WINEPREFIX/.kfp-unmanaged" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null &&
+      touch "$WINEPREFIX/.kfp-unmanaged"
+  fi
 }
 
 stop_session() {
