@@ -12,11 +12,6 @@ int ClampCentre(int percent) { return std::clamp(percent, 10, 90); }
 
 } // namespace
 
-void TMediaBackground::Changed() {
-    if (OnChange)
-        OnChange();
-}
-
 void TMediaBackground::ApplyStyle() {
     if (style_ != TMediaBackgroundStyle::ebsPlasma) {
         plasma_.reset();
@@ -45,40 +40,11 @@ void TMediaBackground::SetGradientOrPlasmaColor(TColor color) {
     Changed();
 }
 
-void TMediaBackground::SetBitmaps(const TMediaBitmapList* bitmaps) {
-    bitmaps_ = bitmaps;
-    Changed();
-}
+void TMediaBackground::SetBitmapIndex(int index) { Set(bitmapIndex_, ClampBitmapIndex(bitmaps_, index)); }
 
-void TMediaBackground::SetBitmapIndex(int index) {
-    bitmapIndex_ = ClampBitmapIndex(bitmaps_, index);
-    Changed();
-}
+void TMediaBackground::SetGradientCenterX(int percent) { Set(centre_.x, ClampCentre(percent)); }
 
-void TMediaBackground::SetBitmapTileStyle(TMediaTileStyle style) {
-    tileStyle_ = style;
-    Changed();
-}
-
-void TMediaBackground::SetGradientStyle(TMediaGradientStyle style) {
-    gradientStyle_ = style;
-    Changed();
-}
-
-void TMediaBackground::SetGradientDirection(TMediaGradientDirection direction) {
-    gradientDirection_ = direction;
-    Changed();
-}
-
-void TMediaBackground::SetGradientCenterX(int percent) {
-    centre_.x = ClampCentre(percent);
-    Changed();
-}
-
-void TMediaBackground::SetGradientCenterY(int percent) {
-    centre_.y = ClampCentre(percent);
-    Changed();
-}
+void TMediaBackground::SetGradientCenterY(int percent) { Set(centre_.y, ClampCentre(percent)); }
 
 void TMediaBackground::Assign(const TMediaBackground& other) {
     color_ = other.color_;

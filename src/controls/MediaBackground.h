@@ -4,15 +4,15 @@
 #include "controls/MediaBitmap.h"
 #include "controls/MediaStyles.h"
 #include "controls/Random.h"
+#include "controls/StyleObject.h"
 
-#include <functional>
 #include <memory>
 
 namespace controls {
 
 // The fill style of a rectangle: a colour, a bitmap, a linear or radial
 // gradient, or a random plasma texture. Every setter raises OnChange.
-class TMediaBackground {
+class TMediaBackground : public TStyleObject {
 public:
     explicit TMediaBackground(TRandom& random = TRandom::Shared()) : random_(random) {}
 
@@ -25,16 +25,16 @@ public:
 
     // Not owned; the style keeps the reference until it is set again.
     const TMediaBitmapList* Bitmaps() const { return bitmaps_; }
-    void SetBitmaps(const TMediaBitmapList* bitmaps);
+    void SetBitmaps(const TMediaBitmapList* bitmaps) { Set(bitmaps_, bitmaps); }
     int BitmapIndex() const { return bitmapIndex_; }
     void SetBitmapIndex(int index);
     TMediaTileStyle BitmapTileStyle() const { return tileStyle_; }
-    void SetBitmapTileStyle(TMediaTileStyle style);
+    void SetBitmapTileStyle(TMediaTileStyle style) { Set(tileStyle_, style); }
 
     TMediaGradientStyle GradientStyle() const { return gradientStyle_; }
-    void SetGradientStyle(TMediaGradientStyle style);
+    void SetGradientStyle(TMediaGradientStyle style) { Set(gradientStyle_, style); }
     TMediaGradientDirection GradientDirection() const { return gradientDirection_; }
-    void SetGradientDirection(TMediaGradientDirection direction);
+    void SetGradientDirection(TMediaGradientDirection direction) { Set(gradientDirection_, direction); }
     // Percent of the rectangle, kept within 10..90.
     int GradientCenterX() const { return centre_.x; }
     void SetGradientCenterX(int percent);
@@ -44,14 +44,11 @@ public:
     // Present only while Style is ebsPlasma.
     const TMediaBitmap* PlasmaTexture() const { return plasma_.get(); }
 
-    std::function<void()> OnChange;
-
     // Takes the other style's fields (not its OnChange).
     void Assign(const TMediaBackground& other);
     void Draw(TMediaBitmap& target, TRect rect) const;
 
 private:
-    void Changed();
     void ApplyStyle();
     void DrawBitmap(TMediaBitmap& target, TRect rect) const;
     void DrawGradient(TMediaBitmap& target, TRect rect) const;

@@ -2,45 +2,7 @@
 
 namespace controls {
 
-void TMediaBorder::Changed() {
-    if (OnChange)
-        OnChange();
-}
-
-void TMediaBorder::SetStyle(TMediaBorderStyle style) {
-    style_ = style;
-    Changed();
-}
-
-void TMediaBorder::SetColor(TColor color) {
-    color_ = color;
-    Changed();
-}
-
-void TMediaBorder::SetWidth(int width) {
-    width_ = width;
-    Changed();
-}
-
-void TMediaBorder::SetBitmapMarginX(int margin) {
-    marginX_ = margin;
-    Changed();
-}
-
-void TMediaBorder::SetBitmapMarginY(int margin) {
-    marginY_ = margin;
-    Changed();
-}
-
-void TMediaBorder::SetBitmapIndex(int index) {
-    bitmapIndex_ = ClampBitmapIndex(bitmaps_, index);
-    Changed();
-}
-
-void TMediaBorder::SetBitmapTileStyle(TMediaTileStyle style) {
-    tileStyle_ = style;
-    Changed();
-}
+void TMediaBorder::SetBitmapIndex(int index) { Set(bitmapIndex_, ClampBitmapIndex(bitmaps_, index)); }
 
 void TMediaBorder::Assign(const TMediaBorder& other) {
     style_ = other.style_;
