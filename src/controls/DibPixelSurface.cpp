@@ -43,4 +43,12 @@ HDC BitmapDc(TMediaBitmap& bitmap) {
     return surface ? surface->Dc() : nullptr;
 }
 
+void DrawBitmap(TMediaBitmap& bitmap, HDC device, int x, int y) {
+    if (HDC dc = BitmapDc(bitmap)) {
+        // GDI may still be drawing into the section through the memory DC.
+        GdiFlush();
+        BitBlt(device, x, y, bitmap.Width(), bitmap.Height(), dc, 0, 0, SRCCOPY);
+    }
+}
+
 } // namespace controls

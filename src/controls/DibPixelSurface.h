@@ -35,8 +35,13 @@ private:
     TPixel* pixels_ = nullptr;
 };
 
+class TMediaBitmap;
+
 // The device context of a bitmap's pixels, for GDI drawing and copies to a
 // window; null for an empty bitmap.
-HDC BitmapDc(class TMediaBitmap& bitmap);
+HDC BitmapDc(TMediaBitmap& bitmap);
+
+// Copies the whole bitmap to `device` at (x, y).
+void DrawBitmap(TMediaBitmap& bitmap, HDC device, int x, int y);
 
 } // namespace controls
