@@ -1,10 +1,12 @@
 # Third-party libraries. Natively they come from the distribution; the
-# Windows configurations find zlib in the MinGW sysroot and libjpeg in the
-# cache that scripts/setup cross-builds (build/deps/<triplet>).
+# Windows configurations find zlib in the MinGW sysroot, and libjpeg and
+# liblzma in the cache that scripts/setup cross-builds (build/deps/<triplet>).
 find_package(ZLIB REQUIRED)
 find_package(JPEG REQUIRED)
+find_package(LibLZMA REQUIRED)
 if(NOT WIN32)
   find_package(PNG REQUIRED)
+  find_package(Freetype REQUIRED)
 endif()
 
 if(WIN32)

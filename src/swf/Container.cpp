@@ -1,6 +1,7 @@
 #include "swf/Container.h"
 
 #include "swf/Error.h"
+#include "swf/Lzma.h"
 
 #include <zlib.h>
 
@@ -38,7 +39,8 @@ std::vector<uint8_t> Inflate(std::span<const uint8_t> body, std::vector<uint8_t>
 } // namespace
 
 std::vector<uint8_t> DecodeContainer(std::span<const uint8_t> file) {
-    if (file.size() < HeaderSize || file[1] != 'W' || file[2] != 'S' || (file[0] != 'F' && file[0] != 'C'))
+    if (file.size() < HeaderSize || file[1] != 'W' || file[2] != 'S' ||
+        (file[0] != 'F' && file[0] != 'C' && file[0] != 'Z'))
         throw Error("not a Flash movie");
     uint32_t length = DeclaredLength(file);
     if (length < HeaderSize)
@@ -55,7 +57,13 @@ std::vector<uint8_t> DecodeContainer(std::span<const uint8_t> file) {
     std::vector<uint8_t> out(length);
     std::memcpy(out.data(), file.data(), HeaderSize);
     out[0] = 'F';
-    return Inflate(file.subspan(HeaderSize), std::move(out));
+    if (file[0] == 'C')
+        return Inflate(file.subspan(HeaderSize), std::move(out));
+    // "ZWS": the compressed length (4 bytes) precedes the LZMA properties.
+    if (file.size() < HeaderSize + 4)
+        ThrowDamaged("compressed data is corrupt");
+    out.resize(HeaderSize + DecodeLzma(file.subspan(HeaderSize + 4), out, HeaderSize));
+    return out;
 }
 
 } // namespace swf

@@ -11,8 +11,9 @@ namespace swf {
 inline constexpr uint32_t MaxMovieLength = 256u * 1024 * 1024;
 
 // Turns the bytes of a .swf file into the uncompressed movie: the 8-byte
-// header (with signature "FWS") followed by the body. Accepts "FWS" and
-// zlib-compressed "CWS". Throws swf::Error for anything else.
+// header (with signature "FWS") followed by the body. Accepts "FWS",
+// zlib-compressed "CWS" and LZMA-compressed "ZWS". Throws swf::Error for
+// anything else.
 std::vector<uint8_t> DecodeContainer(std::span<const uint8_t> file);
 
 } // namespace swf

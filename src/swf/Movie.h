@@ -1,5 +1,7 @@
 #pragma once
 
+#include "swf/TagList.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -34,26 +36,24 @@ namespace tag {
 enum Code : uint16_t { End = 0, ShowFrame = 1, SetBackgroundColor = 9 };
 }
 
-// One tag of the stream; Body points into the movie's own bytes.
-struct Tag {
-    uint16_t Code = 0;
-    std::span<const uint8_t> Body;
-};
+class Dictionary;
 
-// A decoded movie: the header and its tag stream, split into frames.
-// Immutable once parsed.
+// A decoded movie: the header, its tag stream split into frames, and the
+// characters it defines. Immutable once parsed.
 class Movie {
 public:
     // Parses the bytes of a .swf file (any container). Throws swf::Error.
     static std::shared_ptr<const Movie> Parse(std::span<const uint8_t> file);
 
     const MovieHeader& Header() const { return header_; }
-    const std::vector<Tag>& Tags() const { return tags_; }
+    const std::vector<Tag>& Tags() const { return list_.Tags; }
+    const TagList& Frames() const { return list_; }
+    const swf::Dictionary& Characters() const { return *dictionary_; }
 
     // Tags [FrameStart(n), FrameStart(n + 1)) make up frame n (0-based); the
     // last frame ends at the end of the tag list.
-    size_t FrameStart(uint32_t frame) const;
-    uint32_t FramesInStream() const { return static_cast<uint32_t>(frameStarts_.size()); }
+    size_t FrameStart(uint32_t frame) const { return list_.FrameStart(frame); }
+    uint32_t FramesInStream() const { return list_.FramesInStream(); }
 
     // Frames the movie reports: the header's count, at least one.
     uint32_t FrameCount() const;
@@ -61,21 +61,21 @@ public:
     std::optional<Rgb> BackgroundColor() const { return background_; }
 
     // The tag stream stopped early (a tag ran past the end of the data).
-    bool Truncated() const { return truncated_; }
+    bool Truncated() const { return list_.Truncated; }
 
     // Use Parse(); public only for std::make_shared.
     explicit Movie(std::vector<uint8_t> bytes);
+    ~Movie();
 
 private:
     void ReadHeader();
-    void WalkTags(size_t offset);
+    void ReadTags(size_t offset);
 
     std::vector<uint8_t> bytes_;
     MovieHeader header_;
-    std::vector<Tag> tags_;
-    std::vector<size_t> frameStarts_;
+    TagList list_;
+    std::unique_ptr<swf::Dictionary> dictionary_;
     std::optional<Rgb> background_;
-    bool truncated_ = false;
 };
 
 } // namespace swf

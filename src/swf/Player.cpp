@@ -1,9 +1,13 @@
 #include "swf/Player.h"
 
+#include "swf/Canvas.h"
 #include "swf/Container.h"
 #include "swf/Error.h"
+#include "swf/ScanlineRasterizer.h"
+#include "swf/StageRenderer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 
@@ -31,7 +35,32 @@ void Fill(const Surface& target, uint32_t argb) {
         std::fill_n(target.Row(y), target.Width, argb);
 }
 
+// The part of the target inside [x0, x1) x [y0, y1), as a surface of its own.
+Surface SubSurface(const Surface& target, int x0, int y0, int x1, int y1) {
+    x0 = std::clamp(x0, 0, target.Width);
+    x1 = std::clamp(x1, x0, target.Width);
+    y0 = std::clamp(y0, 0, target.Height);
+    y1 = std::clamp(y1, y0, target.Height);
+    if (x1 == x0 || y1 == y0)
+        return {target.Pixels, 0, 0, target.Stride};
+    return {target.Row(y0) + x0, x1 - x0, y1 - y0, target.Stride};
+}
+
 } // namespace
+
+Player::Player()
+    : fonts_(std::make_shared<BoxFontProvider>()), rasterizer_(std::make_unique<ScanlineRasterizer>()) {}
+
+Player::~Player() = default;
+
+void Player::SetFontProvider(std::shared_ptr<FontProvider> fonts) {
+    fonts_ = fonts ? std::move(fonts) : std::make_shared<BoxFontProvider>();
+}
+
+void Player::SetRasterizer(std::unique_ptr<Rasterizer> rasterizer) {
+    if (rasterizer)
+        rasterizer_ = std::move(rasterizer);
+}
 
 void Player::Load(const std::filesystem::path& path) {
     Unload();
@@ -46,6 +75,8 @@ void Player::Load(std::span<const uint8_t> file) {
     Unload();
     try {
         movie_ = Movie::Parse(file);
+        root_ =
+            std::make_unique<Timeline>(movie_->Frames(), movie_->FrameCount(), movie_->Characters(), limits_);
         playing_ = true;
     } catch (const Error& e) {
         loadError_ = e.what();
@@ -55,38 +86,77 @@ void Player::Load(std::span<const uint8_t> file) {
 }
 
 void Player::Unload() {
+    root_.reset();
     movie_.reset();
     loadError_.clear();
-    frame_ = 0;
     playing_ = false;
 }
 
 void Player::Back() {
     StopPlay();
-    if (frame_ > 0)
-        GotoFrame(frame_ - 1);
+    if (CurrentFrame() > 0)
+        GotoFrame(CurrentFrame() - 1);
 }
 
 void Player::Forward() {
     StopPlay();
-    if (frame_ + 1 < TotalFrames())
-        GotoFrame(frame_ + 1);
+    if (CurrentFrame() + 1 < TotalFrames())
+        GotoFrame(CurrentFrame() + 1);
 }
 
 void Player::GotoFrame(uint32_t frame) {
-    if (HasMovie())
-        frame_ = std::min(frame, TotalFrames() - 1);
+    if (root_)
+        root_->GotoFrame(frame);
 }
 
 void Player::Advance() {
-    if (playing_)
-        frame_ = frame_ + 1 < TotalFrames() ? frame_ + 1 : 0;
+    if (playing_ && root_)
+        root_->Advance();
+}
+
+Matrix Player::StageToView(int width, int height) const {
+    Rect stage = movie_ ? movie_->Header().FrameSize : Rect{};
+    double w = std::max(stage.Width(), 1) / 20.0, h = std::max(stage.Height(), 1) / 20.0;
+    double sx = width / w, sy = height / h;
+    switch (Scale) {
+    case ScaleMode::ShowAll:
+        sx = sy = std::min(sx, sy);
+        break;
+    case ScaleMode::NoBorder:
+        sx = sy = std::max(sx, sy);
+        break;
+    case ScaleMode::ExactFit:
+        break;
+    case ScaleMode::NoScale:
+        sx = sy = 1;
+        break;
+    }
+    double ox = (width - w * sx) / 2, oy = (height - h * sy) / 2;
+    return {sx / 20, 0, 0, sy / 20, ox - stage.XMin * sx / 20, oy - stage.YMin * sy / 20};
 }
 
 void Player::Render(const Surface& target, std::optional<Rgb> background) const {
     Rgb colour = background.value_or(movie_ && movie_->BackgroundColor() ? *movie_->BackgroundColor()
                                                                          : Rgb{255, 255, 255});
     Fill(target, OpaqueArgb(colour.R, colour.G, colour.B));
+    if (!root_)
+        return;
+    // Only the stage is drawn; the view around it keeps the background.
+    Matrix view = StageToView(target.Width, target.Height);
+    Rect stage = movie_->Header().FrameSize;
+    Point a = view.Apply({double(stage.XMin), double(stage.YMin)});
+    Point b = view.Apply({double(stage.XMax), double(stage.YMax)});
+    int x0 = static_cast<int>(std::lround(std::clamp(a.X, -1e6, 1e6)));
+    int y0 = static_cast<int>(std::lround(std::clamp(a.Y, -1e6, 1e6)));
+    int x1 = static_cast<int>(std::lround(std::clamp(b.X, -1e6, 1e6)));
+    int y1 = static_cast<int>(std::lround(std::clamp(b.Y, -1e6, 1e6)));
+    Surface stageArea = SubSurface(target, x0, y0, x1, y1);
+    if (stageArea.Width == 0)
+        return;
+    view.Tx -= std::clamp(x0, 0, target.Width);
+    view.Ty -= std::clamp(y0, 0, target.Height);
+    Canvas canvas(stageArea, *rasterizer_, Quality, view.MeanScale());
+    StageRenderer(canvas, movie_->Characters(), *fonts_).DrawList(root_->Objects(), {view, {}});
 }
 
 } // namespace swf

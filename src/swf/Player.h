@@ -1,7 +1,12 @@
 #pragma once
 
+#include "swf/FontProvider.h"
+#include "swf/Matrix.h"
 #include "swf/Movie.h"
+#include "swf/Quality.h"
+#include "swf/Rasterizer.h"
 #include "swf/Surface.h"
+#include "swf/Timeline.h"
 
 #include <filesystem>
 #include <memory>
@@ -12,8 +17,6 @@ namespace swf {
 
 // How the stage is fitted into the view.
 enum class ScaleMode { ShowAll = 0, NoBorder = 1, ExactFit = 2, NoScale = 3 };
-
-enum class Quality { Low, Medium, High, Best };
 
 // Plays one movie: owns its timeline position and draws its frames. Loading
 // never throws; a movie that cannot be read leaves the player empty with a
@@ -29,6 +32,9 @@ public:
     const std::string& LoadError() const { return loadError_; }
 
     // Transport, in the player's terms (frames are 0-based).
+    Player();
+    ~Player();
+
     void Play() { playing_ = HasMovie(); }
     void StopPlay() { playing_ = false; }
     void Stop() { StopPlay(); }
@@ -37,7 +43,7 @@ public:
     void Forward();
     void GotoFrame(uint32_t frame);
     bool IsPlaying() const { return playing_; }
-    uint32_t CurrentFrame() const { return frame_; }
+    uint32_t CurrentFrame() const { return root_ ? root_->CurrentFrame() : 0; }
     uint32_t TotalFrames() const { return movie_ ? movie_->FrameCount() : 0; }
     double FramesPerSecond() const { return movie_ ? movie_->Header().FramesPerSecond() : 0; }
 
@@ -48,13 +54,26 @@ public:
     // movie's own background colour is used (white when it has none).
     void Render(const Surface& target, std::optional<Rgb> background) const;
 
+    // Where the stage lands in a view of the given size: stage twips to
+    // view pixels, per Scale.
+    Matrix StageToView(int width, int height) const;
+
+    // Outlines for text in fonts the movie does not embed; without one,
+    // such text shows as boxes.
+    void SetFontProvider(std::shared_ptr<FontProvider> fonts);
+    // Replaces the rasterizer (the tests draw with the reference one).
+    void SetRasterizer(std::unique_ptr<Rasterizer> rasterizer);
+
     ScaleMode Scale = ScaleMode::ShowAll;
     swf::Quality Quality = Quality::High;
 
 private:
     std::shared_ptr<const Movie> movie_;
+    Timeline::Limits limits_;
+    std::unique_ptr<Timeline> root_;
+    std::shared_ptr<FontProvider> fonts_;
+    std::unique_ptr<Rasterizer> rasterizer_;
     std::string loadError_;
-    uint32_t frame_ = 0;
     bool playing_ = false;
 };
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "swf/ColorTransform.h"
+#include "swf/Dictionary.h"
+#include "swf/Matrix.h"
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace swf {
+
+class Timeline;
+
+// One entry of a display list: a character placed at a depth.
+struct DisplayObject {
+    DisplayObject();
+    DisplayObject(DisplayObject&&) noexcept;
+    DisplayObject& operator=(DisplayObject&&) noexcept;
+    ~DisplayObject();
+
+    uint16_t CharacterId = 0;
+    const Character* Definition = nullptr;
+    Matrix Transform;
+    ColorTransform Colors;
+    uint16_t Ratio = 0;
+    uint16_t ClipDepth = 0;
+    std::string Name;
+    std::unique_ptr<Timeline> Clip; // the running timeline of a sprite
+};
+
+using DisplayList = std::map<uint16_t, DisplayObject>;
+
+} // namespace swf

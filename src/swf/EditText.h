@@ -1,0 +1,31 @@
+#pragma once
+
+#include "swf/ByteReader.h"
+#include "swf/ColorTransform.h"
+#include "swf/Movie.h"
+
+#include <string>
+
+namespace swf {
+
+enum class Align : uint8_t { Left, Right, Center, Justify };
+
+// DefineEditText: a text field with its initial text.
+struct EditText {
+    Rect Bounds;
+    uint16_t FontId = 0;
+    bool HasFont = false;
+    std::string FontClass;
+    double Height = 240; // twips
+    Rgba Color{0, 0, 0, 255};
+    Align Alignment = Align::Left;
+    double LeftMargin = 0, RightMargin = 0, Indent = 0, Leading = 0;
+    bool WordWrap = false, Multiline = false, Password = false, Border = false, Html = false;
+    bool UseOutlines = false, AutoSize = false;
+    std::string VariableName;
+    std::string Text;
+};
+
+EditText ParseEditText(ByteReader& in);
+
+} // namespace swf

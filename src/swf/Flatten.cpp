@@ -1,0 +1,40 @@
+#include "swf/Flatten.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace swf {
+namespace {
+
+// Beyond this a curve is too big to be seen whole anyway; the cap keeps
+// hostile coordinates from producing millions of segments.
+constexpr int MaxPieces = 256;
+
+} // namespace
+
+void FlattenQuad(Point p0, Point c, Point p1, double tolerance, std::vector<Point>& out) {
+    double dx = p0.X - 2 * c.X + p1.X, dy = p0.Y - 2 * c.Y + p1.Y;
+    double dd = std::hypot(dx, dy);
+    int pieces = 1;
+    if (std::isfinite(dd))
+        pieces =
+            static_cast<int>(std::clamp(std::ceil(std::sqrt(dd / (4 * tolerance))), 1.0, double(MaxPieces)));
+    for (int i = 1; i < pieces; ++i) {
+        double t = double(i) / pieces, s = 1 - t;
+        out.push_back(
+            {s * s * p0.X + 2 * s * t * c.X + t * t * p1.X, s * s * p0.Y + 2 * s * t * c.Y + t * t * p1.Y});
+    }
+    out.push_back(p1);
+}
+
+void AppendArc(Point centre, double radius, double a0, double a1, double tolerance, std::vector<Point>& out) {
+    double step = radius > tolerance ? 2 * std::acos(1 - tolerance / radius) : std::numbers::pi / 2;
+    int pieces = static_cast<int>(std::clamp(std::ceil(std::fabs(a1 - a0) / step), 1.0, double(MaxPieces)));
+    for (int i = 1; i <= pieces; ++i) {
+        double a = a0 + (a1 - a0) * i / pieces;
+        out.push_back({centre.X + radius * std::cos(a), centre.Y + radius * std::sin(a)});
+    }
+}
+
+} // namespace swf

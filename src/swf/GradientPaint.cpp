@@ -1,0 +1,63 @@
+#include "swf/GradientPaint.h"
+
+#include "swf/GradientRamp.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace swf {
+namespace {
+
+constexpr double Half = 16384;
+
+} // namespace
+
+GradientPaint::GradientPaint(const FillStyle& fill, const Matrix& deviceToGradient,
+                             const ColorTransform& colors)
+    : kind_(fill.Kind), spread_(fill.Grad.SpreadMode), focal_(std::clamp(fill.Grad.Focal, -0.998, 0.998)),
+      inverse_(deviceToGradient), ramp_(BuildRamp(fill.Grad, colors)) {}
+
+// Where a point of the gradient square falls along the ramp, 0..1 inside.
+double GradientPaint::Position(double gx, double gy) const {
+    if (kind_ == FillKind::Linear)
+        return (gx + Half) / (2 * Half);
+    double px = gx / Half, py = gy / Half;
+    if (kind_ == FillKind::Radial)
+        return std::hypot(px, py);
+    // Focal: the ratio of the distance from the focus to the point over the
+    // distance from the focus to the circle, along the same ray.
+    double dx = px - focal_, dy = py;
+    double len = std::hypot(dx, dy);
+    if (len < 1e-12)
+        return 0;
+    double ux = dx / len, uy = dy / len;
+    double b = focal_ * ux + 0 * uy;
+    double reach = -b + std::sqrt(b * b - focal_ * focal_ + 1);
+    return len / reach;
+}
+
+size_t GradientPaint::Index(double t) const {
+    if (!std::isfinite(t))
+        t = 0;
+    if (spread_ == Spread::Repeat) {
+        t -= std::floor(t);
+    } else if (spread_ == Spread::Reflect) {
+        t = std::fmod(std::fabs(t), 2.0);
+        if (t > 1)
+            t = 2 - t;
+    }
+    return static_cast<size_t>(std::clamp(t * 256, 0.0, 255.0));
+}
+
+void GradientPaint::Shade(int x, int y, int count, uint32_t* out) const {
+    double cx = x + 0.5, cy = y + 0.5;
+    double gx = inverse_.A * cx + inverse_.C * cy + inverse_.Tx;
+    double gy = inverse_.B * cx + inverse_.D * cy + inverse_.Ty;
+    for (int i = 0; i < count; ++i) {
+        out[i] = ramp_[Index(Position(gx, gy))];
+        gx += inverse_.A;
+        gy += inverse_.B;
+    }
+}
+
+} // namespace swf

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "swf/ColorTransform.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace swf {
+
+// A run of text in one style, from the HTML of a text field.
+struct StyledRun {
+    std::u32string Text;
+    std::optional<Rgba> Color;
+    std::optional<double> Size; // points, as in <font size>
+    std::optional<std::string> Face;
+    bool Bold = false, Italic = false;
+};
+
+// Reads the small HTML subset text fields use: <p>, <br>, <font color size
+// face>, <b>, <i> and the common entities; other tags are dropped. Paragraph
+// ends become line breaks.
+std::vector<StyledRun> ParseHtmlText(const std::u32string& html);
+
+} // namespace swf

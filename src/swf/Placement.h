@@ -1,0 +1,42 @@
+#pragma once
+
+#include "swf/ColorTransform.h"
+#include "swf/Matrix.h"
+#include "swf/TagList.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace swf {
+
+// What a PlaceObject tag says; absent fields keep their current values.
+struct Placement {
+    uint16_t Depth = 0;
+    bool Move = false;
+    std::optional<uint16_t> CharacterId;
+    std::optional<Matrix> Transform;
+    std::optional<ColorTransform> Colors;
+    std::optional<uint16_t> Ratio;
+    std::optional<std::string> Name;
+    std::optional<uint16_t> ClipDepth;
+};
+
+namespace tagcode {
+enum : uint16_t {
+    PlaceObject = 4,
+    RemoveObject = 5,
+    PlaceObject2 = 26,
+    RemoveObject2 = 28,
+    PlaceObject3 = 70
+};
+}
+
+// PlaceObject, PlaceObject2 and PlaceObject3. Filters, blend modes and clip
+// actions come after the fields read here and are left alone.
+Placement ParsePlacement(const Tag& tag);
+
+// The depth a RemoveObject or RemoveObject2 tag clears.
+uint16_t ParseRemovedDepth(const Tag& tag);
+
+} // namespace swf

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace swf {
+
+// A directed line in device pixels. Every fill's edges are oriented so that
+// its region lies on one consistent side: a downward edge adds +1 to the
+// winding of the points to its right.
+struct RasterEdge {
+    float X0, Y0, X1, Y1;
+    uint32_t Fill;
+};
+
+enum class FillRule : uint8_t { NonZero, EvenOdd };
+
+struct IntRect {
+    int X0 = 0, Y0 = 0, X1 = 0, Y1 = 0;
+    bool Empty() const { return X1 <= X0 || Y1 <= Y0; }
+    int Width() const { return X1 - X0; }
+};
+
+struct RasterJob {
+    std::span<const RasterEdge> Edges;
+    uint32_t FillCount = 0;
+    IntRect Clip;
+    FillRule Rule = FillRule::NonZero;
+    bool Antialias = true;
+};
+
+// Receives, row by row, the coverage (0..1) of each fill that has pixels in
+// the row, then the end of the row.
+class CoverageSink {
+public:
+    virtual ~CoverageSink() = default;
+    virtual void Span(int y, uint32_t fill, int x0, std::span<const float> coverage) = 0;
+    virtual void EndRow(int y) = 0;
+};
+
+// Turns edges into per-pixel coverage. Rows come in increasing order and
+// each fill appears at most once per row.
+class Rasterizer {
+public:
+    virtual ~Rasterizer() = default;
+    virtual void Run(const RasterJob& job, CoverageSink& sink) = 0;
+};
+
+// Coverage of a pixel whose accumulated winding (area-weighted) is `winding`.
+float CoverageOf(FillRule rule, float winding);
+
+} // namespace swf

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "swf/Dictionary.h"
+#include "swf/DisplayObject.h"
+#include "swf/FontProvider.h"
+#include "swf/ShapeRenderer.h"
+#include "swf/TextRenderer.h"
+
+namespace swf {
+
+// Draws a display list, nested sprites and clip masks included.
+class StageRenderer {
+public:
+    StageRenderer(Canvas& canvas, const Dictionary& dictionary, FontProvider& fonts);
+
+    void DrawList(const DisplayList& list, const DrawState& state);
+
+private:
+    void DrawObject(const DisplayObject& object, const DrawState& parent);
+    void DrawCharacter(const Character& character, const DisplayObject* object, const DrawState& state);
+    void DrawButton(const Button& button, const DrawState& state);
+    void DrawSpriteAtRest(const Sprite& sprite, const DrawState& state);
+
+    // Buttons and sprites drawn without a running timeline may contain
+    // themselves; past this depth nothing more is drawn.
+    static constexpr int MaxDepth = 64;
+
+    Canvas& canvas_;
+    const Dictionary& dictionary_;
+    BitmapLookup bitmaps_;
+    ShapeRenderer shapes_;
+    TextRenderer text_;
+    int depth_ = 0;
+};
+
+} // namespace swf

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "swf/Quality.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tools {
+
+struct Capture {
+    int Frame = 0;
+    std::string Path;
+};
+
+// The command line of swfrender.
+struct RenderArguments {
+    std::string Movie;
+    int Frames = 1;
+    swf::Quality Level = swf::Quality::High;
+    double Scale = 1;
+    std::optional<std::string> Out;
+    std::vector<Capture> Captures;
+    bool Trace = false;
+};
+
+// Nothing when the arguments are wrong; `error` then says why.
+std::optional<RenderArguments> ParseRenderArguments(const std::vector<std::string>& args, std::string& error);
+
+} // namespace tools

@@ -1,0 +1,19 @@
+#include "StageImage.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tools {
+
+Image RenderStage(swf::Player& player, double scale) {
+    swf::Rect stage = player.CurrentMovie()->Header().FrameSize;
+    int width = std::clamp(static_cast<int>(std::lround(stage.Width() / 20.0 * scale)), 1, 16384);
+    int height = std::clamp(static_cast<int>(std::lround(stage.Height() / 20.0 * scale)), 1, 16384);
+    std::vector<uint32_t> pixels(size_t(width) * size_t(height));
+    swf::Surface surface{pixels.data(), width, height, width};
+    player.Scale = swf::ScaleMode::ExactFit;
+    player.Render(surface, std::nullopt);
+    return FromSurface(surface);
+}
+
+} // namespace tools

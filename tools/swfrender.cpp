@@ -1,0 +1,62 @@
+// swfrender: draws frames of a movie to PNG files, without a window.
+#include "PngFile.h"
+#include "RenderArguments.h"
+#include "StageImage.h"
+
+#include "swf/Player.h"
+
+#include <iostream>
+
+namespace {
+
+constexpr int BadArguments = 2, UnreadableMovie = 3;
+
+void Usage(const std::string& error) {
+    std::cerr << "swfrender: " << error << "\n"
+              << "usage: swfrender MOVIE.swf [--frames N] [--quality low|medium|high|best] [--scale S]\n"
+              << "                 [--out FILE.png] [--capture K:FILE.png]... [--trace]\n";
+}
+
+// Writes the pictures due after frame `frame`; false when one fails.
+bool WriteDue(swf::Player& player, const tools::RenderArguments& args, int frame) {
+    bool ok = true;
+    auto write = [&](const std::string& path) {
+        try {
+            tools::WritePng(path, tools::RenderStage(player, args.Scale));
+        } catch (const std::exception& e) {
+            std::cerr << "swfrender: " << e.what() << "\n";
+            ok = false;
+        }
+    };
+    for (const tools::Capture& c : args.Captures)
+        if (c.Frame == frame)
+            write(c.Path);
+    if (args.Out && frame == args.Frames)
+        write(*args.Out);
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    auto args = tools::ParseRenderArguments({argv + 1, argv + argc}, error);
+    if (!args) {
+        Usage(error);
+        return BadArguments;
+    }
+    swf::Player player;
+    player.Quality = args->Level;
+    player.Load(std::filesystem::path(args->Movie));
+    if (!player.HasMovie()) {
+        std::cerr << "swfrender: " << args->Movie << ": " << player.LoadError() << "\n";
+        return UnreadableMovie;
+    }
+    bool ok = true;
+    for (int frame = 1; frame <= args->Frames; ++frame) {
+        if (frame > 1)
+            player.Advance();
+        ok = WriteDue(player, *args, frame) && ok;
+    }
+    return ok ? 0 : 1;
+}
