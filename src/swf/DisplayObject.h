@@ -26,6 +26,7 @@ struct DisplayObject {
     uint16_t Ratio = 0;
     uint16_t ClipDepth = 0;
     std::string Name;
+    uint32_t PlacedFrame = 0;       // the frame of the parent that created it
     std::unique_ptr<Timeline> Clip; // the running timeline of a sprite
 };
 

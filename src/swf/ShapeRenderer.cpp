@@ -83,16 +83,24 @@ void ShapeRenderer::DrawFills(const DrawableShape& shape, const FillLayer& layer
     Run(edges_, uint32_t(paints.size()), source.NonZero ? FillRule::NonZero : FillRule::EvenOdd, paints);
 }
 
-double ShapeRenderer::StrokeHalfWidth(const LineStyle& line, const DrawState& state) const {
-    double scale = line.NoHScale || line.NoVScale ? canvas_.PixelsPerTwip() : state.ToDevice.MeanScale();
-    return std::max(line.Width * scale, 1.0) / 2;
-}
-
+// Strokes are outlined in the shape's own space and then transformed with
+// it, so a stretched shape has stretched lines. The plug-in draws lines
+// flagged to keep their width the same way when the object is scaled, so
+// the flags are not acted on here. Lines thinner than a pixel are outlined
+// on the device, one pixel wide.
 void ShapeRenderer::DrawStroke(const Shape& shape, uint32_t layer, uint32_t line, const DrawState& state) {
     const LineStyle& style = shape.Lines[line - 1];
-    StrokeStyle stroke{
-        StrokeHalfWidth(style, state),    style.StartCap, style.EndCap, style.JoinStyle, style.MiterLimit,
-        FlattenTolerance(canvas_.Level())};
+    double tolerance = FlattenTolerance(canvas_.Level());
+    double deviceWidth = style.Width * state.ToDevice.MeanScale();
+    Matrix toShape;
+    bool inShapeSpace = deviceWidth >= 1 && state.ToDevice.Invert(toShape);
+    double scale = inShapeSpace ? state.ToDevice.MeanScale() : 1;
+    StrokeStyle stroke{inShapeSpace ? deviceWidth / scale / 2 : std::max(deviceWidth, 1.0) / 2,
+                       style.StartCap,
+                       style.EndCap,
+                       style.JoinStyle,
+                       style.MiterLimit,
+                       tolerance / scale};
     edges_.clear();
     Stroker stroker(stroke, 0, edges_);
     for (const Path& path : shape.Paths) {
@@ -101,11 +109,19 @@ void ShapeRenderer::DrawStroke(const Shape& shape, uint32_t layer, uint32_t line
         points_.assign(1, state.ToDevice.Apply(path.Start));
         Point from = path.Start;
         for (const Segment& s : path.Segments) {
-            AppendSegment(state.ToDevice, from, s, stroke.Tolerance, points_);
+            AppendSegment(state.ToDevice, from, s, tolerance, points_);
             from = s.To;
         }
+        if (inShapeSpace)
+            for (Point& p : points_)
+                p = toShape.Apply(p);
         stroker.Stroke(points_, from == path.Start);
     }
+    if (inShapeSpace)
+        for (RasterEdge& e : edges_) {
+            Point a = state.ToDevice.Apply({e.X0, e.Y0}), b = state.ToDevice.Apply({e.X1, e.Y1});
+            e = {float(a.X), float(a.Y), float(b.X), float(b.Y), e.Fill};
+        }
     FillStyle fill = style.Fill;
     if (!style.HasFill)
         fill = FillStyle{FillKind::Solid, style.Color, {}, {}, 0, true, true};

@@ -31,7 +31,6 @@ private:
                    const Rgba* solid);
     void DrawStroke(const Shape& shape, uint32_t layer, uint32_t line, const DrawState& state);
     std::unique_ptr<Paint> PaintFor(const FillStyle& fill, const DrawState& state, const Rgba* solid) const;
-    double StrokeHalfWidth(const LineStyle& line, const DrawState& state) const;
     void Run(const std::vector<RasterEdge>& edges, uint32_t fills, FillRule rule,
              const std::vector<std::unique_ptr<Paint>>& paints);
 

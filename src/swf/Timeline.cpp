@@ -14,10 +14,10 @@ DisplayObject::~DisplayObject() = default;
 
 Timeline::Timeline(const TagList& frames, uint32_t frameCount, const Dictionary& dictionary, Limits& limits,
                    int nesting)
-    : frames_(frames), frameCount_(std::max<uint32_t>(frameCount, 1)), dictionary_(dictionary),
-      limits_(limits), nesting_(nesting) {
+    : frames_(frames), frameCount_(std::max<uint32_t>(frameCount, 1)), dictionary_(dictionary), limits_(limits),
+      nesting_(nesting) {
     ++limits_.Instances;
-    ExecuteFrame(0);
+    ExecuteFrame(0, objects_, true);
 }
 
 Timeline::~Timeline() { --limits_.Instances; }
@@ -26,65 +26,81 @@ void Timeline::Advance() {
     for (auto& [depth, object] : objects_)
         if (object.Clip)
             object.Clip->Advance();
-    if (frame_ + 1 < frameCount_)
-        ExecuteFrame(++frame_);
-    else
-        Restart();
+    if (frame_ + 1 < frameCount_) {
+        ++frame_;
+        ExecuteFrame(frame_, objects_, true);
+    } else if (frame_ > 0) {
+        Rewind(0);
+    }
 }
 
 void Timeline::GotoFrame(uint32_t frame) {
     frame = std::min(frame, frameCount_ - 1);
     if (frame < frame_)
-        Restart();
-    while (frame_ < frame)
-        ExecuteFrame(++frame_);
+        Rewind(frame);
+    while (frame_ < frame) {
+        ++frame_;
+        ExecuteFrame(frame_, objects_, true);
+    }
 }
 
-void Timeline::Restart() {
-    objects_.clear();
-    frame_ = 0;
-    ExecuteFrame(0);
+void Timeline::Rewind(uint32_t frame) {
+    DisplayList target;
+    for (uint32_t f = 0; f <= frame; ++f)
+        ExecuteFrame(f, target, false);
+    for (auto& [depth, object] : target) {
+        auto current = objects_.find(depth);
+        bool same = current != objects_.end() && current->second.CharacterId == object.CharacterId &&
+                    current->second.PlacedFrame == object.PlacedFrame;
+        if (same)
+            object.Clip = std::move(current->second.Clip);
+        else
+            Instantiate(object);
+    }
+    objects_ = std::move(target);
+    frame_ = frame;
 }
 
-void Timeline::ExecuteFrame(uint32_t frame) {
+void Timeline::ExecuteFrame(uint32_t frame, DisplayList& list, bool instantiate) {
     if (frame >= frames_.FramesInStream())
         return;
     for (size_t i = frames_.FrameStart(frame); i < frames_.FrameStart(frame + 1); ++i) {
         try {
-            Execute(frames_.Tags[i]);
+            Execute(frames_.Tags[i], frame, list, instantiate);
         } catch (const Error&) {
             // A damaged placement changes nothing; the frame goes on.
         }
     }
 }
 
-void Timeline::Execute(const Tag& tag) {
+void Timeline::Execute(const Tag& tag, uint32_t frame, DisplayList& list, bool instantiate) {
     switch (tag.Code) {
     case tagcode::PlaceObject:
     case tagcode::PlaceObject2:
     case tagcode::PlaceObject3:
-        Place(ParsePlacement(tag));
+        Place(ParsePlacement(tag), frame, list, instantiate);
         break;
     case tagcode::RemoveObject:
     case tagcode::RemoveObject2:
-        objects_.erase(ParseRemovedDepth(tag));
+        list.erase(ParseRemovedDepth(tag));
         break;
     default:
         break;
     }
 }
 
-void Timeline::Place(const Placement& p) {
-    auto it = objects_.find(p.Depth);
-    if (!p.Move || it == objects_.end()) {
+void Timeline::Place(const Placement& p, uint32_t frame, DisplayList& list, bool instantiate) {
+    auto it = list.find(p.Depth);
+    if (!p.Move || it == list.end()) {
         // A new object; without a character there is nothing to place.
         if (!p.CharacterId)
             return;
-        it = objects_.insert_or_assign(p.Depth, DisplayObject{}).first;
+        it = list.insert_or_assign(p.Depth, DisplayObject{}).first;
+        it->second.PlacedFrame = frame;
     }
     DisplayObject& object = it->second;
     if (p.CharacterId && (object.CharacterId != *p.CharacterId || !object.Definition))
-        SetCharacter(object, *p.CharacterId);
+        SetCharacter(object, *p.CharacterId, instantiate);
     if (p.Transform)
         object.Transform = *p.Transform;
     if (p.Colors)
@@ -97,16 +113,21 @@ void Timeline::Place(const Placement& p) {
         object.ClipDepth = *p.ClipDepth;
 }
 
-void Timeline::SetCharacter(DisplayObject& object, uint16_t id) {
+void Timeline::SetCharacter(DisplayObject& object, uint16_t id, bool instantiate) {
     object.CharacterId = id;
     object.Definition = dictionary_.Find(id);
     object.Clip.reset();
+    if (instantiate)
+        Instantiate(object);
+}
+
+void Timeline::Instantiate(DisplayObject& object) {
     if (!object.Definition)
         return;
     auto sprite = std::get_if<std::shared_ptr<const Sprite>>(object.Definition);
     if (sprite && nesting_ < Limits::MaxNesting && limits_.Instances < Limits::MaxInstances)
-        object.Clip = std::make_unique<Timeline>((*sprite)->Frames, (*sprite)->FrameCount, dictionary_,
-                                                 limits_, nesting_ + 1);
+        object.Clip =
+            std::make_unique<Timeline>((*sprite)->Frames, (*sprite)->FrameCount, dictionary_, limits_, nesting_ + 1);
 }
 
 } // namespace swf

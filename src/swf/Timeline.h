@@ -7,8 +7,10 @@ namespace swf {
 
 // A running timeline, the movie's own or a sprite instance's: the frame it
 // shows and the display list built by the tags of the frames so far.
-// Forward steps apply each frame's tags in order; going back rebuilds the
-// list from the first frame.
+// Forward steps apply each frame's tags in order. Going back works out the
+// list the target frame has from the first frame on, and keeps the objects
+// that are still the same placement (a sprite there keeps running); so does
+// looping from the last frame to the first.
 class Timeline {
 public:
     // Sprites within sprites, and all the sprite instances of a movie, are
@@ -37,11 +39,12 @@ public:
     void GotoFrame(uint32_t frame);
 
 private:
-    void Restart();
-    void ExecuteFrame(uint32_t frame);
-    void Execute(const Tag& tag);
-    void Place(const Placement& p);
-    void SetCharacter(DisplayObject& object, uint16_t id);
+    void Rewind(uint32_t frame);
+    void ExecuteFrame(uint32_t frame, DisplayList& list, bool instantiate);
+    void Execute(const Tag& tag, uint32_t frame, DisplayList& list, bool instantiate);
+    void Place(const Placement& p, uint32_t frame, DisplayList& list, bool instantiate);
+    void SetCharacter(DisplayObject& object, uint16_t id, bool instantiate);
+    void Instantiate(DisplayObject& object);
 
     const TagList& frames_;
     uint32_t frameCount_;
