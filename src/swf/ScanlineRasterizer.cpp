@@ -149,10 +149,16 @@ void ScanlineRasterizer::EmitRow(const RasterJob& job, int y, CoverageSink& sink
     for (uint32_t fill : touched_) {
         float* cells = cells_.data() + size_t(slot_[fill]) * size_t(width_ + 2);
         int lo = lo_[fill], hi = std::min(hi_[fill] + 1, width_);
-        coverage_.resize(size_t(std::max(hi - lo, 0)));
         float sum = 0;
-        for (int x = lo; x < hi; ++x) {
+        for (int x = lo; x < hi; ++x)
             sum += cells[x];
+        // A fill whose right border lies beyond the clip runs to its edge.
+        if (CoverageOf(job.Rule, sum) > 1e-4f)
+            hi = width_;
+        coverage_.resize(size_t(std::max(hi - lo, 0)));
+        sum = 0;
+        for (int x = lo; x < hi; ++x) {
+            sum += x <= hi_[fill] ? cells[x] : 0.0f;
             coverage_[size_t(x - lo)] = CoverageOf(job.Rule, sum);
         }
         if (hi > lo)

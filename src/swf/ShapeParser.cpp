@@ -4,6 +4,7 @@
 #include "swf/Records.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace swf {
 namespace {
@@ -80,6 +81,8 @@ public:
     }
 
 private:
+    // Style indices in a record that also brings new style arrays refer to
+    // the new arrays.
     void StyleChange(unsigned flags, int version, const std::function<void(ByteReader&, Shape&)>& newStyles) {
         Flush();
         if (flags & 1) {
@@ -87,12 +90,13 @@ private:
             pos_.X = in_.SBits(bits);
             pos_.Y = in_.SBits(bits);
         }
+        std::optional<uint32_t> fill0, fill1, line;
         if (flags & 2)
-            current_.Fill0 = StyleIndex(in_.UBits(fillBits_), fillBase_, shape_.Fills.size());
+            fill0 = in_.UBits(fillBits_);
         if (flags & 4)
-            current_.Fill1 = StyleIndex(in_.UBits(fillBits_), fillBase_, shape_.Fills.size());
+            fill1 = in_.UBits(fillBits_);
         if (flags & 8)
-            current_.Line = StyleIndex(in_.UBits(lineBits_), lineBase_, shape_.Lines.size());
+            line = in_.UBits(lineBits_);
         if ((flags & 16) && version >= 2 && newStyles) {
             fillBase_ = static_cast<uint32_t>(shape_.Fills.size());
             lineBase_ = static_cast<uint32_t>(shape_.Lines.size());
@@ -102,6 +106,12 @@ private:
             fillBits_ = in_.UBits(4);
             lineBits_ = in_.UBits(4);
         }
+        if (fill0)
+            current_.Fill0 = StyleIndex(*fill0, fillBase_, shape_.Fills.size());
+        if (fill1)
+            current_.Fill1 = StyleIndex(*fill1, fillBase_, shape_.Fills.size());
+        if (line)
+            current_.Line = StyleIndex(*line, lineBase_, shape_.Lines.size());
         current_.Start = pos_;
     }
 

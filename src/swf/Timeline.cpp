@@ -14,8 +14,8 @@ DisplayObject::~DisplayObject() = default;
 
 Timeline::Timeline(const TagList& frames, uint32_t frameCount, const Dictionary& dictionary, Limits& limits,
                    int nesting)
-    : frames_(frames), frameCount_(std::max<uint32_t>(frameCount, 1)), dictionary_(dictionary), limits_(limits),
-      nesting_(nesting) {
+    : frames_(frames), frameCount_(std::max<uint32_t>(frameCount, 1)), dictionary_(dictionary),
+      limits_(limits), nesting_(nesting) {
     ++limits_.Instances;
     ExecuteFrame(0, objects_, true);
 }
@@ -126,8 +126,8 @@ void Timeline::Instantiate(DisplayObject& object) {
         return;
     auto sprite = std::get_if<std::shared_ptr<const Sprite>>(object.Definition);
     if (sprite && nesting_ < Limits::MaxNesting && limits_.Instances < Limits::MaxInstances)
-        object.Clip =
-            std::make_unique<Timeline>((*sprite)->Frames, (*sprite)->FrameCount, dictionary_, limits_, nesting_ + 1);
+        object.Clip = std::make_unique<Timeline>((*sprite)->Frames, (*sprite)->FrameCount, dictionary_,
+                                                 limits_, nesting_ + 1);
 }
 
 } // namespace swf

@@ -1,5 +1,6 @@
 #include "swfwriter/SwfWriter.h"
 
+#include <lzma.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -7,6 +8,46 @@
 #include <stdexcept>
 
 namespace swfw {
+namespace {
+
+std::vector<uint8_t> PackZlib(const std::vector<uint8_t>& plain) {
+    uLongf packedSize = compressBound(static_cast<uLong>(plain.size()));
+    std::vector<uint8_t> packed(packedSize);
+    if (compress(packed.data(), &packedSize, plain.data(), static_cast<uLong>(plain.size())) != Z_OK)
+        throw std::runtime_error("zlib compression failed");
+    packed.resize(packedSize);
+    return packed;
+}
+
+// The body of a "ZWS" movie: compressed length, 5 property bytes, raw LZMA.
+std::vector<uint8_t> PackLzma(const std::vector<uint8_t>& plain) {
+    lzma_options_lzma options;
+    lzma_lzma_preset(&options, 6);
+    lzma_filter filters[2] = {{LZMA_FILTER_LZMA1, &options}, {LZMA_VLI_UNKNOWN, nullptr}};
+    uint8_t properties[5];
+    if (lzma_properties_encode(filters, properties) != LZMA_OK)
+        throw std::runtime_error("lzma properties failed");
+    std::vector<uint8_t> packed(plain.size() + plain.size() / 2 + 4096);
+    lzma_stream stream = LZMA_STREAM_INIT;
+    if (lzma_raw_encoder(&stream, filters) != LZMA_OK)
+        throw std::runtime_error("lzma encoder failed");
+    stream.next_in = plain.data();
+    stream.avail_in = plain.size();
+    stream.next_out = packed.data();
+    stream.avail_out = packed.size();
+    lzma_ret status = lzma_code(&stream, LZMA_FINISH);
+    size_t size = stream.total_out;
+    lzma_end(&stream);
+    if (status != LZMA_STREAM_END)
+        throw std::runtime_error("lzma compression failed");
+    BitWriter out;
+    out.U32(static_cast<uint32_t>(size));
+    out.Bytes(properties);
+    out.Bytes({packed.data(), size});
+    return out.Data();
+}
+
+} // namespace
 
 void BitWriter::U16(uint16_t v) {
     U8(static_cast<uint8_t>(v));
@@ -97,7 +138,7 @@ std::vector<uint8_t> MovieWriter::Build(Compression compression) const {
     const std::vector<uint8_t>& plain = body.Data();
 
     BitWriter file;
-    file.U8(compression == Compression::Zlib ? 'C' : 'F');
+    file.U8(compression == Compression::Zlib ? 'C' : compression == Compression::Lzma ? 'Z' : 'F');
     file.U8('W');
     file.U8('S');
     file.U8(version_);
@@ -106,12 +147,7 @@ std::vector<uint8_t> MovieWriter::Build(Compression compression) const {
         file.Bytes(plain);
         return file.Data();
     }
-    uLongf packedSize = compressBound(static_cast<uLong>(plain.size()));
-    std::vector<uint8_t> packed(packedSize);
-    if (compress(packed.data(), &packedSize, plain.data(), static_cast<uLong>(plain.size())) != Z_OK)
-        throw std::runtime_error("zlib compression failed");
-    packed.resize(packedSize);
-    file.Bytes(packed);
+    file.Bytes(compression == Compression::Zlib ? PackZlib(plain) : PackLzma(plain));
     return file.Data();
 }
 

@@ -38,7 +38,7 @@ struct Twips {
 
 void WriteRect(BitWriter& out, const Twips& rect);
 
-enum class Compression { None, Zlib };
+enum class Compression { None, Zlib, Lzma };
 
 // Builds a movie tag by tag, for tests and for the generated movies the
 // program ships.
@@ -54,6 +54,10 @@ public:
     // ShowFrame tags written, unless overridden.
     std::vector<uint8_t> Build(Compression compression = Compression::None) const;
     void OverrideFrameCount(uint16_t count) { frameCountOverride_ = count; }
+
+    // The tags written so far, for a sprite's timeline.
+    const std::vector<uint8_t>& TagBytes() const { return tags_; }
+    uint16_t Frames() const { return frames_; }
 
 private:
     uint8_t version_;

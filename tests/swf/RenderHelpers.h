@@ -1,0 +1,37 @@
+#pragma once
+
+#include "swf/Player.h"
+#include "swfwriter/TagBodies.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace testing_swf {
+
+// A rendered frame with pixel probes.
+struct Frame {
+    int Width = 0, Height = 0;
+    std::vector<uint32_t> Pixels;
+    uint32_t At(int x, int y) const { return Pixels[size_t(y) * size_t(Width) + size_t(x)]; }
+};
+
+// Renders the player's current frame at one pixel per 20 twips.
+Frame Render(swf::Player& player, swf::Quality quality = swf::Quality::High);
+
+// Loads the movie and renders its first frame.
+Frame RenderMovie(const std::vector<uint8_t>& movie, swf::Quality quality = swf::Quality::High,
+                  bool reference = false);
+
+// A movie of the given stage size in pixels with a white background.
+swfw::MovieWriter Stage(int width, int height);
+
+// A filled rectangle shape (DefineShape3), in pixels.
+std::vector<uint8_t> RectShape(uint16_t id, int x0, int y0, int x1, int y1, swfw::Rgba color);
+
+// Places a character at a depth, optionally offset in pixels.
+void PlaceAt(swfw::MovieWriter& w, uint16_t depth, uint16_t id, int dx = 0, int dy = 0);
+
+// Largest difference of any channel.
+int Difference(uint32_t a, uint32_t b);
+
+} // namespace testing_swf
