@@ -10,6 +10,8 @@ if(NOT WIN32)
 endif()
 
 if(WIN32)
+  # liblzma is linked statically; its header must not ask for the DLL.
+  set_property(TARGET LibLZMA::LibLZMA APPEND PROPERTY INTERFACE_COMPILE_DEFINITIONS LZMA_API_STATIC)
   # One self-contained executable: no MinGW run-time DLLs beside it.
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
