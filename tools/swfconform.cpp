@@ -9,6 +9,7 @@
 #include "PngFile.h"
 #include "StageImage.h"
 
+#include "swf/FreeTypeFonts.h"
 #include "swf/Player.h"
 
 #include <poll.h>
@@ -70,6 +71,7 @@ std::string SaveName(std::string dir, const std::string& capture) {
 std::string RunVisual(const tools::Json& c, const Options& options) {
     std::filesystem::path dir = options.Corpus / c["dir"].Text;
     swf::Player player;
+    player.SetFontProvider(std::make_shared<swf::FreeTypeFonts>());
     player.Quality = QualityOf(c["quality"].Text);
     player.Load(dir / "test.swf");
     if (!player.HasMovie())

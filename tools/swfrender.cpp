@@ -3,6 +3,7 @@
 #include "RenderArguments.h"
 #include "StageImage.h"
 
+#include "swf/FreeTypeFonts.h"
 #include "swf/Player.h"
 
 #include <iostream>
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
         return BadArguments;
     }
     swf::Player player;
+    player.SetFontProvider(std::make_shared<swf::FreeTypeFonts>());
     player.Quality = args->Level;
     player.Load(std::filesystem::path(args->Movie));
     if (!player.HasMovie()) {
