@@ -49,6 +49,7 @@ public:
     void Render(TBufferPainter& painter, TRenderOptions options);
 
     TMediaBitmap& Picture() { return main_; }
+    const TMediaBitmap& Picture() const { return main_; }
     int ControlWidth() const { return width_; }
     int ControlHeight() const { return height_; }
 
