@@ -166,3 +166,17 @@ const Font* Dictionary::FindFont(uint16_t id) const {
 }
 
 } // namespace swf
+
+namespace swf {
+
+const Font* Dictionary::FindFont(const std::string& name, bool bold, bool italic) const {
+    for (const auto& [id, character] : characters_) {
+        auto font = std::get_if<std::shared_ptr<const Font>>(&character);
+        if (font && (*font)->Name == name && (*font)->Bold == bold && (*font)->Italic == italic &&
+            !(*font)->Glyphs.empty())
+            return font->get();
+    }
+    return nullptr;
+}
+
+} // namespace swf

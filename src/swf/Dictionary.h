@@ -36,6 +36,9 @@ public:
     const Character* Find(uint16_t id) const;
     const Bitmap* FindBitmap(uint16_t id) const;
     const Font* FindFont(uint16_t id) const;
+    // An embedded font by name and style, for text fields whose HTML asks
+    // for bold or italic; null when the movie embeds no such face.
+    const Font* FindFont(const std::string& name, bool bold, bool italic) const;
     const std::vector<std::string>& Problems() const { return problems_; }
 
 private:

@@ -42,8 +42,8 @@ std::string FileFor(const std::string& face, bool bold, bool italic) {
     for (char c : face)
         name.push_back(char(std::tolower(static_cast<unsigned char>(c))));
     bool serif = name == "_serif" || name.find("times") != std::string::npos ||
-                 name.find("georgia") != std::string::npos || (name.find("serif") != std::string::npos &&
-                                                                name.find("sans") == std::string::npos);
+                 name.find("georgia") != std::string::npos ||
+                 (name.find("serif") != std::string::npos && name.find("sans") == std::string::npos);
     bool mono = name == "_typewriter" || name.find("courier") != std::string::npos ||
                 name.find("mono") != std::string::npos;
     std::string family = mono ? "DejaVuSansMono" : serif ? "DejaVuSerif" : "DejaVuSans";
@@ -122,7 +122,8 @@ const DeviceGlyph* FreeTypeFonts::Glyph(const std::string& face, bool bold, bool
     OutlineSink sink{{}, f->Scale(), {}};
     sink.Out.Fills.push_back({});
     sink.Out.NonZero = true;
-    FT_Outline_Funcs funcs{OutlineSink::MoveTo, OutlineSink::LineTo, OutlineSink::ConicTo, OutlineSink::CubicTo, 0, 0};
+    FT_Outline_Funcs funcs{
+        OutlineSink::MoveTo, OutlineSink::LineTo, OutlineSink::ConicTo, OutlineSink::CubicTo, 0, 0};
     FT_Outline_Decompose(&f->Handle->glyph->outline, &funcs, &sink);
     auto glyph = std::make_unique<DeviceGlyph>();
     glyph->Outline = std::make_shared<const DrawableShape>(std::move(sink.Out));

@@ -15,7 +15,8 @@ bool IsBreak(char32_t c) { return c == '\n' || c == '\r'; }
 } // namespace
 
 TextLayout::TextLayout(const EditText& field, const Dictionary& dictionary, FontProvider& fonts)
-    : field_(field), font_(field.HasFont ? dictionary.FindFont(field.FontId) : nullptr), fonts_(fonts) {
+    : field_(field), dictionary_(dictionary),
+      font_(field.HasFont ? dictionary.FindFont(field.FontId) : nullptr), fonts_(fonts) {
     embedded_ = field.UseOutlines && font_ && !font_->Glyphs.empty();
     double size = field.Height;
     if (embedded_ && font_->HasLayout) {
@@ -44,20 +45,34 @@ TextLayout::Item TextLayout::Measure(char32_t code, const StyledRun& run) {
     color.A = field_.Color.A;
     double size = run.Size ? *run.Size * 20 : field_.Height;
     if (embedded_) {
-        int index = font_->GlyphFor(code);
-        double scale = size / font_->EmSize;
-        double advance = index >= 0 && size_t(index) < font_->Advances.size()
-                             ? font_->Advances[size_t(index)] * scale
+        const Font* font = EmbeddedFace(run);
+        int index = font->GlyphFor(code);
+        double scale = size / font->EmSize;
+        double advance = index >= 0 && size_t(index) < font->Advances.size()
+                             ? font->Advances[size_t(index)] * scale
                              : size / 2;
-        return {code, index >= 0 ? font_->Glyphs[size_t(index)].get() : nullptr, advance, scale, color};
+        return {code, index >= 0 ? font->Glyphs[size_t(index)].get() : nullptr, advance, scale, color};
     }
     std::string face = run.Face.value_or(font_ ? font_->Name : "_sans");
-    bool bold = run.Bold || (font_ && font_->Bold), italic = run.Italic || (font_ && font_->Italic);
+    bool bold = field_.Html ? run.Bold : font_ && font_->Bold;
+    bool italic = field_.Html ? run.Italic : font_ && font_->Italic;
     const DeviceGlyph* glyph = fonts_.Glyph(face, bold, italic, code);
     double scale = size / 1024;
     if (!glyph)
         return {code, nullptr, size / 2, scale, color};
     return {code, glyph->Outline.get(), glyph->Advance * scale, scale, color};
+}
+
+// In HTML the tags decide bold and italic, which pick the embedded face of
+// that style and name when the movie has one; plain text keeps the field's
+// font.
+const Font* TextLayout::EmbeddedFace(const StyledRun& run) const {
+    std::string name = run.Face.value_or(font_->Name);
+    bool bold = field_.Html ? run.Bold : font_->Bold, italic = field_.Html ? run.Italic : font_->Italic;
+    if (name == font_->Name && bold == font_->Bold && italic == font_->Italic)
+        return font_;
+    const Font* face = dictionary_.FindFont(name, bold, italic);
+    return face ? face : font_;
 }
 
 void TextLayout::AddRun(const StyledRun& run) {

@@ -37,7 +37,10 @@ private:
     void Wrap();
     void PlaceLine(size_t begin, size_t end, double& baseline, bool firstOfParagraph);
 
+    const Font* EmbeddedFace(const StyledRun& run) const;
+
     const EditText& field_;
+    const Dictionary& dictionary_;
     const Font* font_ = nullptr;
     FontProvider& fonts_;
     bool embedded_ = false;
