@@ -13,55 +13,49 @@ int ClampCentre(int percent) { return std::clamp(percent, 10, 90); }
 } // namespace
 
 void TMediaBackground::ApplyStyle() {
-    if (style_ != TMediaBackgroundStyle::ebsPlasma) {
+    if (f_.style != TMediaBackgroundStyle::ebsPlasma) {
         plasma_.reset();
         return;
     }
     auto texture = std::make_unique<TMediaBitmap>();
-    TPlasmaTexture::Generate(*texture, color_, gradientOrPlasmaColor_, random_);
+    TPlasmaTexture::Generate(*texture, f_.color, f_.gradientOrPlasmaColor, random_);
     plasma_ = std::move(texture);
 }
 
 void TMediaBackground::SetStyle(TMediaBackgroundStyle style) {
-    style_ = style;
+    f_.style = style;
     ApplyStyle();
     Changed();
 }
 
 void TMediaBackground::SetColor(TColor color) {
-    color_ = color;
+    f_.color = color;
     ApplyStyle();
     Changed();
 }
 
 void TMediaBackground::SetGradientOrPlasmaColor(TColor color) {
-    gradientOrPlasmaColor_ = color;
+    f_.gradientOrPlasmaColor = color;
     ApplyStyle();
     Changed();
 }
 
-void TMediaBackground::SetBitmapIndex(int index) { Set(bitmapIndex_, ClampBitmapIndex(bitmaps_, index)); }
+void TMediaBackground::SetBitmapIndex(int index) { Set(f_.bitmapIndex, ClampBitmapIndex(f_.bitmaps, index)); }
 
-void TMediaBackground::SetGradientCenterX(int percent) { Set(centre_.x, ClampCentre(percent)); }
+void TMediaBackground::SetGradientCenterX(int percent) { Set(f_.centre.x, ClampCentre(percent)); }
 
-void TMediaBackground::SetGradientCenterY(int percent) { Set(centre_.y, ClampCentre(percent)); }
+void TMediaBackground::SetGradientCenterY(int percent) { Set(f_.centre.y, ClampCentre(percent)); }
 
 void TMediaBackground::Assign(const TMediaBackground& other) {
-    color_ = other.color_;
-    gradientOrPlasmaColor_ = other.gradientOrPlasmaColor_;
-    bitmaps_ = other.bitmaps_;
-    bitmapIndex_ = other.bitmapIndex_;
-    gradientStyle_ = other.gradientStyle_;
-    gradientDirection_ = other.gradientDirection_;
-    tileStyle_ = other.tileStyle_;
-    centre_ = other.centre_;
-    SetStyle(other.style_);
+    f_ = other.f_;
+    ApplyStyle();
+    Changed();
 }
 
 void TMediaBackground::Draw(TMediaBitmap& target, TRect rect) const {
-    switch (style_) {
+    switch (f_.style) {
     case TMediaBackgroundStyle::ebsColor:
-        target.FillRect(rect, color_);
+        target.FillRect(rect, f_.color);
         break;
     case TMediaBackgroundStyle::ebsBitmap:
         DrawBitmap(target, rect);
@@ -77,16 +71,16 @@ void TMediaBackground::Draw(TMediaBitmap& target, TRect rect) const {
 }
 
 void TMediaBackground::DrawBitmap(TMediaBitmap& target, TRect rect) const {
-    if (const TMediaBitmap* bitmap = StyleBitmap(bitmaps_, bitmapIndex_))
-        DrawBitmapPart(*bitmap, target, rect, bitmap->Bounds(), tileStyle_);
+    if (const TMediaBitmap* bitmap = StyleBitmap(f_.bitmaps, f_.bitmapIndex))
+        DrawBitmapPart(*bitmap, target, rect, bitmap->Bounds(), f_.tileStyle);
 }
 
 void TMediaBackground::DrawGradient(TMediaBitmap& target, TRect rect) const {
-    if (gradientStyle_ == TMediaGradientStyle::egsLinear)
-        target.DrawLinearGradient(rect, color_, gradientOrPlasmaColor_,
-                                  gradientDirection_ == TMediaGradientDirection::egdVertical);
+    if (f_.gradientStyle == TMediaGradientStyle::egsLinear)
+        target.DrawLinearGradient(rect, f_.color, f_.gradientOrPlasmaColor,
+                                  f_.gradientDirection == TMediaGradientDirection::egdVertical);
     else
-        target.DrawRadialGradient(rect, color_, centre_, gradientOrPlasmaColor_);
+        target.DrawRadialGradient(rect, f_.color, f_.centre, f_.gradientOrPlasmaColor);
 }
 
 } // namespace controls

@@ -16,29 +16,29 @@ class TMediaBackground : public TStyleObject {
 public:
     explicit TMediaBackground(TRandom& random = TRandom::Shared()) : random_(random) {}
 
-    TMediaBackgroundStyle Style() const { return style_; }
+    TMediaBackgroundStyle Style() const { return f_.style; }
     void SetStyle(TMediaBackgroundStyle style);
-    TColor Color() const { return color_; }
+    TColor Color() const { return f_.color; }
     void SetColor(TColor color);
-    TColor GradientOrPlasmaColor() const { return gradientOrPlasmaColor_; }
+    TColor GradientOrPlasmaColor() const { return f_.gradientOrPlasmaColor; }
     void SetGradientOrPlasmaColor(TColor color);
 
     // Not owned; the style keeps the reference until it is set again.
-    const TMediaBitmapList* Bitmaps() const { return bitmaps_; }
-    void SetBitmaps(const TMediaBitmapList* bitmaps) { Set(bitmaps_, bitmaps); }
-    int BitmapIndex() const { return bitmapIndex_; }
+    const TMediaBitmapList* Bitmaps() const { return f_.bitmaps; }
+    void SetBitmaps(const TMediaBitmapList* bitmaps) { Set(f_.bitmaps, bitmaps); }
+    int BitmapIndex() const { return f_.bitmapIndex; }
     void SetBitmapIndex(int index);
-    TMediaTileStyle BitmapTileStyle() const { return tileStyle_; }
-    void SetBitmapTileStyle(TMediaTileStyle style) { Set(tileStyle_, style); }
+    TMediaTileStyle BitmapTileStyle() const { return f_.tileStyle; }
+    void SetBitmapTileStyle(TMediaTileStyle style) { Set(f_.tileStyle, style); }
 
-    TMediaGradientStyle GradientStyle() const { return gradientStyle_; }
-    void SetGradientStyle(TMediaGradientStyle style) { Set(gradientStyle_, style); }
-    TMediaGradientDirection GradientDirection() const { return gradientDirection_; }
-    void SetGradientDirection(TMediaGradientDirection direction) { Set(gradientDirection_, direction); }
+    TMediaGradientStyle GradientStyle() const { return f_.gradientStyle; }
+    void SetGradientStyle(TMediaGradientStyle style) { Set(f_.gradientStyle, style); }
+    TMediaGradientDirection GradientDirection() const { return f_.gradientDirection; }
+    void SetGradientDirection(TMediaGradientDirection direction) { Set(f_.gradientDirection, direction); }
     // Percent of the rectangle, kept within 10..90.
-    int GradientCenterX() const { return centre_.x; }
+    int GradientCenterX() const { return f_.centre.x; }
     void SetGradientCenterX(int percent);
-    int GradientCenterY() const { return centre_.y; }
+    int GradientCenterY() const { return f_.centre.y; }
     void SetGradientCenterY(int percent);
 
     // Present only while Style is ebsPlasma.
@@ -54,15 +54,18 @@ private:
     void DrawGradient(TMediaBitmap& target, TRect rect) const;
 
     TRandom& random_;
-    TMediaBackgroundStyle style_ = TMediaBackgroundStyle::ebsColor;
-    TColor color_ = clWindow;
-    TColor gradientOrPlasmaColor_ = clHighlight;
-    const TMediaBitmapList* bitmaps_ = nullptr;
-    int bitmapIndex_ = -1;
-    TMediaGradientStyle gradientStyle_ = TMediaGradientStyle::egsLinear;
-    TMediaGradientDirection gradientDirection_ = TMediaGradientDirection::egdVertical;
-    TMediaTileStyle tileStyle_ = TMediaTileStyle::etsTile;
-    TPoint centre_{50, 50};
+    // The stored properties, copied whole by Assign.
+    struct TFields {
+        TMediaBackgroundStyle style = TMediaBackgroundStyle::ebsColor;
+        TColor color = clWindow;
+        TColor gradientOrPlasmaColor = clHighlight;
+        const TMediaBitmapList* bitmaps = nullptr;
+        int bitmapIndex = -1;
+        TMediaGradientStyle gradientStyle = TMediaGradientStyle::egsLinear;
+        TMediaGradientDirection gradientDirection = TMediaGradientDirection::egdVertical;
+        TMediaTileStyle tileStyle = TMediaTileStyle::etsTile;
+        TPoint centre{50, 50};
+    } f_;
     std::unique_ptr<TMediaBitmap> plasma_;
 };
 

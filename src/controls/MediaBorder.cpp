@@ -2,46 +2,39 @@
 
 namespace controls {
 
-void TMediaBorder::SetBitmapIndex(int index) { Set(bitmapIndex_, ClampBitmapIndex(bitmaps_, index)); }
+void TMediaBorder::SetBitmapIndex(int index) { Set(f_.bitmapIndex, ClampBitmapIndex(f_.bitmaps, index)); }
 
 void TMediaBorder::Assign(const TMediaBorder& other) {
-    style_ = other.style_;
-    color_ = other.color_;
-    width_ = other.width_;
-    marginX_ = other.marginX_;
-    marginY_ = other.marginY_;
-    bitmaps_ = other.bitmaps_;
-    bitmapIndex_ = other.bitmapIndex_;
-    tileStyle_ = other.tileStyle_;
+    f_ = other.f_;
     Changed();
 }
 
 void TMediaBorder::Draw(TMediaBitmap& target, TRect rect) const {
-    if (style_ == TMediaBorderStyle::ebsSingleBorder)
+    if (f_.style == TMediaBorderStyle::ebsSingleBorder)
         DrawFrame(target, rect);
     else
         DrawBitmapFrame(target, rect);
 }
 
 void TMediaBorder::DrawFrame(TMediaBitmap& target, TRect r) const {
-    if (width_ <= 0 || r.IsEmpty())
+    if (f_.width <= 0 || r.IsEmpty())
         return;
-    int w = width_;
-    target.FillRect({r.left, r.top, r.right, r.top + w}, color_);
-    target.FillRect({r.left, r.bottom - w, r.right, r.bottom}, color_);
-    target.FillRect({r.left, r.top + w, r.left + w, r.bottom - w}, color_);
-    target.FillRect({r.right - w, r.top + w, r.right, r.bottom - w}, color_);
+    int w = f_.width;
+    target.FillRect({r.left, r.top, r.right, r.top + w}, f_.color);
+    target.FillRect({r.left, r.bottom - w, r.right, r.bottom}, f_.color);
+    target.FillRect({r.left, r.top + w, r.left + w, r.bottom - w}, f_.color);
+    target.FillRect({r.right - w, r.top + w, r.right, r.bottom - w}, f_.color);
 }
 
 void TMediaBorder::DrawBitmapFrame(TMediaBitmap& target, TRect r) const {
-    const TMediaBitmap* bitmap = StyleBitmap(bitmaps_, bitmapIndex_);
+    const TMediaBitmap* bitmap = StyleBitmap(f_.bitmaps, f_.bitmapIndex);
     if (!bitmap)
         return;
     int bw = bitmap->Width();
     int bh = bitmap->Height();
-    int mx = marginX_;
-    int my = marginY_;
-    auto edge = [&](TRect source, TRect to) { DrawBitmapPart(*bitmap, target, to, source, tileStyle_); };
+    int mx = f_.marginX;
+    int my = f_.marginY;
+    auto edge = [&](TRect source, TRect to) { DrawBitmapPart(*bitmap, target, to, source, f_.tileStyle); };
     edge({mx, 0, bw - mx, my}, {r.left + mx, r.top, r.right - mx, r.top + my});
     edge({mx, bh - my, bw - mx, bh}, {r.left + mx, r.bottom - my, r.right - mx, r.bottom});
     edge({0, my, mx, bh - my}, {r.left, r.top + my, r.left + mx, r.bottom - my});

@@ -12,23 +12,23 @@ namespace controls {
 // setter but SetBitmaps raises OnChange.
 class TMediaBorder : public TStyleObject {
 public:
-    TMediaBorderStyle Style() const { return style_; }
-    void SetStyle(TMediaBorderStyle style) { Set(style_, style); }
-    TColor Color() const { return color_; }
-    void SetColor(TColor color) { Set(color_, color); }
-    int Width() const { return width_; }
-    void SetWidth(int width) { Set(width_, width); }
-    int BitmapMarginX() const { return marginX_; }
-    void SetBitmapMarginX(int margin) { Set(marginX_, margin); }
-    int BitmapMarginY() const { return marginY_; }
-    void SetBitmapMarginY(int margin) { Set(marginY_, margin); }
+    TMediaBorderStyle Style() const { return f_.style; }
+    void SetStyle(TMediaBorderStyle style) { Set(f_.style, style); }
+    TColor Color() const { return f_.color; }
+    void SetColor(TColor color) { Set(f_.color, color); }
+    int Width() const { return f_.width; }
+    void SetWidth(int width) { Set(f_.width, width); }
+    int BitmapMarginX() const { return f_.marginX; }
+    void SetBitmapMarginX(int margin) { Set(f_.marginX, margin); }
+    int BitmapMarginY() const { return f_.marginY; }
+    void SetBitmapMarginY(int margin) { Set(f_.marginY, margin); }
 
-    const TMediaBitmapList* Bitmaps() const { return bitmaps_; }
-    void SetBitmaps(const TMediaBitmapList* bitmaps) { bitmaps_ = bitmaps; }
-    int BitmapIndex() const { return bitmapIndex_; }
+    const TMediaBitmapList* Bitmaps() const { return f_.bitmaps; }
+    void SetBitmaps(const TMediaBitmapList* bitmaps) { f_.bitmaps = bitmaps; }
+    int BitmapIndex() const { return f_.bitmapIndex; }
     void SetBitmapIndex(int index);
-    TMediaTileStyle BitmapTileStyle() const { return tileStyle_; }
-    void SetBitmapTileStyle(TMediaTileStyle style) { Set(tileStyle_, style); }
+    TMediaTileStyle BitmapTileStyle() const { return f_.tileStyle; }
+    void SetBitmapTileStyle(TMediaTileStyle style) { Set(f_.tileStyle, style); }
 
     // Takes the other style's fields (not its OnChange).
     void Assign(const TMediaBorder& other);
@@ -38,14 +38,17 @@ private:
     void DrawFrame(TMediaBitmap& target, TRect rect) const;
     void DrawBitmapFrame(TMediaBitmap& target, TRect rect) const;
 
-    TMediaBorderStyle style_ = TMediaBorderStyle::ebsSingleBorder;
-    TColor color_ = clBlack;
-    int width_ = 1;
-    int marginX_ = 3;
-    int marginY_ = 3;
-    const TMediaBitmapList* bitmaps_ = nullptr;
-    int bitmapIndex_ = -1;
-    TMediaTileStyle tileStyle_ = TMediaTileStyle::etsTile;
+    // The stored properties, copied whole by Assign.
+    struct TFields {
+        TMediaBorderStyle style = TMediaBorderStyle::ebsSingleBorder;
+        TColor color = clBlack;
+        int width = 1;
+        int marginX = 3;
+        int marginY = 3;
+        const TMediaBitmapList* bitmaps = nullptr;
+        int bitmapIndex = -1;
+        TMediaTileStyle tileStyle = TMediaTileStyle::etsTile;
+    } f_;
 };
 
 } // namespace controls
