@@ -66,8 +66,12 @@ Form* WinControl::OwnerForm() {
 }
 
 HWND WinControl::Handle() {
+    if (window_)
+        return window_;
+    // Creating the parent's window creates ours along with it.
+    HWND parent = ParentWindowFor();
     if (!window_)
-        CreateHandle(ParentWindowFor());
+        CreateHandle(parent);
     return window_;
 }
 
