@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Form1Description.h"
+#include "app/Glyphs.h"
 #include "ui/Application.h"
 
 namespace app {
@@ -58,6 +59,14 @@ void TForm1::SetDesignProperties() {
     MinimumSize = {Form1MinWidth, Form1MinHeight};
     DesignFrame = {651 - Form1ClientWidth, 498 - Form1ClientHeight};
     CentreOnFirstShow = true;
+    const std::pair<ui::BitBtn*, Glyph> glyphs[] = {
+        {&BitBtn1, Glyph::Close},         {&BitBtn2, Glyph::Back},        {&BitBtn3, Glyph::Stop},
+        {&BitBtn4, Glyph::Play},          {&BitBtn6, Glyph::Pause},       {&BitBtn5, Glyph::Forward},
+        {&SpeedButton1, Glyph::Mute},     {&SpeedButton4, Glyph::Unmute}, {&SpeedButton2, Glyph::VolumeDown},
+        {&SpeedButton3, Glyph::VolumeUp},
+    };
+    for (auto [button, glyph] : glyphs)
+        button->SetGlyph(MakeGlyph(glyph));
     Panel3.OnResize = [this] { Panel3Resize(); };
     Panel3Resize(); // the view's size on this system may differ from the design
     OnShow = [this] { FormShow(); };
