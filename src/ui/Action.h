@@ -12,6 +12,9 @@ namespace ui {
 using ShortCut = uint32_t;
 inline constexpr ShortCut scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000;
 
+// How a shortcut reads in a menu: "Ctrl+O", "F11", "Esc".
+std::wstring ShortCutText(ShortCut shortcut);
+
 class Action;
 
 // Something that shows an action (a menu item, a toolbar button) and must
@@ -69,6 +72,7 @@ class ActionList {
 public:
     Action& Add(std::wstring name);
     Action* Find(const std::wstring& name) const;
+    Action* FindShortCut(ShortCut shortcut) const;
     const std::vector<std::unique_ptr<Action>>& Actions() const { return actions_; }
 
 private:

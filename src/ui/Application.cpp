@@ -54,10 +54,8 @@ int Application::Run(Form& mainForm) {
     mainForm_ = &mainForm;
     mainForm.ShowMain();
     MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0)
+        Dispatch(msg);
     return static_cast<int>(msg.wParam);
 }
 
@@ -68,9 +66,17 @@ void Application::ProcessMessages() {
             PostQuitMessage(static_cast<int>(msg.wParam)); // leave it for Run
             return;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        Dispatch(msg);
     }
+}
+
+void Application::Dispatch(const MSG& msg) {
+    // The main window's shortcuts work whatever control has the focus.
+    bool key = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+    if (key && mainForm_ && mainForm_->HandleShortCut(msg))
+        return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
 }
 
 } // namespace ui

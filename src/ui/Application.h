@@ -50,8 +50,12 @@ public:
     // Dispatches every pending message, then returns.
     void ProcessMessages();
 
+    // The form whose shortcuts the loop serves; Run sets it.
+    void SetMainForm(Form* form) { mainForm_ = form; }
+
 private:
     Application();
+    void Dispatch(const MSG& msg);
 
     std::wstring title_;
     ErrorBox errorBox_;

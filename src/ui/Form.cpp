@@ -38,7 +38,7 @@ WinControl::CreateParams Form::GetCreateParams() const {
 }
 
 void Form::HandleCreated() {
-    ::SetMenu(HandleIfCreated(), menu_);
+    ::SetMenu(HandleIfCreated(), menu_ ? menu_->Handle() : nullptr);
     toolTips_ =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, HandleIfCreated(),
@@ -57,12 +57,43 @@ void Form::AddToolTip(HWND control, const std::wstring& text) {
     SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
-void Form::SetMenu(HMENU menu) {
+void Form::SetMenu(Menu* menu) {
+    if (menu_)
+        menu_->OnChange = nullptr;
     menu_ = menu;
-    if (HWND window = HandleIfCreated()) {
-        ::SetMenu(window, menu);
+    HWND window = HandleIfCreated();
+    if (menu_)
+        menu_->OnChange = [window] {
+            if (window)
+                DrawMenuBar(window);
+        };
+    if (window) {
+        // The client area changes size with the bar: the layout follows.
+        ::SetMenu(window, menu_ && !menu_->Items().empty() ? menu_->Handle() : nullptr);
         DrawMenuBar(window);
     }
+}
+
+bool Form::HandleShortCut(const MSG& msg) {
+    HWND window = HandleIfCreated();
+    if (!Actions || !window || GetActiveWindow() != window)
+        return false;
+    for (WinControl* c = FromHandle(GetFocus()); c; c = c->Parent()) {
+        if (c->WantsKey(static_cast<UINT>(msg.wParam)))
+            return false;
+    }
+    ShortCut key = static_cast<ShortCut>(msg.wParam & 0xFF);
+    if (GetKeyState(VK_SHIFT) < 0)
+        key |= scShift;
+    if (GetKeyState(VK_CONTROL) < 0)
+        key |= scCtrl;
+    if (GetKeyState(VK_MENU) < 0)
+        key |= scAlt;
+    Action* action = Actions->FindShortCut(key);
+    if (!action || !action->Enabled())
+        return false;
+    App().Guard([action] { action->Execute(); });
+    return true;
 }
 
 void Form::SetBorderStyle(ui::BorderStyle style) {
@@ -102,7 +133,7 @@ void Form::SetWindowState(ui::WindowState state) {
 // The window rectangle around a client rectangle, with this form's styles.
 RECT Form::FrameFor(RECT client) const {
     CreateParams cp = GetCreateParams();
-    AdjustWindowRectEx(&client, cp.Style, menu_ != nullptr, cp.ExStyle);
+    AdjustWindowRectEx(&client, cp.Style, menu_ && !menu_->Items().empty(), cp.ExStyle);
     return client;
 }
 
@@ -165,7 +196,7 @@ void Form::ApplyMinimum(MINMAXINFO& info) const {
         return;
     RECT r{0, 0, MinimumSize.cx - DesignFrame.cx, MinimumSize.cy - DesignFrame.cy};
     HWND window = HandleIfCreated();
-    AdjustWindowRectEx(&r, GetWindowLongW(window, GWL_STYLE), GetMenu(window) != nullptr,
+    AdjustWindowRectEx(&r, GetWindowLongW(window, GWL_STYLE), ::GetMenu(window) != nullptr,
                        GetWindowLongW(window, GWL_EXSTYLE));
     info.ptMinTrackSize = {r.right - r.left, r.bottom - r.top};
 }
@@ -197,7 +228,17 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             App().Guard(OnClose);
         DestroyWindow(HandleIfCreated());
         return 0;
+    case WM_COMMAND:
+        // Menu bar entries (controls' commands are reflected to them).
+        if (lp == 0 && HIWORD(wp) == 0 && menu_) {
+            if (MenuItem* item = menu_->FindById(LOWORD(wp)))
+                item->Click();
+            return 0;
+        }
+        break;
     case WM_DESTROY:
+        // The menu belongs to us, not to the window that goes now.
+        ::SetMenu(HandleIfCreated(), nullptr);
         if (this == App().MainForm())
             PostQuitMessage(0);
         break;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Action.h"
+#include "ui/Menu.h"
 #include "ui/WinControl.h"
 
 #include <commctrl.h>
@@ -38,7 +40,14 @@ public:
     SIZE DesignFrame{8, 46};
     bool CentreOnFirstShow = false;
 
-    void SetMenu(HMENU menu);
+    // The menu bar; null for none.
+    Menu* GetMenu() const { return menu_; }
+    void SetMenu(Menu* menu);
+    // The commands whose shortcuts work while this window is active.
+    ActionList* Actions = nullptr;
+    // Runs the command a key press is the shortcut of; false when the key is
+    // not one, or the focused control keeps it.
+    bool HandleShortCut(const MSG& msg);
     SIZE ClientSize() const override;
 
     // Handlers; exceptions they throw go to the error box.
@@ -71,7 +80,7 @@ private:
     bool shown_ = false;
     bool centred_ = false;
     bool syncing_ = false;
-    HMENU menu_ = nullptr;
+    Menu* menu_ = nullptr;
     HWND toolTips_ = nullptr;
 };
 

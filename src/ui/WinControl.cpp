@@ -3,6 +3,7 @@
 #include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/Handles.h"
+#include "ui/Menu.h"
 #include "ui/Text.h"
 
 #include <commctrl.h>
@@ -166,6 +167,9 @@ bool WinControl::ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     case WM_NOTIFY:
         from = reinterpret_cast<NMHDR*>(lp)->hwndFrom;
         break;
+    case WM_DRAWITEM:
+        from = reinterpret_cast<DRAWITEMSTRUCT*>(lp)->hwndItem;
+        break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
@@ -187,6 +191,16 @@ LRESULT WinControl::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT WinControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_CONTEXTMENU && PopupMenu) {
+        POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+        if (lp == -1) { // from the keyboard: at the control's corner
+            at = {0, 0};
+            ClientToScreen(window_, &at);
+        }
+        PopupMenu->PopupComponent = this;
+        PopupMenu->Popup(at.x, at.y, window_);
+        return 0;
+    }
     if (!subclassed_) {
         switch (msg) {
         case WM_ERASEBKGND:

@@ -54,6 +54,10 @@ public:
 
     std::function<void()> OnResize;
 
+    // Whether the control keeps this key for itself: then no shortcut
+    // command sees it.
+    virtual bool WantsKey(UINT) { return false; }
+
     // Paints the control's background into dc for a child drawn over it
     // (transparent labels, bars): the DC's origin is this control's client
     // origin, area is the part that is wanted.
