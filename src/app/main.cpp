@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "app/ViewPopup.h"
 #include "ui/Application.h"
 
 #include <windows.h>
@@ -8,8 +9,9 @@
 #include <commctrl.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    // The player and the folder tree need a single-threaded apartment on
-    // this thread before the first window exists.
+    // Before the first window: the right-click hook, and the single-threaded
+    // apartment the folder tree needs.
+    app::InstallViewPopupHook();
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
         return 1;
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
