@@ -94,6 +94,16 @@ bool Action::Execute() {
     return true;
 }
 
+void ActionView::LinkAction(Action* action) {
+    if (linked_)
+        linked_->RemoveView(*this);
+    linked_ = action;
+    if (linked_) {
+        linked_->AddView(*this);
+        ActionChanged(*linked_);
+    }
+}
+
 void Action::RemoveView(ActionView& view) { std::erase(views_, &view); }
 
 void Action::Changed() {

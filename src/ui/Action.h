@@ -23,8 +23,18 @@ class ActionView {
 public:
     virtual void ActionChanged(const Action& action) = 0;
 
+    Action* LinkedAction() const { return linked_; }
+    // Follows another action (or none), and takes on its state at once.
+    void LinkAction(Action* action);
+
 protected:
-    ~ActionView() = default;
+    ActionView() = default;
+    ~ActionView() { LinkAction(nullptr); }
+    ActionView(const ActionView&) = delete;
+    ActionView& operator=(const ActionView&) = delete;
+
+private:
+    Action* linked_ = nullptr;
 };
 
 // A named command: the single source of truth for its caption, check mark

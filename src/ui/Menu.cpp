@@ -25,8 +25,6 @@ MenuItem* FindIn(const std::vector<std::unique_ptr<MenuItem>>& items, const auto
 MenuItem::MenuItem(Menu& root, std::wstring name) : root_(root), name_(std::move(name)), id_(NextMenuId()) {}
 
 MenuItem::~MenuItem() {
-    if (action_)
-        action_->RemoveView(*this);
     items_.clear();
     if (submenu_)
         DestroyMenu(submenu_);
@@ -38,16 +36,6 @@ MenuItem& MenuItem::Add(std::wstring name) {
     items_.push_back(std::make_unique<MenuItem>(root_, std::move(name)));
     Changed();
     return *items_.back();
-}
-
-void MenuItem::SetAction(Action* action) {
-    if (action_)
-        action_->RemoveView(*this);
-    action_ = action;
-    if (action_) {
-        action_->AddView(*this);
-        ActionChanged(*action_);
-    }
 }
 
 void MenuItem::ActionChanged(const Action& action) {
@@ -63,9 +51,9 @@ void MenuItem::SetCaption(std::wstring caption) {
 }
 
 std::wstring MenuItem::Text() const {
-    std::wstring text = caption_.empty() && action_ ? action_->Caption : caption_;
-    if (action_ && action_->Shortcut)
-        text += L"\t" + ShortCutText(action_->Shortcut);
+    std::wstring text = caption_.empty() && LinkedAction() ? LinkedAction()->Caption : caption_;
+    if (LinkedAction() && LinkedAction()->Shortcut)
+        text += L"\t" + ShortCutText(LinkedAction()->Shortcut);
     return text;
 }
 
@@ -80,8 +68,8 @@ void MenuItem::SetVisible(bool visible) {
 }
 
 void MenuItem::Click() {
-    if (action_)
-        action_->Execute();
+    if (LinkedAction())
+        LinkedAction()->Execute();
     else if (OnClick)
         OnClick();
 }

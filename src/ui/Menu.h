@@ -21,14 +21,12 @@ class MenuItem : public ActionView {
 public:
     MenuItem(Menu& root, std::wstring name);
     ~MenuItem();
-    MenuItem(const MenuItem&) = delete;
-    MenuItem& operator=(const MenuItem&) = delete;
 
     const std::wstring& Name() const { return name_; }
     MenuItem& Add(std::wstring name); // makes this entry a submenu
 
-    void SetAction(Action* action);
-    Action* GetAction() const { return action_; }
+    void SetAction(Action* action) { LinkAction(action); }
+    Action* GetAction() const { return LinkedAction(); }
     // Own caption; when empty the action's caption shows.
     void SetCaption(std::wstring caption);
     std::wstring Text() const; // caption, then a tab and the shortcut
@@ -58,7 +56,6 @@ private:
     std::wstring name_;
     UINT id_;
     std::wstring caption_;
-    Action* action_ = nullptr;
     bool checked_ = false;
     bool enabled_ = true;
     bool visible_ = true;

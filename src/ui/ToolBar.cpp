@@ -7,21 +7,6 @@ namespace ui {
 ToolButton::ToolButton(ToolBar& bar, std::wstring name, int id)
     : bar_(bar), name_(std::move(name)), id_(id) {}
 
-ToolButton::~ToolButton() {
-    if (action_)
-        action_->RemoveView(*this);
-}
-
-void ToolButton::SetAction(Action* action) {
-    if (action_)
-        action_->RemoveView(*this);
-    action_ = action;
-    if (action_) {
-        action_->AddView(*this);
-        ActionChanged(*action_);
-    }
-}
-
 void ToolButton::ActionChanged(const Action& action) {
     down_ = action.Checked();
     enabled_ = action.Enabled();
@@ -39,8 +24,8 @@ void ToolButton::SetVisible(bool visible) {
 }
 
 void ToolButton::Click() {
-    if (action_)
-        action_->Execute();
+    if (LinkedAction())
+        LinkedAction()->Execute();
     else if (OnClick)
         OnClick();
 }

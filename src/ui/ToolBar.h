@@ -18,15 +18,12 @@ class ToolBar;
 class ToolButton : public ActionView {
 public:
     ToolButton(ToolBar& bar, std::wstring name, int id);
-    ~ToolButton();
-    ToolButton(const ToolButton&) = delete;
-    ToolButton& operator=(const ToolButton&) = delete;
 
     const std::wstring& Name() const { return name_; }
     int Id() const { return id_; }
 
-    void SetAction(Action* action);
-    Action* GetAction() const { return action_; }
+    void SetAction(Action* action) { LinkAction(action); }
+    Action* GetAction() const { return LinkedAction(); }
     std::wstring Hint;
     int ImageIndex = -1;
     bool Down() const { return down_; }
@@ -43,7 +40,6 @@ private:
     ToolBar& bar_;
     std::wstring name_;
     int id_;
-    Action* action_ = nullptr;
     bool down_ = false;
     bool visible_ = true;
     bool enabled_ = true;
