@@ -38,6 +38,8 @@ void StageRenderer::DrawList(const DisplayList& list, const DrawState& state) {
         canvas_.PopMask();
 }
 
+// A sprite on the list without a timeline of its own is one the instance
+// limits refused: it shows nothing.
 void StageRenderer::DrawObject(const DisplayObject& object, const DrawState& parent) {
     if (!object.Definition || depth_ >= MaxDepth)
         return;
@@ -45,13 +47,15 @@ void StageRenderer::DrawObject(const DisplayObject& object, const DrawState& par
     DrawState state = Inside(parent, object.Transform, object.Colors);
     if (object.Clip)
         DrawList(object.Clip->Objects(), state);
-    else
+    else if (!std::holds_alternative<std::shared_ptr<const Sprite>>(*object.Definition))
         DrawCharacter(*object.Definition, &object, state);
     --depth_;
 }
 
 void StageRenderer::DrawCharacter(const Character& character, const DisplayObject* object,
                                   const DrawState& state) {
+    if (--budget_ < 0)
+        return;
     if (auto shape = std::get_if<std::shared_ptr<const DrawableShape>>(&character)) {
         shapes_.Draw(**shape, state);
     } else if (auto morph = std::get_if<std::shared_ptr<const MorphShape>>(&character)) {

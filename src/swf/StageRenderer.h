@@ -22,8 +22,10 @@ private:
     void DrawSpriteAtRest(const Sprite& sprite, const DrawState& state);
 
     // Buttons and sprites drawn without a running timeline may contain
-    // themselves; past this depth nothing more is drawn.
+    // themselves, more than once; past this depth, or this many characters
+    // in one frame, nothing more is drawn.
     static constexpr int MaxDepth = 64;
+    static constexpr long MaxCharacters = 200000;
 
     Canvas& canvas_;
     const Dictionary& dictionary_;
@@ -31,6 +33,7 @@ private:
     ShapeRenderer shapes_;
     TextRenderer text_;
     int depth_ = 0;
+    long budget_ = MaxCharacters;
 };
 
 } // namespace swf
