@@ -29,7 +29,7 @@ void PutU32(std::vector<uint8_t>& bytes, size_t at, uint32_t v) {
 }
 
 TEST(Container, ReadsHeaderOfPlainAndZlibMovies) {
-    for (auto compression : {swfw::Compression::None, swfw::Compression::Zlib}) {
+    for (auto compression : {swfw::Compression::None, swfw::Compression::Zlib, swfw::Compression::Lzma}) {
         auto movie = swf::Movie::Parse(ThreeFrameMovie(compression));
         const auto& h = movie->Header();
         EXPECT_EQ(h.Version, 8);
@@ -70,6 +70,15 @@ TEST(Container, ReportsDamage) {
     for (size_t i = 10; i < packed.size(); ++i)
         packed[i] ^= 0x5a;
     EXPECT_EQ(ParseError(packed), "damaged movie: compressed data is corrupt");
+}
+
+TEST(Container, DamagedLzmaIsReported) {
+    auto packed = ThreeFrameMovie(swfw::Compression::Lzma);
+    EXPECT_EQ(ParseError({packed.begin(), packed.begin() + 14}), "damaged movie: compressed data is corrupt");
+    for (size_t i = 17; i < packed.size(); ++i)
+        packed[i] ^= 0xa5;
+    std::string error = ParseError(packed);
+    EXPECT_TRUE(error.empty() || error.rfind("damaged movie", 0) == 0) << error;
 }
 
 TEST(Container, LyingLengthsNeverReadPastTheData) {
