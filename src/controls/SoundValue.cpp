@@ -16,31 +16,22 @@ void TSoundValue::ChooseDevice() {
     }
 }
 
-int TSoundValue::Volume() {
+int TSoundValue::Volume() { return Read(&TSoundValue::volume_); }
+void TSoundValue::SetVolume(int volume) { Write(&TSoundValue::volume_, std::clamp(volume, 0, 255)); }
+int TSoundValue::Balance() { return Read(&TSoundValue::balance_); }
+void TSoundValue::SetBalance(int balance) { Write(&TSoundValue::balance_, std::clamp(balance, 0, 100)); }
+
+int TSoundValue::Read(int TSoundValue::*field) {
     if (!HasDevice())
         return 0;
     Fetch();
-    return volume_;
+    return this->*field;
 }
 
-void TSoundValue::SetVolume(int volume) {
+void TSoundValue::Write(int TSoundValue::*field, int value) {
     if (!HasDevice())
         return;
-    volume_ = std::clamp(volume, 0, 255);
-    Send();
-}
-
-int TSoundValue::Balance() {
-    if (!HasDevice())
-        return 0;
-    Fetch();
-    return balance_;
-}
-
-void TSoundValue::SetBalance(int balance) {
-    if (!HasDevice())
-        return;
-    balance_ = std::clamp(balance, 0, 100);
+    this->*field = value;
     Send();
 }
 

@@ -29,6 +29,8 @@ public:
 
 private:
     bool HasDevice() const { return device_ != kNoDevice; }
+    int Read(int TSoundValue::*field);
+    void Write(int TSoundValue::*field, int value);
     void Fetch();
     void Send();
 
