@@ -1,0 +1,192 @@
+#include "SeedMovies.h"
+
+#include "swfwriter/TagBodies.h"
+
+#include <random>
+
+namespace tools {
+namespace {
+
+using swfw::code::DefineShape3;
+
+void Square(swfw::ShapeBuilder& s, int32_t x, int32_t y, int32_t size) {
+    s.MoveTo(x, y);
+    s.LineTo(x + size, y);
+    s.CurveTo(x + size + size / 4, y + size / 2, x + size, y + size);
+    s.LineTo(x, y + size);
+    s.LineTo(x, y);
+}
+
+void Place(swfw::MovieWriter& w, uint16_t depth, uint16_t id, swfw::Transform m = {}) {
+    swfw::Place p;
+    p.Depth = depth;
+    p.CharacterId = id;
+    p.Matrix = m;
+    w.Tag(swfw::code::PlaceObject2, swfw::PlaceObject2Body(p));
+}
+
+std::vector<uint8_t> ShapesMovie(swfw::Compression compression) {
+    swfw::MovieWriter w(10, {0, 4000, 0, 3000}, 24);
+    w.SetBackgroundColor(240, 240, 240);
+    swfw::ShapeBuilder s(4);
+    uint32_t solid = s.SolidFill({200, 30, 30, 255});
+    uint32_t grad = s.GradientFill(
+        0x13, {0.05, 0, 0, 0.05, 1000, 1000},
+        {{0, {255, 255, 0, 255}}, {128, {0, 128, 255, 200}}, {255, {0, 0, 0, 255}}}, 1, 1, 0.5);
+    uint32_t line = s.Line4(60, {0, 0, 0, 255}, 2, 2, 1, 2.5);
+    s.Styles(0, solid, line);
+    Square(s, 200, 200, 1200);
+    s.Styles(solid, grad, 0);
+    Square(s, 800, 800, 1500);
+    s.NewStyles();
+    uint32_t again = s.SolidFill({0, 90, 0, 128});
+    s.Styles(0, again, 0);
+    Square(s, 1500, 300, 900);
+    w.Tag(swfw::code::DefineShape4, swfw::ShapeBody(1, 4, {0, 4000, 0, 3000}, s));
+    swfw::MovieWriter sprite(10, {}, 24);
+    Place(sprite, 1, 1, {0.5, 0.2, -0.2, 0.5, 100, 100});
+    sprite.ShowFrame();
+    swfw::Place move;
+    move.Move = true;
+    move.Matrix = swfw::Transform{0.7, 0, 0, 0.7, 300, 0};
+    sprite.Tag(swfw::code::PlaceObject2, swfw::PlaceObject2Body(move));
+    sprite.ShowFrame();
+    w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(2, sprite));
+    swfw::Place mask;
+    mask.Depth = 1;
+    mask.CharacterId = 1;
+    mask.ClipDepth = 3;
+    w.Tag(swfw::code::PlaceObject2, swfw::PlaceObject2Body(mask));
+    Place(w, 2, 2);
+    Place(w, 4, 1, {1, 0, 0, 1, 1500, 500});
+    w.ShowFrame();
+    w.Tag(swfw::code::RemoveObject2, swfw::RemoveObject2Body(4));
+    w.ShowFrame();
+    return w.Build(compression);
+}
+
+std::vector<uint32_t> Checker(int size) {
+    std::vector<uint32_t> p(size_t(size * size));
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            p[size_t(y * size + x)] = ((x / 4 + y / 4) % 2) ? 0xff2040c0u : 0x80808000u;
+    return p;
+}
+
+std::vector<uint8_t> BitmapsMovie() {
+    swfw::MovieWriter w(10, {0, 4000, 0, 3000}, 24);
+    auto pixels = Checker(16);
+    w.Tag(swfw::code::DefineBitsLossless2, swfw::LosslessBody(1, 2, 16, 16, pixels));
+    w.Tag(swfw::code::DefineBitsLossless,
+          swfw::LosslessPaletteBody(2, 1, 3, 2, {0xff0000ffu, 0xffff0000u}, {0, 1, 0, 1, 0, 1}));
+    auto jpeg = swfw::EncodeJpeg(16, 16, pixels);
+    w.Tag(swfw::code::DefineBitsJpeg2, swfw::Jpeg2Body(3, jpeg));
+    w.Tag(swfw::code::DefineBitsJpeg3, swfw::Jpeg3Body(4, jpeg, std::vector<uint8_t>(256, 100)));
+    swfw::ShapeBuilder s;
+    for (uint16_t id = 1; id <= 4; ++id) {
+        uint32_t fill = s.BitmapFill(id, {40, 10, -10, 40, 0, 0}, uint8_t(0x40 + id % 4));
+        s.Styles(0, fill, 0);
+        Square(s, id * 700, 300, 600);
+    }
+    w.Tag(DefineShape3, swfw::ShapeBody(5, 3, {0, 4000, 0, 3000}, s));
+    Place(w, 1, 5);
+    w.ShowFrame();
+    return w.Build(swfw::Compression::Zlib);
+}
+
+std::vector<uint8_t> TextMovie() {
+    swfw::MovieWriter w(10, {0, 4000, 0, 3000}, 24);
+    swfw::Glyph g{'A', swfw::ShapeBuilder(1), 900};
+    g.Outline.Styles(0, 1, 0);
+    g.Outline.MoveTo(0, 0);
+    g.Outline.LineTo(400, -900);
+    g.Outline.CurveTo(600, -950, 800, 0);
+    g.Outline.LineTo(0, 0);
+    w.Tag(swfw::code::DefineFont2, swfw::Font2Body(1, "Seed", {g}, 900, 200));
+    w.Tag(swfw::code::DefineText, swfw::TextBody(2, 1, {0, 4000, 0, 1000},
+                                                 {{1, {0, 0, 0, 255}, 100, 600, 400, {{0, 500}, {0, 500}}}}));
+    swfw::Field field{{0, 3000, 1000, 2000},
+                      1,
+                      300,
+                      {0, 0, 200, 255},
+                      "<p>A <b>A</b> <font color=\"#ff0000\">AA</font></p>",
+                      true};
+    field.Html = true;
+    field.Border = true;
+    field.WordWrap = true;
+    w.Tag(swfw::code::DefineEditText, swfw::EditTextBody(3, field));
+    swfw::Field device{{0, 3000, 2000, 3000}, std::nullopt, 240, {0, 0, 0, 255}, "device text", false};
+    w.Tag(swfw::code::DefineEditText, swfw::EditTextBody(4, device));
+    w.Tag(swfw::code::DefineButton2, swfw::Button2Body(5, {{1, 2, 1, {}}, {8, 3, 2, {}}}));
+    Place(w, 1, 2);
+    Place(w, 2, 3);
+    Place(w, 3, 4);
+    Place(w, 4, 5, {1, 0, 0, 1, 0, 2000});
+    w.ShowFrame();
+    return w.Build();
+}
+
+std::vector<uint8_t> MorphMovie() {
+    swfw::MovieWriter w(10, {0, 4000, 0, 3000}, 24);
+    swfw::ShapeBuilder start, end;
+    start.Styles(0, 1, 0);
+    Square(start, 100, 100, 500);
+    Square(end, 1000, 800, 1800);
+    w.Tag(swfw::code::DefineMorphShape,
+          swfw::MorphBody(1, {0, 4000, 0, 3000}, {{{255, 0, 0, 255}, {0, 0, 255, 128}}}, start, end));
+    swfw::Place p;
+    p.CharacterId = 1;
+    p.Ratio = 0;
+    w.Tag(swfw::code::PlaceObject2, swfw::PlaceObject2Body(p));
+    w.ShowFrame();
+    swfw::Place m;
+    m.Move = true;
+    m.Ratio = 40000;
+    w.Tag(swfw::code::PlaceObject2, swfw::PlaceObject2Body(m));
+    w.ShowFrame();
+    return w.Build(swfw::Compression::Lzma);
+}
+
+} // namespace
+
+std::vector<std::pair<std::string, std::vector<uint8_t>>> SeedMovies() {
+    return {{"shapes.swf", ShapesMovie(swfw::Compression::None)},
+            {"shapes-zlib.swf", ShapesMovie(swfw::Compression::Zlib)},
+            {"bitmaps.swf", BitmapsMovie()},
+            {"text.swf", TextMovie()},
+            {"morph.swf", MorphMovie()}};
+}
+
+std::vector<uint8_t> HeavyScene(Scene scene, int count) {
+    std::mt19937 rng(7);
+    swfw::MovieWriter w(10, {0, 25600, 0, 14400}, 30);
+    w.SetBackgroundColor(255, 255, 255);
+    if (scene == Scene::Bitmaps)
+        w.Tag(swfw::code::DefineBitsLossless2, swfw::LosslessBody(1000, 2, 64, 64, Checker(64)));
+    swfw::ShapeBuilder s;
+    for (int i = 0; i < count; ++i) {
+        int32_t x = int32_t(rng() % 24000), y = int32_t(rng() % 13000), size = 400 + int32_t(rng() % 3000);
+        uint8_t r = uint8_t(rng()), g = uint8_t(rng()), b = uint8_t(rng());
+        if (scene == Scene::Strokes) {
+            uint32_t line = s.Line(uint16_t(20 + rng() % 100), {r, g, b, 255});
+            s.Styles(0, 0, line);
+            s.MoveTo(x, y);
+            s.CurveTo(x + size, y - size / 2, x + size, y + size);
+            s.LineTo(x, y + size / 2);
+        } else {
+            uint32_t fill = scene == Scene::Gradients
+                                ? s.GradientFill(uint8_t(i % 2 ? 0x10 : 0x12),
+                                                 {size / 32768.0, 0, 0, size / 32768.0, x, y},
+                                                 {{0, {r, g, b, 255}}, {255, {b, r, g, 160}}})
+                                : s.BitmapFill(1000, {size / 1280.0, 0, 0, size / 1280.0, x, y}, 0x40);
+            s.Styles(0, fill, 0);
+            Square(s, x, y, size);
+        }
+    }
+    w.Tag(DefineShape3, swfw::ShapeBody(1, 3, {0, 25600, 0, 14400}, s));
+    Place(w, 1, 1);
+    w.ShowFrame();
+    return w.Build();
+}
+
+} // namespace tools

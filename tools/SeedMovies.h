@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tools {
+
+// Small movies from our own writer that together use every tag the engine
+// reads: the fuzzer's starting points and the benchmark's scenes.
+std::vector<std::pair<std::string, std::vector<uint8_t>>> SeedMovies();
+
+// A heavy scene for the benchmark: `count` overlapping gradient shapes,
+// strokes or bitmap fills on a 1280x720 stage.
+enum class Scene { Gradients, Strokes, Bitmaps };
+std::vector<uint8_t> HeavyScene(Scene scene, int count);
+
+} // namespace tools
