@@ -19,24 +19,23 @@ struct FindWindowOf {
     HWND Found = nullptr;
 };
 
+BOOL CALLBACK CheckWindow(HWND window, LPARAM lp) {
+    auto* search = reinterpret_cast<FindWindowOf*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    wchar_t caption[64] = L"";
+    GetWindowTextW(window, caption, 64);
+    if (pid == search->ProcessId && IsWindowVisible(window) && wcscmp(caption, L"KorvalenFlashPlayer") == 0) {
+        search->Found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND WaitForMainWindow(DWORD processId) {
     for (int i = 0; i < 200; ++i) {
         FindWindowOf search{processId};
-        EnumWindows(
-            [](HWND window, LPARAM lp) -> BOOL {
-                auto* s = reinterpret_cast<FindWindowOf*>(lp);
-                DWORD pid = 0;
-                GetWindowThreadProcessId(window, &pid);
-                wchar_t caption[64] = L"";
-                GetWindowTextW(window, caption, 64);
-                if (pid == s->ProcessId && IsWindowVisible(window) &&
-                    wcscmp(caption, L"KorvalenFlashPlayer") == 0) {
-                    s->Found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
         if (search.Found)
             return search.Found;
         Sleep(50);
