@@ -1,24 +1,14 @@
 #include "controls/TrayUtilityWindow.h"
 
 #include "ui/Application.h"
+#include "ui/WindowClass.h"
 
 #include <stdexcept>
 
 namespace controls {
 namespace {
 
-const wchar_t* ClassName() {
-    static const wchar_t* name = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"KfpTrayWindow";
-        RegisterClassExW(&wc);
-        return wc.lpszClassName;
-    }();
-    return name;
-}
+const wchar_t* ClassName() { return ui::RegisterWindowClass(L"KfpTrayWindow", DefWindowProcW); }
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "ui/Timer.h"
 
 #include "ui/Application.h"
+#include "ui/WindowClass.h"
 
 #include <set>
 
@@ -16,16 +17,8 @@ std::set<const Timer*>& LiveTimers() {
 } // namespace
 
 HWND Timer::Window() {
-    static HWND window = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = WindowProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"KfpTimerWindow";
-        RegisterClassExW(&wc);
-        return CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
-                               nullptr);
-    }();
+    static HWND window = CreateWindowExW(0, RegisterWindowClass(L"KfpTimerWindow", WindowProc), L"", 0, 0, 0, 0, 0,
+                                         HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
     return window;
 }
 

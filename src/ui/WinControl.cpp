@@ -5,6 +5,7 @@
 #include "ui/Handles.h"
 #include "ui/Menu.h"
 #include "ui/Text.h"
+#include "ui/WindowClass.h"
 
 #include <commctrl.h>
 
@@ -22,19 +23,7 @@ bool Intersects(const RECT& a, const Bounds& b) {
 } // namespace
 
 const wchar_t* WinControl::OwnClassName() {
-    static const wchar_t* name = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = OwnClassProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-        wc.lpszClassName = L"KfpWindow";
-        RegisterClassExW(&wc);
-        return L"KfpWindow";
-    }();
-    return name;
+    return RegisterWindowClass(L"KfpWindow", OwnClassProc, CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW));
 }
 
 WinControl* WinControl::FromHandle(HWND window) {
