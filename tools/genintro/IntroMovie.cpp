@@ -109,9 +109,10 @@ void DefineDisc(swfw::MovieWriter& movie) {
 
 void DefineArrow(swfw::MovieWriter& movie) {
     ShapeBuilder shape;
-    shape.Styles(0,
-                 shape.GradientFill(0x10, VerticalGradient(-520, 520), {{0, {255, 255, 255}}, {255, {200, 230, 255}}}),
-                 0);
+    shape.Styles(
+        0,
+        shape.GradientFill(0x10, VerticalGradient(-520, 520), {{0, {255, 255, 255}}, {255, {200, 230, 255}}}),
+        0);
     Pen pen(shape);
     pen.MoveTo(-300, -520);
     pen.LineTo(600, 0);

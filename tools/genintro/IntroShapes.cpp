@@ -28,7 +28,9 @@ void Polyline(Pen& pen, double x, double y, std::initializer_list<Point> points)
 
 void Pen::MoveTo(double x, double y) { shape_.MoveTo(Twip(x), Twip(y)); }
 void Pen::LineTo(double x, double y) { shape_.LineTo(Twip(x), Twip(y)); }
-void Pen::CurveTo(double cx, double cy, double x, double y) { shape_.CurveTo(Twip(cx), Twip(cy), Twip(x), Twip(y)); }
+void Pen::CurveTo(double cx, double cy, double x, double y) {
+    shape_.CurveTo(Twip(cx), Twip(cy), Twip(x), Twip(y));
+}
 
 void Pen::ArcTo(double cx, double cy, double r, double a0, double a1) {
     int steps = std::max(1, static_cast<int>(std::ceil(std::abs(a1 - a0) / (std::numbers::pi / 4))));
