@@ -157,16 +157,17 @@ std::vector<std::pair<std::string, std::vector<uint8_t>>> SeedMovies() {
             {"morph.swf", MorphMovie()}};
 }
 
+// Each shape is a character of its own at a depth of its own.
 std::vector<uint8_t> HeavyScene(Scene scene, int count) {
     std::mt19937 rng(7);
     swfw::MovieWriter w(10, {0, 25600, 0, 14400}, 30);
     w.SetBackgroundColor(255, 255, 255);
     if (scene == Scene::Bitmaps)
-        w.Tag(swfw::code::DefineBitsLossless2, swfw::LosslessBody(1000, 2, 64, 64, Checker(64)));
-    swfw::ShapeBuilder s;
+        w.Tag(swfw::code::DefineBitsLossless2, swfw::LosslessBody(1, 2, 64, 64, Checker(64)));
     for (int i = 0; i < count; ++i) {
         int32_t x = int32_t(rng() % 24000), y = int32_t(rng() % 13000), size = 400 + int32_t(rng() % 3000);
         uint8_t r = uint8_t(rng()), g = uint8_t(rng()), b = uint8_t(rng());
+        swfw::ShapeBuilder s;
         if (scene == Scene::Strokes) {
             uint32_t line = s.Line(uint16_t(20 + rng() % 100), {r, g, b, 255});
             s.Styles(0, 0, line);
@@ -174,17 +175,18 @@ std::vector<uint8_t> HeavyScene(Scene scene, int count) {
             s.CurveTo(x + size, y - size / 2, x + size, y + size);
             s.LineTo(x, y + size / 2);
         } else {
+            swfw::Transform m{size / 32768.0, 0, 0, size / 32768.0, x + size / 2, y + size / 2};
             uint32_t fill = scene == Scene::Gradients
-                                ? s.GradientFill(uint8_t(i % 2 ? 0x10 : 0x12),
-                                                 {size / 32768.0, 0, 0, size / 32768.0, x, y},
+                                ? s.GradientFill(uint8_t(i % 2 ? 0x10 : 0x12), m,
                                                  {{0, {r, g, b, 255}}, {255, {b, r, g, 160}}})
-                                : s.BitmapFill(1000, {size / 1280.0, 0, 0, size / 1280.0, x, y}, 0x40);
+                                : s.BitmapFill(1, {size / 1280.0, 0, 0, size / 1280.0, x, y}, 0x40);
             s.Styles(0, fill, 0);
             Square(s, x, y, size);
         }
+        auto id = uint16_t(i + 2);
+        w.Tag(DefineShape3, swfw::ShapeBody(id, 3, {0, 25600, 0, 14400}, s));
+        Place(w, uint16_t(i + 1), id);
     }
-    w.Tag(DefineShape3, swfw::ShapeBody(1, 3, {0, 25600, 0, 14400}, s));
-    Place(w, 1, 1);
     w.ShowFrame();
     return w.Build();
 }

@@ -8,10 +8,34 @@ ColorCompositor::ColorCompositor(Canvas& canvas, std::span<const Paint* const> p
     : canvas_(canvas), paints_(paints), sum_(size_t(canvas.Target().Width) * 4, 0.0f),
       coverage_(size_t(canvas.Target().Width), 0.0f), lo_(canvas.Target().Width), hi_(0) {}
 
+void ColorCompositor::Direct(int y, int x0, std::span<const float> coverage) {
+    uint32_t* row = canvas_.Target().Row(y) + x0;
+    const float* mask = canvas_.MaskRow(y);
+    for (size_t i = 0; i < coverage.size(); ++i) {
+        float c = coverage[i] * (mask ? mask[size_t(x0) + i] : 1.0f);
+        uint32_t s = shade_[i];
+        if (c >= 1 && s >> 24 == 255) {
+            row[i] = s;
+        } else if (c > 0) {
+            float k = c, keep = 1 - float(s >> 24) * k / 255;
+            uint32_t d = row[i];
+            auto channel = [&](int shift) {
+                float v = float(s >> shift & 0xff) * k + float(d >> shift & 0xff) * keep;
+                return uint32_t(std::clamp(v + 0.5f, 0.0f, 255.0f)) << shift;
+            };
+            row[i] = channel(24) | channel(16) | channel(8) | channel(0);
+        }
+    }
+}
+
 void ColorCompositor::Span(int y, uint32_t fill, int x0, std::span<const float> coverage) {
     int count = static_cast<int>(coverage.size());
     shade_.resize(coverage.size());
     paints_[fill]->Shade(x0, y, count, shade_.data());
+    if (paints_.size() == 1) {
+        Direct(y, x0, coverage);
+        return;
+    }
     lo_ = std::min(lo_, x0);
     hi_ = std::max(hi_, x0 + count);
     for (int i = 0; i < count; ++i) {

@@ -21,6 +21,9 @@ public:
 
 private:
     void Blend(uint32_t* dst, int x, float mask);
+    // With one paint there is nothing to sum: pixels are laid over the
+    // target as they come.
+    void Direct(int y, int x0, std::span<const float> coverage);
 
     Canvas& canvas_;
     std::span<const Paint* const> paints_;

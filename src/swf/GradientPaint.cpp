@@ -23,11 +23,11 @@ double GradientPaint::Position(double gx, double gy) const {
         return (gx + Half) / (2 * Half);
     double px = gx / Half, py = gy / Half;
     if (kind_ == FillKind::Radial)
-        return std::hypot(px, py);
+        return std::sqrt(px * px + py * py);
     // Focal: the ratio of the distance from the focus to the point over the
     // distance from the focus to the circle, along the same ray.
     double dx = px - focal_, dy = py;
-    double len = std::hypot(dx, dy);
+    double len = std::sqrt(dx * dx + dy * dy);
     if (len < 1e-12)
         return 0;
     double ux = dx / len, uy = dy / len;
@@ -39,6 +39,8 @@ double GradientPaint::Position(double gx, double gy) const {
 size_t GradientPaint::Index(double t) const {
     if (!std::isfinite(t))
         t = 0;
+    if (t >= 0 && t < 1)
+        return static_cast<size_t>(t * 256);
     if (spread_ == Spread::Repeat) {
         t -= std::floor(t);
     } else if (spread_ == Spread::Reflect) {

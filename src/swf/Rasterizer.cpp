@@ -7,7 +7,7 @@ namespace swf {
 
 float CoverageOf(FillRule rule, float winding) {
     float w = std::fabs(winding);
-    if (rule == FillRule::NonZero)
+    if (rule == FillRule::NonZero || w <= 1)
         return std::min(w, 1.0f);
     w = std::fmod(w, 2.0f);
     return w > 1 ? 2 - w : w;
