@@ -3,6 +3,8 @@
 #include "app/CommandLine.h"
 #include "app/Form1Description.h"
 #include "app/Glyphs.h"
+#include "controls/MediaBars.h"
+#include "resources/ProgramBitmaps.h"
 #include "ui/Application.h"
 
 namespace app {
@@ -21,8 +23,9 @@ ui::WindowBuilder TForm1::BuildControls(TForm1& form) {
 TForm1::TForm1(std::wstring commandLine)
     : builder_(BuildControls(*this)), ToolBar1(builder_.Get<ui::Panel>(L"ToolBar1")),
       Splitter3(builder_.Get<ui::Splitter>(L"Splitter3")), Panel1(builder_.Get<ui::Panel>(L"Panel1")),
-      ShellTree1(builder_.Get<ui::Panel>(L"ShellTree1")), Splitter2(builder_.Get<ui::Splitter>(L"Splitter2")),
-      FileListBox1(builder_.Get<ui::Panel>(L"FileListBox1")),
+      ShellTree1(builder_.Get<view::TShellTree>(L"ShellTree1")),
+      Splitter2(builder_.Get<ui::Splitter>(L"Splitter2")),
+      FileListBox1(builder_.Get<view::TFileListBox>(L"FileListBox1")),
       BackGround3(builder_.Get<ui::GraphicControl>(L"BackGround3")),
       Splitter1(builder_.Get<ui::Splitter>(L"Splitter1")), Panel2(builder_.Get<ui::Panel>(L"Panel2")),
       Panel3(builder_.Get<ui::Panel>(L"Panel3")),
@@ -33,17 +36,26 @@ TForm1::TForm1(std::wstring commandLine)
       BackGround1(builder_.Get<ui::GraphicControl>(L"BackGround1")),
       BackGround2(builder_.Get<ui::GraphicControl>(L"BackGround2")),
       Label1(builder_.Get<ui::Label>(L"Label1")), Label2(builder_.Get<ui::Label>(L"Label2")),
-      MediaProgressBar1(builder_.Get<ui::Panel>(L"MediaProgressBar1")),
+      MediaProgressBar1(builder_.Get<controls::TMediaProgressBar>(L"MediaProgressBar1")),
       BitBtn1(builder_.Get<ui::BitBtn>(L"BitBtn1")), BitBtn2(builder_.Get<ui::BitBtn>(L"BitBtn2")),
       BitBtn3(builder_.Get<ui::BitBtn>(L"BitBtn3")), BitBtn4(builder_.Get<ui::BitBtn>(L"BitBtn4")),
       BitBtn6(builder_.Get<ui::BitBtn>(L"BitBtn6")), BitBtn5(builder_.Get<ui::BitBtn>(L"BitBtn5")),
-      MediaProgressBar2(builder_.Get<ui::Panel>(L"MediaProgressBar2")),
+      MediaProgressBar2(builder_.Get<controls::TMediaProgressBar>(L"MediaProgressBar2")),
       SpeedButton1(builder_.Get<ui::SpeedButton>(L"SpeedButton1")),
       SpeedButton4(builder_.Get<ui::SpeedButton>(L"SpeedButton4")),
       SpeedButton2(builder_.Get<ui::SpeedButton>(L"SpeedButton2")),
       SpeedButton3(builder_.Get<ui::SpeedButton>(L"SpeedButton3")), Edit1(builder_.Get<ui::Edit>(L"Edit1")),
       Edit3(builder_.Get<ui::Edit>(L"Edit3")), Edit4(builder_.Get<ui::Edit>(L"Edit4")),
       Edit5(builder_.Get<ui::Edit>(L"Edit5")), Edit6(builder_.Get<ui::Edit>(L"Edit6")),
+      Button3(builder_.Get<ui::Button>(L"Button3")), Button4(builder_.Get<ui::Button>(L"Button4")),
+      Open(Command(ActionList1, L"Open")), CloseFile(Command(ActionList1, L"CloseFile")),
+      Play(Command(ActionList1, L"Play")), Pause(Command(ActionList1, L"Pause")),
+      Stop(Command(ActionList1, L"Stop")), ShowDir(Command(ActionList1, L"ShowDir")),
+      ShowLibruary(Command(ActionList1, L"ShowLibruary")), FrameBack(Command(ActionList1, L"FrameBack")),
+      FrameForward(Command(ActionList1, L"FrameForward")), K1(Command(ActionList1, L"K1")),
+      K2(Command(ActionList1, L"K2")), K3(Command(ActionList1, L"K3")),
+      FileName(Command(ActionList1, L"FileName")), Frame(Command(ActionList1, L"Frame")),
+      TrayAnimation(Command(ActionList1, L"TrayAnimation")), Intro(Command(ActionList1, L"Intro")),
       commandLine_(std::move(commandLine)) {
     SetDesignProperties();
     Handle();
@@ -67,29 +79,71 @@ void TForm1::SetDesignProperties() {
     };
     for (auto [button, glyph] : glyphs)
         button->SetGlyph(MakeGlyph(glyph));
-    Panel3.OnResize = [this] { Panel3Resize(); };
+    SetUpBars();
+    OpenDialog2.Filter = L"Flash files (*.swf)|*.swf";
+    OpenDialog2.InitialDir = L"C:\\Documents and Settings\\Admin\\Рабочий стол";
+    OpenDialog2.FileMustExist = false;
+    Timer1.SetInterval(100);
+    BindEvents();
     Panel3Resize(); // the view's size on this system may differ from the design
+}
+
+void TForm1::SetUpBars() {
+    // Without the bitmap list the bars still work, drawn without their
+    // picture; the box says why.
+    ui::App().Guard([this] { resources::LoadProgramBitmaps(MediaBitmapList1); });
+    MediaProgressBar1.SetUp(controls::MediaProgressBar1Setup(), &MediaBitmapList1);
+    MediaProgressBar2.SetUp(controls::MediaProgressBar2Setup(), &MediaBitmapList1);
+}
+
+void TForm1::BindEvents() {
+    BindCommands();
+    const std::pair<ui::Button*, void (TForm1::*)()> clicks[] = {
+        {&BitBtn2, &TForm1::BitBtn2Click}, {&BitBtn3, &TForm1::BitBtn3Click},
+        {&BitBtn4, &TForm1::BitBtn4Click}, {&BitBtn5, &TForm1::BitBtn5Click},
+        {&BitBtn6, &TForm1::BitBtn6Click}, {&Button3, &TForm1::Button3Click},
+        {&Button4, &TForm1::Button4Click},
+    };
+    for (auto [button, click] : clicks)
+        button->OnClick = [this, click] { (this->*click)(); };
+    BitBtn1.OnClick = [this] { CloseFile.Execute(); };
+    FileListBox1.OnDblClick = [this] { FileListBox1DblClick(); };
+    ShellTree1.OnChange = [this] { ShellTree1Change(); };
+    Timer1.OnTimer = [this] { Timer1Timer(); };
+    Panel3.OnResize = [this] { Panel3Resize(); };
     OnShow = [this] { FormShow(); };
     OnClose = [this] { FormClose(); };
 }
 
 void TForm1::FormCreate() {
-    // The file list, the settings file, the intro movie and the wave volume
-    // join these steps as they are built.
+    FileListBox1.Clear();
+    // The settings file is read here.
+    Intro.Execute();
     Label2.SetLeft(Panel3.Width() - Label2.Width());
+    // The wave volume is set here.
 }
 
 void TForm1::FormShow() {
-    if (!HasArguments(commandLine_))
+    if (!HasArguments(commandLine_)) {
+        StopTrayAnimation();
         return;
-    ShockwaveFlash1.SetMovie(CommandLinePath(commandLine_));
+    }
+    std::wstring path = CommandLinePath(commandLine_);
+    ShockwaveFlash1.SetMovie(path);
+    FollowPath(path);
+    SetProgressRange();
+    Timer1.SetEnabled(true);
     ShockwaveFlash1.Play();
-    BitBtn4.Hide();
-    BitBtn6.Show();
+    FileName.Execute();
+    Frame.Execute();
+    ShowPlayingLook();
+    TrayAnimation.Execute();
 }
 
 void TForm1::FormClose() {
-    // The settings file, closing the movie and the wave volume join here.
+    // The settings file is written here.
+    BitBtn1.Click();
+    // The wave volume is set here.
 }
 
 void TForm1::Panel3Resize() {

@@ -1,13 +1,20 @@
 #pragma once
 
+#include "controls/MediaBitmapList.h"
+#include "controls/MediaProgressBar.h"
 #include "playback/ShockwaveFlash.h"
+#include "ui/Action.h"
 #include "ui/Button.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
+#include "ui/OpenDialog.h"
 #include "ui/Panel.h"
 #include "ui/Splitter.h"
+#include "ui/Timer.h"
 #include "ui/WindowDescription.h"
+#include "view/FileListBox.h"
+#include "view/ShellTree.h"
 
 #include <string>
 
@@ -16,7 +23,8 @@ namespace app {
 // The main window: the toolbar, the movie view, the folder and file panel
 // and the control panel with transport, progress and volume.
 class TForm1 : public ui::Form {
-    // First member: the control references below are bound from it.
+    // First members: the control and command references below are bound
+    // from them.
     ui::WindowBuilder builder_;
 
 public:
@@ -27,9 +35,9 @@ public:
     ui::Panel& ToolBar1;
     ui::Splitter& Splitter3;
     ui::Panel& Panel1;
-    ui::Panel& ShellTree1;
+    view::TShellTree& ShellTree1;
     ui::Splitter& Splitter2;
-    ui::Panel& FileListBox1;
+    view::TFileListBox& FileListBox1;
     ui::GraphicControl& BackGround3;
     ui::Splitter& Splitter1;
     ui::Panel& Panel2;
@@ -42,14 +50,14 @@ public:
     ui::GraphicControl& BackGround2;
     ui::Label& Label1;
     ui::Label& Label2;
-    ui::Panel& MediaProgressBar1;
+    controls::TMediaProgressBar& MediaProgressBar1;
     ui::BitBtn& BitBtn1;
     ui::BitBtn& BitBtn2;
     ui::BitBtn& BitBtn3;
     ui::BitBtn& BitBtn4;
     ui::BitBtn& BitBtn6;
     ui::BitBtn& BitBtn5;
-    ui::Panel& MediaProgressBar2;
+    controls::TMediaProgressBar& MediaProgressBar2;
     ui::SpeedButton& SpeedButton1;
     ui::SpeedButton& SpeedButton4;
     ui::SpeedButton& SpeedButton2;
@@ -59,6 +67,33 @@ public:
     ui::Edit& Edit4;
     ui::Edit& Edit5;
     ui::Edit& Edit6;
+    ui::Button& Button3;
+    ui::Button& Button4;
+
+    // Components.
+    ui::ActionList ActionList1 = MakeActionList();
+    ui::Timer Timer1;
+    ui::OpenDialog OpenDialog2;
+    controls::TMediaBitmapList MediaBitmapList1;
+
+    // Commands the window's own code runs or changes (Form1Actions.cpp
+    // holds the whole list).
+    ui::Action& Open;
+    ui::Action& CloseFile;
+    ui::Action& Play;
+    ui::Action& Pause;
+    ui::Action& Stop;
+    ui::Action& ShowDir;
+    ui::Action& ShowLibruary;
+    ui::Action& FrameBack;
+    ui::Action& FrameForward;
+    ui::Action& K1;
+    ui::Action& K2;
+    ui::Action& K3;
+    ui::Action& FileName;
+    ui::Action& Frame;
+    ui::Action& TrayAnimation;
+    ui::Action& Intro;
 
     void FormCreate();
     void FormShow();
@@ -67,9 +102,57 @@ public:
     // Follows the view panel's size: the progress bar and the frame label.
     void Panel3Resize();
 
+    // Movies in and out (Form1Movies.cpp).
+    void OpenExecute();
+    void FileListBox1DblClick();
+    void PlayExecute();
+    void IntroExecute();
+    void CloseFileExecute();
+    void FileNameExecute();
+    // Whether the player holds a movie of the user's (not the intro, not
+    // the blank view).
+    bool UserMovieLoaded() const;
+
+    // Transport, progress and quality (Form1Transport.cpp).
+    void BitBtn4Click();
+    void BitBtn6Click();
+    void PauseExecute();
+    void BitBtn3Click();
+    void StopExecute();
+    void BitBtn2Click();
+    void BitBtn5Click();
+    void FrameBackExecute();
+    void FrameForwardExecute();
+    void Timer1Timer();
+    void FrameExecute();
+    void K1Execute();
+    void K2Execute();
+    void K3Execute();
+
+    // The folder and file panel (Form1FolderPanel.cpp).
+    void ShellTree1Change();
+    void ShowLibruaryExecute();
+    void Button3Click();
+    void Button4Click();
+    void ShowDirExecute();
+
 private:
     static ui::WindowBuilder BuildControls(TForm1& form);
+    static ui::ActionList MakeActionList();
+    static ui::Action& Command(const ui::ActionList& list, const wchar_t* name);
+    void BindCommands();
     void SetDesignProperties();
+    void SetUpBars();
+    void BindEvents();
+
+    // Steps the load paths share.
+    void FollowPath(const std::wstring& path);
+    void SetProgressRange();
+    void ShowPlayingLook();
+    void ShowHaltedLook();
+    void StopTrayAnimation();
+    void StepAndHalt(void (playback::TShockwaveFlash::*step)());
+    void StepButton(void (playback::TShockwaveFlash::*step)());
 
     std::wstring commandLine_;
 };

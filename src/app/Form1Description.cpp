@@ -1,11 +1,14 @@
 #include "app/Form1Description.h"
 
+#include "controls/MediaProgressBar.h"
 #include "playback/ShockwaveFlash.h"
 #include "ui/Button.h"
 #include "ui/Edit.h"
 #include "ui/Label.h"
 #include "ui/Panel.h"
 #include "ui/Splitter.h"
+#include "view/FileListBox.h"
+#include "view/ShellTree.h"
 
 namespace app {
 namespace {
@@ -21,13 +24,26 @@ const ui::FontSpec ListFont{L"Segoe UI", 12, false, RUSSIAN_CHARSET, ui::clWindo
 
 void Separator(ui::Control& c) { static_cast<ui::Splitter&>(c).Resizable = false; }
 
-// A hidden edit field that only holds a value for the window.
-ControlDescription HiddenEdit(const wchar_t* name, int left) {
-    return {.Name = name,
-            .Parent = L"Panel2",
-            .Make = Make<ui::Edit>,
-            .Place = {left, 70, 20, 21},
-            .Visible = false};
+void FolderTree(ui::Control& c) {
+    auto& tree = static_cast<view::TShellTree&>(c);
+    tree.Options = view::stoAutoFill | view::stoDefaultKeyHandling | view::stoDynamicRefresh |
+                   view::stoOleDrag | view::stoOleDrop;
+    tree.ReadOnly = true;
+    tree.Indent = 19;
+}
+
+void MovieList(ui::Control& c) {
+    auto& list = static_cast<view::TFileListBox&>(c);
+    list.SetMask(L"*.swf");
+    list.SetFileType(view::ftNormal);
+    list.SetItemHeight(14);
+}
+
+// A hidden control of the bottom panel: an edit field that only holds a
+// value for the window, or a button that only code clicks.
+template <class T> ControlDescription Hidden(const wchar_t* name, int left) {
+    return {
+        .Name = name, .Parent = L"Panel2", .Make = Make<T>, .Place = {left, 70, 20, 21}, .Visible = false};
 }
 
 const ControlDescription Description[] = {
@@ -40,10 +56,11 @@ const ControlDescription Description[] = {
     {.Name = L"Panel1", .Make = Make<ui::Panel>, .Place = {468, 51, 175, 329}, .Align = Align::Right},
     {.Name = L"ShellTree1",
      .Parent = L"Panel1",
-     .Make = Make<ui::Panel>,
+     .Make = Make<view::TShellTree>,
      .Place = {0, 0, 175, 105},
      .Align = Align::Top,
-     .Color = clWindow},
+     .Color = clWindow,
+     .Setup = FolderTree},
     {.Name = L"Splitter2",
      .Parent = L"Panel1",
      .Make = Make<ui::Splitter>,
@@ -51,11 +68,12 @@ const ControlDescription Description[] = {
      .Align = Align::Top},
     {.Name = L"FileListBox1",
      .Parent = L"Panel1",
-     .Make = Make<ui::Panel>,
+     .Make = Make<view::TFileListBox>,
      .Place = {0, 107, 175, 222},
      .Align = Align::Client,
      .Color = clWindow,
-     .Font = &ListFont},
+     .Font = &ListFont,
+     .Setup = MovieList},
     {.Name = L"BackGround3",
      .Parent = L"Panel1",
      .Make = Make<ui::GraphicControl>,
@@ -104,10 +122,9 @@ const ControlDescription Description[] = {
      .Font = &TitleFont},
     {.Name = L"MediaProgressBar1",
      .Parent = L"Panel2",
-     .Make = Make<ui::Panel>,
+     .Make = Make<controls::TMediaProgressBar>,
      .Place = {8, 23, 496, 5},
-     .Hint = L"Воспроизведение",
-     .Color = 0x00F0CAA6},
+     .Hint = L"Воспроизведение"},
     {.Name = L"BitBtn1", .Parent = L"Panel2", .Make = Make<ui::BitBtn>, .Place = {8, 35, 35, 26}},
     {.Name = L"BitBtn2",
      .Parent = L"Panel2",
@@ -142,11 +159,10 @@ const ControlDescription Description[] = {
      .ShowHint = true},
     {.Name = L"MediaProgressBar2",
      .Parent = L"Panel2",
-     .Make = Make<ui::Panel>,
+     .Make = Make<controls::TMediaProgressBar>,
      .Place = {321, 33, 183, 3},
      .Hint = L"Уровень громкости",
-     .ShowHint = true,
-     .Color = 0x00F0CAA6},
+     .ShowHint = true},
     {.Name = L"SpeedButton1",
      .Parent = L"Panel2",
      .Make = Make<ui::SpeedButton>,
@@ -172,11 +188,13 @@ const ControlDescription Description[] = {
      .Place = {436, 42, 68, 21},
      .Hint = L"Прибавить громкость",
      .ShowHint = true},
-    HiddenEdit(L"Edit1", 520),
-    HiddenEdit(L"Edit3", 540),
-    HiddenEdit(L"Edit4", 560),
-    HiddenEdit(L"Edit5", 580),
-    HiddenEdit(L"Edit6", 600),
+    Hidden<ui::Edit>(L"Edit1", 520),
+    Hidden<ui::Edit>(L"Edit3", 540),
+    Hidden<ui::Edit>(L"Edit4", 560),
+    Hidden<ui::Edit>(L"Edit5", 580),
+    Hidden<ui::Edit>(L"Edit6", 600),
+    Hidden<ui::Button>(L"Button3", 620),
+    Hidden<ui::Button>(L"Button4", 640),
 };
 
 } // namespace
