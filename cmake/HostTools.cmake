@@ -19,13 +19,14 @@ if(CMAKE_CROSSCOMPILING)
     list(APPEND _kfp_host_programs ${KFP_HOST_DIR}/tools/${tool}/${tool})
     list(APPEND _kfp_host_targets --target ${tool})
   endforeach()
-  # No toolchain file: the sub-build takes the host's compilers. It always
+  # No toolchain file (not even one named in the environment): the
+  # sub-build takes the host's compilers. It always
   # runs its own (quick when up to date) build so that edits to a generator
   # reach the generated files.
   ExternalProject_Add(host_tools
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${KFP_HOST_DIR}
-    CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE= -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
     BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> ${_kfp_host_targets}
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
