@@ -85,6 +85,23 @@ TEST(BitmapListStream, RejectsEveryTruncationAndTrailingBytesAndLeavesTheListEmp
     EXPECT_THROW(list.ReadData(block), TBitmapStreamError);
 }
 
+TEST(BitmapListStream, RandomlyDamagedBlocksAreReadOrRejectedButNeverCrash) {
+    const std::vector<uint8_t> good = SampleList().WriteData();
+    std::mt19937 random(5);
+    for (int trial = 0; trial < 2000; ++trial) {
+        std::vector<uint8_t> block = good;
+        for (int flips = 1 + trial % 4; flips > 0; --flips)
+            block[random() % block.size()] = static_cast<uint8_t>(random());
+        TMediaBitmapList list;
+        try {
+            list.ReadData(block);
+            EXPECT_EQ(list.WriteData().size(), block.size()); // what is accepted is all of it
+        } catch (const TBitmapStreamError&) {
+            EXPECT_EQ(list.Count(), 0);
+        }
+    }
+}
+
 TEST(BitmapListStream, ChecksCountsAndSizesBeforeAllocating) {
     auto expectDamaged = [](const std::vector<uint8_t>& block, const std::string& what) {
         TMediaBitmapList list;
