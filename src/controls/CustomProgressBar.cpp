@@ -11,8 +11,10 @@ void TCustomProgressBar::SetPosition(int position) {
     if (!range_.SetPosition(position))
         return;
     InvalidatePicture();
-    // Show the new edge now, even when the caller keeps the thread busy.
-    ui::App().ProcessMessages();
+    // Show the new edge now, even when the caller keeps the thread busy;
+    // before the window exists there is nothing to show yet.
+    if (HandleAllocated())
+        ui::App().ProcessMessages();
 }
 
 void TCustomProgressBar::PaintBuffer(TMediaBitmap& buffer) {
