@@ -9,6 +9,8 @@ enum class Quality { Low, Medium, High, Best };
 
 inline bool Antialiased(Quality q) { return q != Quality::Low; }
 inline bool SmoothsBitmaps(Quality q) { return q == Quality::High || q == Quality::Best; }
-inline double FlattenTolerance(Quality q) { return q == Quality::Best ? 0.05 : 0.2; }
+inline double FlattenTolerance(Quality q) {
+    return q == Quality::Best ? 0.05 : q == Quality::Low ? 0.02 : 0.2;
+}
 
 } // namespace swf
