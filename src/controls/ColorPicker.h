@@ -32,7 +32,7 @@ public:
     std::function<void()> OnClick;
 
     bool ShowColorHints = true;
-    bool HintShown() const { return hint_.Visible(); }
+    const THintWindow& Hint() const { return hint_; }
 
     bool ShowNoColor() const { return state_.Sections.noColor; }
     void SetShowNoColor(bool show) { ChangeSections(&TPickerSections::noColor, show); }

@@ -4,12 +4,23 @@
 
 #include <commctrl.h>
 
+#include <set>
+#include <utility>
+
 namespace controls {
 
-bool TWindowHook::Hooked(HWND window, UINT_PTR id) {
-    DWORD_PTR data = 0;
-    return window && GetWindowSubclass(window, Proc, id, &data);
+namespace {
+
+// The hooks in place, by window and id. The user-interface thread is the
+// only one that hooks windows.
+std::set<std::pair<HWND, UINT_PTR>>& Installed() {
+    static std::set<std::pair<HWND, UINT_PTR>> installed;
+    return installed;
 }
+
+} // namespace
+
+bool TWindowHook::Hooked(HWND window, UINT_PTR id) { return Installed().contains({window, id}); }
 
 bool TWindowHook::Install(HWND window) {
     if (window_ == window && window)
@@ -20,12 +31,15 @@ bool TWindowHook::Install(HWND window) {
     if (!SetWindowSubclass(window, Proc, id_, reinterpret_cast<DWORD_PTR>(this)))
         return false;
     window_ = window;
+    Installed().insert({window, id_});
     return true;
 }
 
 void TWindowHook::Remove() {
-    if (window_)
-        RemoveWindowSubclass(window_, Proc, id_);
+    if (!window_)
+        return;
+    RemoveWindowSubclass(window_, Proc, id_);
+    Installed().erase({window_, id_});
     window_ = nullptr;
 }
 
