@@ -4,6 +4,7 @@
 #include "swf/Error.h"
 #include "swf/FontParser.h"
 #include "swf/ShapeParser.h"
+#include "swf/TagCodes.h"
 #include "swf/TextParser.h"
 
 #include <algorithm>
@@ -12,34 +13,7 @@
 namespace swf {
 namespace {
 
-namespace code {
-enum : uint16_t {
-    DefineShape = 2,
-    DefineBits = 6,
-    DefineButton = 7,
-    JpegTables = 8,
-    DefineFont = 10,
-    DefineText = 11,
-    DefineFontInfo = 13,
-    DefineBitsLossless = 20,
-    DefineBitsJpeg2 = 21,
-    DefineShape2 = 22,
-    DefineShape3 = 32,
-    DefineText2 = 33,
-    DefineButton2 = 34,
-    DefineBitsJpeg3 = 35,
-    DefineBitsLossless2 = 36,
-    DefineEditText = 37,
-    DefineSprite = 39,
-    DefineMorphShape = 46,
-    DefineFont2 = 48,
-    DefineFontInfo2 = 62,
-    DefineFont3 = 75,
-    DefineShape4 = 83,
-    DefineMorphShape2 = 84,
-    DefineBitsJpeg4 = 90,
-};
-}
+namespace code = tagcode;
 
 template <typename T> Character Make(T value) { return std::make_shared<const T>(std::move(value)); }
 

@@ -5,6 +5,7 @@
 #include "swf/Dictionary.h"
 #include "swf/Error.h"
 #include "swf/Records.h"
+#include "swf/TagCodes.h"
 
 #include <algorithm>
 
@@ -39,7 +40,7 @@ void Movie::ReadHeader() {
 void Movie::ReadTags(size_t offset) {
     list_ = ReadTagList(std::span<const uint8_t>(bytes_).subspan(offset));
     for (const Tag& tag : list_.Tags) {
-        if (tag.Code == tag::SetBackgroundColor && !background_ && tag.Body.size() >= 3)
+        if (tag.Code == tagcode::SetBackgroundColor && !background_ && tag.Body.size() >= 3)
             background_ = Rgb{tag.Body[0], tag.Body[1], tag.Body[2]};
         dictionary_->Define(tag);
     }

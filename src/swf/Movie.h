@@ -32,10 +32,6 @@ struct MovieHeader {
     double FramesPerSecond() const { return FrameRate / 256.0; }
 };
 
-namespace tag {
-enum Code : uint16_t { End = 0, ShowFrame = 1, SetBackgroundColor = 9 };
-}
-
 class Dictionary;
 
 // A decoded movie: the header, its tag stream split into frames, and the

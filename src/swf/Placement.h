@@ -2,6 +2,7 @@
 
 #include "swf/ColorTransform.h"
 #include "swf/Matrix.h"
+#include "swf/TagCodes.h"
 #include "swf/TagList.h"
 
 #include <cstdint>
@@ -21,16 +22,6 @@ struct Placement {
     std::optional<std::string> Name;
     std::optional<uint16_t> ClipDepth;
 };
-
-namespace tagcode {
-enum : uint16_t {
-    PlaceObject = 4,
-    RemoveObject = 5,
-    PlaceObject2 = 26,
-    RemoveObject2 = 28,
-    PlaceObject3 = 70
-};
-}
 
 // PlaceObject, PlaceObject2 and PlaceObject3. Filters, blend modes and clip
 // actions come after the fields read here and are left alone.

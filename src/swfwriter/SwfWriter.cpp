@@ -1,5 +1,7 @@
 #include "swfwriter/SwfWriter.h"
 
+#include "swfwriter/WriterRecords.h"
+
 #include <lzma.h>
 #include <zlib.h>
 
@@ -9,15 +11,6 @@
 
 namespace swfw {
 namespace {
-
-std::vector<uint8_t> PackZlib(const std::vector<uint8_t>& plain) {
-    uLongf packedSize = compressBound(static_cast<uLong>(plain.size()));
-    std::vector<uint8_t> packed(packedSize);
-    if (compress(packed.data(), &packedSize, plain.data(), static_cast<uLong>(plain.size())) != Z_OK)
-        throw std::runtime_error("zlib compression failed");
-    packed.resize(packedSize);
-    return packed;
-}
 
 // The body of a "ZWS" movie: compressed length, 5 property bytes, raw LZMA.
 std::vector<uint8_t> PackLzma(const std::vector<uint8_t>& plain) {
@@ -147,7 +140,7 @@ std::vector<uint8_t> MovieWriter::Build(Compression compression) const {
         file.Bytes(plain);
         return file.Data();
     }
-    file.Bytes(compression == Compression::Zlib ? PackZlib(plain) : PackLzma(plain));
+    file.Bytes(compression == Compression::Zlib ? Deflate(plain) : PackLzma(plain));
     return file.Data();
 }
 

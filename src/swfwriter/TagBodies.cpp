@@ -11,15 +11,6 @@
 namespace swfw {
 namespace {
 
-std::vector<uint8_t> Deflate(const std::vector<uint8_t>& plain) {
-    uLongf size = compressBound(static_cast<uLong>(plain.size()));
-    std::vector<uint8_t> packed(size);
-    if (compress(packed.data(), &size, plain.data(), static_cast<uLong>(plain.size())) != Z_OK)
-        throw std::runtime_error("zlib compression failed");
-    packed.resize(size);
-    return packed;
-}
-
 void Append(BitWriter& out, const std::vector<uint8_t>& bytes) { out.Bytes(bytes); }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "swf/TagCodes.h"
 #include "swfwriter/ShapeBuilder.h"
 #include "swfwriter/SwfWriter.h"
 
@@ -9,34 +10,7 @@
 
 namespace swfw {
 
-namespace code {
-enum : uint16_t {
-    DefineShape = 2,
-    PlaceObject = 4,
-    DefineBits = 6,
-    JpegTables = 8,
-    DefineFont = 10,
-    DefineText = 11,
-    DefineFontInfo = 13,
-    DefineBitsLossless = 20,
-    DefineBitsJpeg2 = 21,
-    DefineShape2 = 22,
-    PlaceObject2 = 26,
-    RemoveObject2 = 28,
-    DefineShape3 = 32,
-    DefineText2 = 33,
-    DefineButton2 = 34,
-    DefineBitsJpeg3 = 35,
-    DefineBitsLossless2 = 36,
-    DefineEditText = 37,
-    DefineSprite = 39,
-    DefineMorphShape = 46,
-    DefineFont2 = 48,
-    PlaceObject3 = 70,
-    DefineFont3 = 75,
-    DefineShape4 = 83,
-};
-}
+namespace code = swf::tagcode;
 
 // The bodies of the tags the tests and generators write; MovieWriter::Tag
 // puts them in a movie.

@@ -1,30 +1,31 @@
 #include "swfwriter/WriterRecords.h"
 
+#include <zlib.h>
+
 #include <cmath>
+#include <stdexcept>
 
 namespace swfw {
 namespace {
 
 int32_t Fixed(double v) { return static_cast<int32_t>(std::lround(v * 65536.0)); }
 
+// A flag bit, then (when set) a bit count and two 16.16 values.
+void WriteFixedPair(BitWriter& out, bool present, double a, double b) {
+    out.UBits(present, 1);
+    if (!present)
+        return;
+    unsigned bits = BitWriter::SignedBitsFor({Fixed(a), Fixed(b)});
+    out.UBits(bits, 5);
+    out.SBits(Fixed(a), bits);
+    out.SBits(Fixed(b), bits);
+}
+
 } // namespace
 
 void WriteMatrix(BitWriter& out, const Transform& m) {
-    bool scale = m.A != 1 || m.D != 1, rotate = m.B != 0 || m.C != 0;
-    out.UBits(scale, 1);
-    if (scale) {
-        unsigned bits = BitWriter::SignedBitsFor({Fixed(m.A), Fixed(m.D)});
-        out.UBits(bits, 5);
-        out.SBits(Fixed(m.A), bits);
-        out.SBits(Fixed(m.D), bits);
-    }
-    out.UBits(rotate, 1);
-    if (rotate) {
-        unsigned bits = BitWriter::SignedBitsFor({Fixed(m.B), Fixed(m.C)});
-        out.UBits(bits, 5);
-        out.SBits(Fixed(m.B), bits);
-        out.SBits(Fixed(m.C), bits);
-    }
+    WriteFixedPair(out, m.A != 1 || m.D != 1, m.A, m.D);
+    WriteFixedPair(out, m.B != 0 || m.C != 0, m.B, m.C);
     unsigned bits = BitWriter::SignedBitsFor({m.Tx, m.Ty});
     out.UBits(bits, 5);
     out.SBits(m.Tx, bits);
@@ -61,6 +62,19 @@ void WriteString(BitWriter& out, const std::string& s) {
     for (char ch : s)
         out.U8(static_cast<uint8_t>(ch));
     out.U8(0);
+}
+
+} // namespace swfw
+
+namespace swfw {
+
+std::vector<uint8_t> Deflate(const std::vector<uint8_t>& plain) {
+    uLongf size = compressBound(static_cast<uLong>(plain.size()));
+    std::vector<uint8_t> packed(size);
+    if (compress(packed.data(), &size, plain.data(), static_cast<uLong>(plain.size())) != Z_OK)
+        throw std::runtime_error("zlib compression failed");
+    packed.resize(size);
+    return packed;
 }
 
 } // namespace swfw

@@ -27,4 +27,7 @@ void WriteColorTransform(BitWriter& out, const ColorTransform& c, bool withAlpha
 void WriteColor(BitWriter& out, Rgba c, bool withAlpha);
 void WriteString(BitWriter& out, const std::string& s);
 
+// zlib-compressed bytes.
+std::vector<uint8_t> Deflate(const std::vector<uint8_t>& plain);
+
 } // namespace swfw

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+
+namespace swf::tagcode {
+
+// The tags the engine reads (and our writer writes), by code.
+enum : uint16_t {
+    End = 0,
+    ShowFrame = 1,
+    DefineShape = 2,
+    PlaceObject = 4,
+    RemoveObject = 5,
+    DefineBits = 6,
+    DefineButton = 7,
+    JpegTables = 8,
+    SetBackgroundColor = 9,
+    DefineFont = 10,
+    DefineText = 11,
+    DefineFontInfo = 13,
+    DefineBitsLossless = 20,
+    DefineBitsJpeg2 = 21,
+    DefineShape2 = 22,
+    PlaceObject2 = 26,
+    RemoveObject2 = 28,
+    DefineShape3 = 32,
+    DefineText2 = 33,
+    DefineButton2 = 34,
+    DefineBitsJpeg3 = 35,
+    DefineBitsLossless2 = 36,
+    DefineEditText = 37,
+    DefineSprite = 39,
+    FrameLabel = 43,
+    DefineMorphShape = 46,
+    DefineFont2 = 48,
+    DefineFontInfo2 = 62,
+    PlaceObject3 = 70,
+    DefineFont3 = 75,
+    DefineShape4 = 83,
+    DefineMorphShape2 = 84,
+    DefineBitsJpeg4 = 90,
+};
+
+} // namespace swf::tagcode
