@@ -16,6 +16,24 @@ constexpr int kAutoCell = 18;
 
 int SectionHeight(int fontHeight) { return fontHeight + 12; }
 
+// The buttons above the grid are a pixel taller than the one below.
+int NoColorHeight(TPickerSections sections, int fontHeight) {
+    return sections.noColor ? SectionHeight(fontHeight) + 1 : 0;
+}
+
+int DefaultHeight(TPickerSections sections, int fontHeight) {
+    return sections.defaultColor ? SectionHeight(fontHeight) + 1 : 0;
+}
+
+int CustomHeight(TPickerSections sections, int fontHeight) {
+    return sections.customColor ? SectionHeight(fontHeight) : 0;
+}
+
+int SectionsHeight(TPickerSections sections, int fontHeight) {
+    return NoColorHeight(sections, fontHeight) + DefaultHeight(sections, fontHeight) +
+           CustomHeight(sections, fontHeight);
+}
+
 } // namespace
 
 TColorGridLayout::TColorGridLayout(TPoint size, TRect client, TPickerSections sections, int fontHeight)
@@ -23,28 +41,22 @@ TColorGridLayout::TColorGridLayout(TPoint size, TRect client, TPickerSections se
     int rows = kGridRows + (sections_.systemColors ? kSystemRows : 0);
     int separator = sections_.systemColors ? kSeparatorHeight : 0;
     cellWidth_ = client_.Width() / kColumns;
-    cellHeight_ = (client_.Height() - SectionsHeight() - separator) / rows;
+    int taken = SectionsHeight(sections_, fontHeight_) + separator;
+    cellHeight_ = (client_.Height() - taken) / rows;
     hitWidth_ = client_.right / kColumns;
-    hitHeight_ = (client_.bottom - SectionsHeight() - separator) / rows;
+    hitHeight_ = (client_.bottom - taken) / rows;
 }
 
 TPoint TColorGridLayout::AutoSize(TPoint inset, TPickerSections sections, int fontHeight) {
-    TColorGridLayout sized({0, 0}, {}, sections, fontHeight);
     int grid = kGridRows * kAutoCell;
     if (sections.systemColors)
         grid += kSeparatorHeight + kSystemRows * kAutoCell;
-    return {2 * inset.x + kColumns * kAutoCell, 2 * inset.y + grid + sized.SectionsHeight()};
+    return {2 * inset.x + kColumns * kAutoCell, 2 * inset.y + grid + SectionsHeight(sections, fontHeight)};
 }
 
-int TColorGridLayout::NoColorHeight() const { return sections_.noColor ? SectionHeight(fontHeight_) + 1 : 0; }
-
-int TColorGridLayout::DefaultHeight() const {
-    return sections_.defaultColor ? SectionHeight(fontHeight_) + 1 : 0;
+int TColorGridLayout::Above() const {
+    return NoColorHeight(sections_, fontHeight_) + DefaultHeight(sections_, fontHeight_);
 }
-
-int TColorGridLayout::CustomHeight() const { return sections_.customColor ? SectionHeight(fontHeight_) : 0; }
-
-int TColorGridLayout::SectionsHeight() const { return NoColorHeight() + DefaultHeight() + CustomHeight(); }
 
 int TColorGridLayout::ItemCount() const { return sections_.systemColors ? kPaletteSize : kGridColorCount; }
 
@@ -54,14 +66,14 @@ int TColorGridLayout::SeparatorAbove(int row) const { return row >= kGridRows ? 
 TRect TColorGridLayout::Cell(int item) const {
     int row = item / kColumns;
     int left = client_.left + item % kColumns * cellWidth_;
-    int top = client_.top + NoColorHeight() + DefaultHeight() + SeparatorAbove(row) + row * cellHeight_;
+    int top = client_.top + Above() + SeparatorAbove(row) + row * cellHeight_;
     return {left, top, left + cellWidth_, top + cellHeight_};
 }
 
 TRect TColorGridLayout::HitCell(int item) const {
     int row = item / kColumns;
     int left = item % kColumns * hitWidth_;
-    int top = NoColorHeight() + DefaultHeight() + SeparatorAbove(row) + row * hitHeight_;
+    int top = Above() + SeparatorAbove(row) + row * hitHeight_;
     return {left, top, left + hitWidth_, top + hitHeight_};
 }
 
@@ -70,12 +82,11 @@ int TColorGridLayout::HitTest(TPoint at) const {
     int y = at.y;
     if (x < 0 || y < 0 || x >= size_.x || y >= size_.y)
         return piNoColor;
-    if (y < NoColorHeight())
+    if (y < NoColorHeight(sections_, fontHeight_))
         return piNoColor;
-    y -= NoColorHeight();
-    if (y < DefaultHeight())
+    if (y < Above())
         return piDefaultColor;
-    y -= DefaultHeight();
+    y -= Above();
     if (y < kGridRows * hitHeight_)
         return HitSwatch(x, y);
     return HitBelowGrid(x, y - kGridRows * hitHeight_);
@@ -94,7 +105,7 @@ int TColorGridLayout::HitBelowGrid(int x, int y) const {
             return HitSystemColor(x, y);
         y -= kSeparatorHeight + kSystemRows * hitHeight_;
     }
-    if (y < CustomHeight())
+    if (y < CustomHeight(sections_, fontHeight_))
         return x >= client_.right - SectionHeight(fontHeight_) ? piCustomColor : piMoreColors;
     return piNoColor;
 }

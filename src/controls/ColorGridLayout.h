@@ -29,10 +29,8 @@ public:
     TRect HitCell(int item) const;
 
 private:
-    int NoColorHeight() const;
-    int DefaultHeight() const;
-    int CustomHeight() const;
-    int SectionsHeight() const;
+    // The height of the sections above the grid.
+    int Above() const;
     int SeparatorAbove(int row) const;
     int HitSwatch(int x, int y) const;
     int HitBelowGrid(int x, int y) const;
