@@ -20,18 +20,26 @@ TThemeHandle OpenTheme(const wchar_t* classes) {
     return TThemeHandle(VisualStylesActive() ? OpenThemeData(nullptr, classes) : nullptr);
 }
 
-int CommonControlsMajorVersion() {
+// The manifest asks for version 6 by redirecting the library to it; some
+// systems' version 6 still reports an older number, so the redirection is
+// asked first.
+bool CommonControlsVersion6() {
+    ACTCTX_SECTION_KEYED_DATA redirection{};
+    redirection.cbSize = sizeof redirection;
+    if (FindActCtxSectionStringW(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION, L"comctl32.dll",
+                                 &redirection))
+        return true;
     HMODULE library = GetModuleHandleW(L"comctl32.dll");
     auto get = library ? reinterpret_cast<DLLGETVERSIONPROC>(
                              reinterpret_cast<void*>(GetProcAddress(library, "DllGetVersion")))
                        : nullptr;
     DLLVERSIONINFO info{sizeof info, 0, 0, 0, 0};
-    return get && SUCCEEDED(get(&info)) ? static_cast<int>(info.dwMajorVersion) : 0;
+    return get && SUCCEEDED(get(&info)) && info.dwMajorVersion >= 6;
 }
 
 } // namespace
 
-bool VisualStylesActive() { return IsThemeActive() && IsAppThemed() && CommonControlsMajorVersion() >= 6; }
+bool VisualStylesActive() { return IsThemeActive() && IsAppThemed() && CommonControlsVersion6(); }
 
 std::optional<ui::TColor> ThemedEditBorderColor() {
     TThemeHandle theme = OpenTheme(L"EDIT");

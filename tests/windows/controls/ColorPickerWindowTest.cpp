@@ -9,6 +9,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -136,6 +137,27 @@ TEST(ColorPickerWindow, PaintsTheSelectedAndTheHoveredCell) {
     EXPECT_EQ(w.Shown(4, 40), SystemRgb(COLOR_HIGHLIGHT));
     EXPECT_EQ(w.Shown(4, 4), SystemRgb(COLOR_WINDOW));
     EXPECT_EQ(w.Shown(10, 46), 0xFF0000u);
+}
+
+TEST(ColorPickerWindow, WithVisualStylesHasAFlatFrameAndStyledCells) {
+    PickerWindow w;
+    std::optional<ui::TColor> border = ThemedEditBorderColor();
+    if (!border)
+        GTEST_SKIP() << "no visual styles in this process";
+    EXPECT_EQ(w.picker.BorderOuter(), TFrameStyleEx::fsFlat);
+    COLORREF c = *border;
+    EXPECT_EQ(w.Shown(0, 0), (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+    EXPECT_EQ(w.Shown(1, 1), SystemRgb(COLOR_WINDOW));
+    EXPECT_EQ(w.Shown(2, 2), SystemRgb(COLOR_WINDOW));
+
+    // The style's pictures lie around the swatches, not over them.
+    Rgb plainCorner = w.Shown(21, 3);
+    w.Click(20, 2);
+    w.Send(WM_MOUSEMOVE, 0, 2, 30); // hover cell 8
+    EXPECT_NE(w.Shown(21, 3), plainCorner);
+    EXPECT_EQ(w.Shown(26, 7), 0x993300u); // Brown
+    EXPECT_EQ(w.Shown(24, 6), SystemRgb(COLOR_BTNSHADOW));
+    EXPECT_EQ(w.Shown(8, 26), 0x800000u); // Dark Red
 }
 
 TEST(ColorPickerWindow, ShowsTheSwatchNameBelowTheCellUnderTheMouse) {
