@@ -25,6 +25,8 @@ BitmapPaint::BitmapPaint(const Bitmap& bitmap, const Matrix& deviceToBitmap, con
       repeat_(repeat), smooth_(smooth) {}
 
 int BitmapPaint::Wrap(int v, int size) const {
+    if (v >= 0 && v < size)
+        return v;
     if (repeat_) {
         v %= size;
         return v < 0 ? v + size : v;

@@ -8,23 +8,38 @@ ColorCompositor::ColorCompositor(Canvas& canvas, std::span<const Paint* const> p
     : canvas_(canvas), paints_(paints), sum_(size_t(canvas.Target().Width) * 4, 0.0f),
       coverage_(size_t(canvas.Target().Width), 0.0f), lo_(canvas.Target().Width), hi_(0) {}
 
+namespace {
+
+// x / 255, rounded, for x up to 255 * 255.
+uint32_t Div255(uint32_t x) { return (x + 128 + ((x + 128) >> 8)) >> 8; }
+
+// Premultiplied source over the destination, per channel: s + d (255 - sa) / 255.
+uint32_t Over(uint32_t src, uint32_t dst) {
+    uint32_t keep = 255 - (src >> 24);
+    uint32_t out = 0;
+    for (int shift = 0; shift < 32; shift += 8)
+        out |= std::min<uint32_t>(255, (src >> shift & 0xff) + Div255((dst >> shift & 0xff) * keep)) << shift;
+    return out;
+}
+
+uint32_t ScaleBy(uint32_t p, float k) {
+    uint32_t out = 0;
+    for (int shift = 0; shift < 32; shift += 8)
+        out |= uint32_t(float(p >> shift & 0xff) * k + 0.5f) << shift;
+    return out;
+}
+
+} // namespace
+
 void ColorCompositor::Direct(int y, int x0, std::span<const float> coverage) {
     uint32_t* row = canvas_.Target().Row(y) + x0;
     const float* mask = canvas_.MaskRow(y);
     for (size_t i = 0; i < coverage.size(); ++i) {
-        float c = coverage[i] * (mask ? mask[size_t(x0) + i] : 1.0f);
-        uint32_t s = shade_[i];
-        if (c >= 1 && s >> 24 == 255) {
-            row[i] = s;
-        } else if (c > 0) {
-            float k = c, keep = 1 - float(s >> 24) * k / 255;
-            uint32_t d = row[i];
-            auto channel = [&](int shift) {
-                float v = float(s >> shift & 0xff) * k + float(d >> shift & 0xff) * keep;
-                return uint32_t(std::clamp(v + 0.5f, 0.0f, 255.0f)) << shift;
-            };
-            row[i] = channel(24) | channel(16) | channel(8) | channel(0);
-        }
+        float c = std::min(coverage[i] * (mask ? mask[size_t(x0) + i] : 1.0f), 1.0f);
+        if (c <= 0)
+            continue;
+        uint32_t s = c < 1 ? ScaleBy(shade_[i], c) : shade_[i];
+        row[i] = s >> 24 == 255 ? s : Over(s, row[i]);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <span>
 
@@ -47,6 +49,12 @@ public:
 };
 
 // Coverage of a pixel whose accumulated winding (area-weighted) is `winding`.
-float CoverageOf(FillRule rule, float winding);
+inline float CoverageOf(FillRule rule, float winding) {
+    float w = std::fabs(winding);
+    if (rule == FillRule::NonZero || w <= 1)
+        return std::min(w, 1.0f);
+    w = std::fmod(w, 2.0f);
+    return w > 1 ? 2 - w : w;
+}
 
 } // namespace swf
