@@ -3,6 +3,8 @@
 #include "controls/BackgroundFills.h"
 #include "controls/DibPixelSurface.h"
 
+#include <algorithm>
+
 namespace controls {
 
 namespace {

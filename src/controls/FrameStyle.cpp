@@ -30,13 +30,14 @@ TRect Shrink(TRect r, uint8_t sides, int by) {
 TPixel AdjustedFlatColor(const TFrame& frame) {
     TPixel pixel = ColorToPixel(frame.flatColor);
     auto adjust = [&](int shift) {
-        return static_cast<uint32_t>(std::clamp(Channel(pixel, shift) + frame.flatColorAdjustment, 0, 255));
+        int adjustment = std::clamp(frame.flatColorAdjustment, -255, 255);
+        return static_cast<uint32_t>(std::clamp(Channel(pixel, shift) + adjustment, 0, 255));
     };
     return MakePixel(255, adjust(16), adjust(8), adjust(0));
 }
 
 std::vector<TFrameLine> Bevel(TColor topLeft, TColor bottomRight, int count) {
-    return std::vector<TFrameLine>(static_cast<size_t>(std::max(count, 0)),
+    return std::vector<TFrameLine>(static_cast<size_t>(std::clamp(count, 0, kMaxBevelWidth)),
                                    {ColorToPixel(topLeft), ColorToPixel(bottomRight)});
 }
 
@@ -124,7 +125,7 @@ int FrameWidth(TFrameStyleEx style, int bevelWidth) {
         return 1;
     case TFrameStyleEx::fsStatus:
     case TFrameStyleEx::fsPopup:
-        return std::max(bevelWidth, 0);
+        return std::clamp(bevelWidth, 0, kMaxBevelWidth);
     default:
         return 2;
     }

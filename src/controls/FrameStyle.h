@@ -42,6 +42,10 @@ struct TFrame {
     int bevelWidth = 1;
 };
 
+// Bevels wider than this are taken as this wide: any wider would only hide
+// the control and cost time.
+inline constexpr int kMaxBevelWidth = 1000;
+
 // The width a style takes from each framed side.
 int FrameWidth(TFrameStyleEx style, int bevelWidth);
 

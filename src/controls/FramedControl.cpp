@@ -8,17 +8,17 @@ namespace controls {
 
 namespace {
 
-// Frames wider than this are surely a mistake; they would hide the control.
-constexpr int kMaxFrameWidth = 1000;
+// Bands wider than this are surely a mistake; they would hide the control.
+constexpr int kMaxBorderWidth = 1000;
 
 } // namespace
 
 void TFramedControl::SetBorderWidth(int width) {
-    ChangeFrame(frame_.borderWidth, std::clamp(width, 0, kMaxFrameWidth));
+    ChangeFrame(frame_.borderWidth, std::clamp(width, 0, kMaxBorderWidth));
 }
 
 void TFramedControl::SetBevelWidth(int width) {
-    ChangeFrame(frame_.bevelWidth, std::clamp(width, 1, kMaxFrameWidth));
+    ChangeFrame(frame_.bevelWidth, std::clamp(width, 1, kMaxBevelWidth));
 }
 
 TRect TFramedControl::ClientRect() const { return FrameClientRect({0, 0, Width(), Height()}, frame_); }

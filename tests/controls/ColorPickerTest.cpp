@@ -200,6 +200,7 @@ TEST(FrameStyle, TheClientInsetAddsTheBandAndTheFramedSides) {
              .sides = bsLeft | bsBottom,
              .bevelWidth = 3};
     EXPECT_EQ(FrameClientRect({0, 0, 100, 50}, frame), (TRect{5, 0, 100, 45}));
+    EXPECT_EQ(FrameWidth(TFrameStyleEx::fsPopup, 1 << 30), kMaxBevelWidth);
     EXPECT_EQ(FrameWidth(TFrameStyleEx::fsNone, 1), 0);
     EXPECT_EQ(FrameWidth(TFrameStyleEx::fsFlatRounded, 1), 2);
 }
