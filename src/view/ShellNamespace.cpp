@@ -156,9 +156,12 @@ ShellChild DesktopItem() {
 }
 
 HIMAGELIST SmallSystemIcons() {
+    ITEMIDLIST* desktop = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &desktop)))
+        return nullptr; // the tree then shows names without icons
+    Pidl owned(desktop);
     SHFILEINFOW info{};
-    Pidl desktop = DesktopPidl();
-    return reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(reinterpret_cast<const wchar_t*>(desktop.get()), 0,
+    return reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(reinterpret_cast<const wchar_t*>(owned.get()), 0,
                                                        &info, sizeof info,
                                                        SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
 }
