@@ -44,6 +44,18 @@ std::vector<uint8_t> EncodeStrip(const PictureStrip& strip) {
     return out;
 }
 
+uint32_t Unpremultiply(uint32_t pixel) {
+    uint32_t alpha = pixel >> 24;
+    if (alpha == 0)
+        return 0;
+    uint32_t out = alpha << 24;
+    for (int shift = 0; shift < 24; shift += 8) {
+        uint32_t channel = ((pixel >> shift & 0xFF) * 255 + alpha / 2) / alpha;
+        out |= std::min(channel, 255u) << shift;
+    }
+    return out;
+}
+
 PictureStrip DecodeStrip(std::span<const uint8_t> data, const StripLayout& layout) {
     if (data.size() < HeaderSize || !std::equal(std::begin(Magic), std::end(Magic), data.begin()))
         throw std::runtime_error("the picture strip has no valid header");

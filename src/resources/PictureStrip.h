@@ -37,4 +37,7 @@ std::vector<uint8_t> EncodeStrip(const PictureStrip& strip);
 // allocated before the sizes have been checked against the data.
 PictureStrip DecodeStrip(std::span<const uint8_t> data, const StripLayout& layout);
 
+// Straight (not premultiplied) 0xAARRGGBB, as icons hold their colours.
+uint32_t Unpremultiply(uint32_t pixel);
+
 } // namespace resources

@@ -6,7 +6,6 @@ namespace genpictures {
 namespace {
 
 constexpr int Gap = 6;
-constexpr uint32_t Backdrops[] = {0xFFFFFFFF, 0xFFECE9D8, 0xFF202830};
 
 uint8_t Over(uint32_t pixel, uint32_t backdrop, int shift) {
     uint32_t alpha = pixel >> 24;
@@ -49,13 +48,14 @@ void Put(tools::Image& sheet, const Picture& picture, int left, int top, int zoo
 
 } // namespace
 
-tools::Image ContactSheet(const std::vector<std::vector<Picture>>& rows, int zoom) {
+tools::Image ContactSheet(const std::vector<std::vector<Picture>>& rows, int zoom,
+                          std::span<const uint32_t> backdrops) {
     Layout layout = Measure(rows, zoom);
     int bandHeight = layout.RowsHeight + Gap;
-    tools::Image sheet{layout.Width, bandHeight * 3, {}};
+    tools::Image sheet{layout.Width, bandHeight * static_cast<int>(backdrops.size()), {}};
     sheet.Rgba.resize(static_cast<size_t>(sheet.Width) * static_cast<size_t>(sheet.Height) * 4);
-    for (int band = 0; band < 3; ++band) {
-        uint32_t backdrop = Backdrops[band];
+    for (int band = 0; band < static_cast<int>(backdrops.size()); ++band) {
+        uint32_t backdrop = backdrops[static_cast<size_t>(band)];
         for (int y = band * bandHeight; y < (band + 1) * bandHeight; ++y)
             for (int x = 0; x < sheet.Width; ++x)
                 Set(sheet, x, y, 0, backdrop);

@@ -1,6 +1,7 @@
 #include "IconFile.h"
 
-#include <algorithm>
+#include "resources/PictureStrip.h"
+
 #include <stdexcept>
 
 namespace genpictures {
@@ -42,7 +43,7 @@ void WriteImage(Bytes& out, const Picture& picture) {
         out.U32(0);
     for (int y = size - 1; y >= 0; --y)
         for (int x = 0; x < size; ++x)
-            out.U32(Unpremultiply(picture.Pixels[static_cast<size_t>(y * size + x)]));
+            out.U32(resources::Unpremultiply(picture.Pixels[static_cast<size_t>(y * size + x)]));
     for (int y = size - 1; y >= 0; --y) {
         for (uint32_t byte = 0; byte < MaskRowBytes(size); ++byte) {
             unsigned bits = 0;
@@ -57,18 +58,6 @@ void WriteImage(Bytes& out, const Picture& picture) {
 }
 
 } // namespace
-
-uint32_t Unpremultiply(uint32_t pixel) {
-    uint32_t alpha = pixel >> 24;
-    if (alpha == 0)
-        return 0;
-    uint32_t out = alpha << 24;
-    for (int shift = 0; shift < 24; shift += 8) {
-        uint32_t channel = ((pixel >> shift & 0xFF) * 255 + alpha / 2) / alpha;
-        out |= std::min(channel, 255u) << shift;
-    }
-    return out;
-}
 
 std::vector<uint8_t> EncodeIcon(const std::vector<Picture>& pictures) {
     Bytes out;

@@ -13,7 +13,4 @@ namespace genpictures {
 // read on every Windows version.
 std::vector<uint8_t> EncodeIcon(const std::vector<Picture>& pictures);
 
-// Straight (not premultiplied) 0xAARRGGBB.
-uint32_t Unpremultiply(uint32_t pixel);
-
 } // namespace genpictures

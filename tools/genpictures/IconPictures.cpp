@@ -18,17 +18,18 @@ constexpr Point Centre{16, 16};
 // fading behind it; a frame's head is where the next frame's starts, so
 // the loop has no seam.
 template <int Frame> void TrayFrame(Sketch& s) {
-    constexpr double Inner = 12.6, Outer = 15.2;
-    constexpr int TailPieces = 8;
+    constexpr double Inner = 11.6, Outer = 15.4;
+    constexpr int TailPieces = 9;
     constexpr double Piece = 2 * Pi / TrayFrames / 2;
-    s.Stroke(Outline().Circle(Centre, (Inner + Outer) / 2), Outer - Inner, Faded(tones::Blue.Mid, 60));
+    s.Stroke(Outline().Circle(Centre, (Inner + Outer) / 2), Outer - Inner, Faded(tones::Blue.Dark, 70));
     double head = -Pi / 2 + 2 * Pi * Frame / TrayFrames;
     for (int i = 0; i < TailPieces; ++i) {
-        auto alpha = static_cast<uint8_t>(255 - i * 255 / TailPieces);
+        auto alpha = static_cast<uint8_t>(255 - i * 230 / TailPieces);
         double a1 = head - Piece * i, a0 = a1 - Piece;
-        s.Fill(Outline().Sector(Centre, Inner, Outer, a0, a1), Paint::Solid({120, 220, 255, alpha}));
+        Rgba colour = i == 0 ? Rgba{150, 235, 255, 255} : Rgba{20, 160, 255, alpha};
+        s.Fill(Outline().Sector(Centre, Inner, Outer, a0, a1), Paint::Solid(colour));
     }
-    parts::Emblem(s, Centre, 11.2);
+    parts::Emblem(s, Centre, 10.4);
 }
 
 template <int... Frames> std::vector<SketchFunction> FrameSketches(std::integer_sequence<int, Frames...>) {

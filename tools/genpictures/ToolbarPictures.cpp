@@ -60,11 +60,11 @@ void CloseMovie(Sketch& s) {
 
 void FolderTree(Sketch& s) {
     Outline branches;
-    branches.MoveTo({7, 12}).LineTo({7, 26}).LineTo({13, 26}).MoveTo({7, 17.5}).LineTo({13, 17.5});
+    branches.MoveTo({7, 12}).LineTo({7, 25.5}).LineTo({14, 25.5}).MoveTo({7, 16.5}).LineTo({14, 16.5});
     s.Stroke(branches, 1.4, tones::Steel.Dark);
     Folder(s, 2, 2, 15, 11);
-    Folder(s, 13, 13.5, 16, 9);
-    Folder(s, 13, 22, 16, 8);
+    Folder(s, 13, 12, 16, 8.5);
+    Folder(s, 13, 21.5, 16, 8.5);
 }
 
 void MenuBar(Sketch& s) {

@@ -7,6 +7,7 @@
 #include "ProgramPictures.h"
 #include "resources/PictureStrip.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -51,9 +52,18 @@ int Run(const std::filesystem::path& folder, const std::filesystem::path& sheet)
     WriteFile(folder / "swf_files.ico", EncodeIcon(fileIcon));
     if (!sheet.empty()) {
         std::vector<std::vector<Picture>> rows{toolbar, tray, glyphs, windowIcon, fileIcon};
-        tools::WritePng(sheet, ContactSheet(rows, 1));
+        tools::WritePng(sheet, ContactSheet(rows, 1, ReviewBackdrops));
+        // Enlarged, at most seven to a row, so that the sheet stays small
+        // enough to view whole.
+        std::vector<std::vector<Picture>> shortRows;
+        for (const auto& row : rows)
+            for (size_t i = 0; i < row.size(); i += 7)
+                shortRows.emplace_back(row.begin() + static_cast<std::ptrdiff_t>(i),
+                                       row.begin() +
+                                           static_cast<std::ptrdiff_t>(std::min(row.size(), i + 7)));
         auto big = sheet;
-        tools::WritePng(big.replace_extension(".x4.png"), ContactSheet(rows, 4));
+        tools::WritePng(big.replace_extension(".x4.png"),
+                        ContactSheet(shortRows, 4, std::span(ReviewBackdrops).subspan(1, 1)));
     }
     return 0;
 }
