@@ -2,8 +2,8 @@
 
 namespace swf {
 
-Canvas::Canvas(const Surface& target, Rasterizer& rasterizer, swf::Quality quality, double pixelsPerTwip)
-    : target_(target), rasterizer_(rasterizer), quality_(quality), pixelsPerTwip_(pixelsPerTwip) {}
+Canvas::Canvas(const Surface& target, Rasterizer& rasterizer, swf::Quality quality)
+    : target_(target), rasterizer_(rasterizer), quality_(quality) {}
 
 const float* Canvas::MaskRow(int y) const {
     return masks_.empty() ? nullptr : masks_.back().data() + size_t(y) * size_t(target_.Width);

@@ -13,14 +13,12 @@ namespace swf {
 // pixel; nested masks multiply.
 class Canvas {
 public:
-    Canvas(const Surface& target, Rasterizer& rasterizer, swf::Quality quality, double pixelsPerTwip);
+    Canvas(const Surface& target, Rasterizer& rasterizer, swf::Quality quality);
 
     const Surface& Target() const { return target_; }
     IntRect Bounds() const { return {0, 0, target_.Width, target_.Height}; }
     Rasterizer& Raster() { return rasterizer_; }
     swf::Quality Level() const { return quality_; }
-    // The stage's scale: what strokes that ignore the object's scale use.
-    double PixelsPerTwip() const { return pixelsPerTwip_; }
 
     // Null when nothing masks the row.
     const float* MaskRow(int y) const;
@@ -38,7 +36,6 @@ private:
     Surface target_;
     Rasterizer& rasterizer_;
     swf::Quality quality_;
-    double pixelsPerTwip_;
     std::vector<std::vector<float>> masks_;
     std::vector<std::vector<float>> building_;
 };

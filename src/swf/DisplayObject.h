@@ -25,6 +25,7 @@ struct DisplayObject {
     ColorTransform Colors;
     uint16_t Ratio = 0;
     uint16_t ClipDepth = 0;
+    uint8_t Blend = 0; // BlendMode of PlaceObject3; 0 and 1 are normal
     std::string Name;
     uint32_t PlacedFrame = 0;       // the frame of the parent that created it
     std::unique_ptr<Timeline> Clip; // the running timeline of a sprite

@@ -1,5 +1,6 @@
 #include "swf/Placement.h"
 
+#include "swf/Button.h"
 #include "swf/Records.h"
 
 namespace swf {
@@ -36,6 +37,10 @@ Placement ParsePlaceObject23(ByteReader& in, bool three) {
         p.Name = ReadString(in);
     if (flags & 0x40)
         p.ClipDepth = in.U16();
+    if (flags2 & 0x01)
+        SkipFilterList(in);
+    if (flags2 & 0x02)
+        p.Blend = in.U8();
     return p;
 }
 

@@ -21,10 +21,11 @@ struct Placement {
     std::optional<uint16_t> Ratio;
     std::optional<std::string> Name;
     std::optional<uint16_t> ClipDepth;
+    std::optional<uint8_t> Blend;
 };
 
-// PlaceObject, PlaceObject2 and PlaceObject3. Filters, blend modes and clip
-// actions come after the fields read here and are left alone.
+// PlaceObject, PlaceObject2 and PlaceObject3. Filters are skipped (not drawn
+// yet); clip actions, after the blend mode, are left alone.
 Placement ParsePlacement(const Tag& tag);
 
 // The depth a RemoveObject or RemoveObject2 tag clears.

@@ -155,7 +155,7 @@ void Player::Render(const Surface& target, std::optional<Rgb> background) const 
         return;
     view.Tx -= std::clamp(x0, 0, target.Width);
     view.Ty -= std::clamp(y0, 0, target.Height);
-    Canvas canvas(stageArea, *rasterizer_, Quality, view.MeanScale());
+    Canvas canvas(stageArea, *rasterizer_, Quality);
     StageRenderer(canvas, movie_->Characters(), *fonts_).DrawList(root_->Objects(), {view, {}});
 }
 

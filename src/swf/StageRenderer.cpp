@@ -1,5 +1,6 @@
 #include "swf/StageRenderer.h"
 
+#include "swf/BlendMode.h"
 #include "swf/Timeline.h"
 
 namespace swf {
@@ -9,10 +10,19 @@ DrawState Inside(const DrawState& parent, const Matrix& transform, const ColorTr
     return {parent.ToDevice.Then(transform), parent.Colors.Then(colors)};
 }
 
+uint32_t MixPixels(uint32_t a, uint32_t b, float t) {
+    uint32_t out = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        float v = float(a >> shift & 0xff) + (float(b >> shift & 0xff) - float(a >> shift & 0xff)) * t;
+        out |= uint32_t(v + 0.5f) << shift;
+    }
+    return out;
+}
+
 } // namespace
 
-StageRenderer::StageRenderer(Canvas& canvas, const Dictionary& dictionary, FontProvider& fonts)
-    : canvas_(canvas), dictionary_(dictionary),
+StageRenderer::StageRenderer(Canvas& canvas, const Dictionary& dictionary, FontProvider& fonts, int layers)
+    : canvas_(canvas), dictionary_(dictionary), fonts_(fonts), layers_(layers),
       bitmaps_([&dictionary](uint16_t id) { return dictionary.FindBitmap(id); }), shapes_(canvas, bitmaps_),
       text_(shapes_, dictionary, fonts) {}
 
@@ -45,11 +55,40 @@ void StageRenderer::DrawObject(const DisplayObject& object, const DrawState& par
         return;
     ++depth_;
     DrawState state = Inside(parent, object.Transform, object.Colors);
+    if (BlendsApart(object.Blend) && layers_ < MaxLayers && !canvas_.BuildingMask())
+        DrawBlended(object, state);
+    else
+        DrawContent(object, state);
+    --depth_;
+}
+
+void StageRenderer::DrawContent(const DisplayObject& object, const DrawState& state) {
     if (object.Clip)
         DrawList(object.Clip->Objects(), state);
     else if (!std::holds_alternative<std::shared_ptr<const Sprite>>(*object.Definition))
         DrawCharacter(*object.Definition, &object, state);
-    --depth_;
+}
+
+// The object is drawn alone onto a transparent layer, which is then blended
+// onto what is below it, through the clip mask in force.
+void StageRenderer::DrawBlended(const DisplayObject& object, const DrawState& state) {
+    const Surface& target = canvas_.Target();
+    std::vector<uint32_t> pixels(size_t(target.Width) * size_t(target.Height), 0);
+    Surface layer{pixels.data(), target.Width, target.Height, target.Width};
+    Canvas layerCanvas(layer, canvas_.Raster(), canvas_.Level());
+    StageRenderer(layerCanvas, dictionary_, fonts_, layers_ + 1).DrawContent(object, state);
+    auto mode = static_cast<BlendMode>(object.Blend);
+    for (int y = 0; y < target.Height; ++y) {
+        uint32_t* row = target.Row(y);
+        const uint32_t* src = layer.Row(y);
+        const float* mask = canvas_.MaskRow(y);
+        for (int x = 0; x < target.Width; ++x) {
+            if (src[x] == 0 || (mask && mask[x] <= 0))
+                continue;
+            uint32_t blended = BlendPixel(mode, src[x], row[x]);
+            row[x] = mask && mask[x] < 1 ? MixPixels(row[x], blended, mask[x]) : blended;
+        }
+    }
 }
 
 void StageRenderer::DrawCharacter(const Character& character, const DisplayObject* object,

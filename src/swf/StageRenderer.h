@@ -11,12 +11,14 @@ namespace swf {
 // Draws a display list, nested sprites and clip masks included.
 class StageRenderer {
 public:
-    StageRenderer(Canvas& canvas, const Dictionary& dictionary, FontProvider& fonts);
+    StageRenderer(Canvas& canvas, const Dictionary& dictionary, FontProvider& fonts, int layers = 0);
 
     void DrawList(const DisplayList& list, const DrawState& state);
 
 private:
     void DrawObject(const DisplayObject& object, const DrawState& parent);
+    void DrawContent(const DisplayObject& object, const DrawState& state);
+    void DrawBlended(const DisplayObject& object, const DrawState& state);
     void DrawCharacter(const Character& character, const DisplayObject* object, const DrawState& state);
     void DrawButton(const Button& button, const DrawState& state);
     void DrawSpriteAtRest(const Sprite& sprite, const DrawState& state);
@@ -26,9 +28,14 @@ private:
     // in one frame, nothing more is drawn.
     static constexpr int MaxDepth = 64;
     static constexpr long MaxCharacters = 200000;
+    // Objects with a blend mode are drawn into a layer of their own, each a
+    // copy of the target's size; deeper ones blend normally.
+    static constexpr int MaxLayers = 4;
 
     Canvas& canvas_;
     const Dictionary& dictionary_;
+    FontProvider& fonts_;
+    int layers_;
     BitmapLookup bitmaps_;
     ShapeRenderer shapes_;
     TextRenderer text_;

@@ -111,6 +111,8 @@ void Timeline::Place(const Placement& p, uint32_t frame, DisplayList& list, bool
         object.Name = *p.Name;
     if (p.ClipDepth)
         object.ClipDepth = *p.ClipDepth;
+    if (p.Blend)
+        object.Blend = *p.Blend;
 }
 
 void Timeline::SetCharacter(DisplayObject& object, uint16_t id, bool instantiate) {

@@ -27,12 +27,16 @@ std::vector<uint8_t> ShapeBody(uint16_t id, int version, const Twips& bounds, co
     return out.Data();
 }
 
-std::vector<uint8_t> PlaceObject2Body(const Place& p) {
+namespace {
+
+std::vector<uint8_t> PlaceBody(const Place& p, bool three) {
     BitWriter out;
     uint8_t flags = (p.ClipDepth ? 0x40 : 0) | (p.Name ? 0x20 : 0) | (p.Ratio ? 0x10 : 0) |
                     (p.Colors ? 0x08 : 0) | (p.Matrix ? 0x04 : 0) | (p.CharacterId ? 0x02 : 0) |
                     (p.Move ? 0x01 : 0);
     out.U8(flags);
+    if (three)
+        out.U8(p.Blend ? 0x02 : 0);
     out.U16(p.Depth);
     if (p.CharacterId)
         out.U16(*p.CharacterId);
@@ -46,8 +50,15 @@ std::vector<uint8_t> PlaceObject2Body(const Place& p) {
         WriteString(out, *p.Name);
     if (p.ClipDepth)
         out.U16(*p.ClipDepth);
+    if (three && p.Blend)
+        out.U8(*p.Blend);
     return out.Data();
 }
+
+} // namespace
+
+std::vector<uint8_t> PlaceObject2Body(const Place& p) { return PlaceBody(p, false); }
+std::vector<uint8_t> PlaceObject3Body(const Place& p) { return PlaceBody(p, true); }
 
 std::vector<uint8_t> RemoveObject2Body(uint16_t depth) {
     BitWriter out;

@@ -25,8 +25,10 @@ struct Place {
     std::optional<std::string> Name;
     std::optional<uint16_t> ClipDepth;
     bool Move = false;
+    std::optional<uint8_t> Blend; // only in PlaceObject3
 };
 std::vector<uint8_t> PlaceObject2Body(const Place& p);
+std::vector<uint8_t> PlaceObject3Body(const Place& p);
 std::vector<uint8_t> RemoveObject2Body(uint16_t depth);
 
 // The tags written to `timeline` so far make up the sprite's frames.
