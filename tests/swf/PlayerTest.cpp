@@ -1,8 +1,10 @@
 #include "swf/Player.h"
+#include "RenderHelpers.h"
 #include "swfwriter/SwfWriter.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -87,6 +89,65 @@ TEST(Player, PaintsTheBackgroundColour) {
     p.Load(Movie(1, false));
     p.Render(s, std::nullopt);
     EXPECT_EQ(pixels[2], 0xffffffffu);
+}
+
+} // namespace
+
+namespace {
+
+// A 20x10 stage filled red, with a blue background colour.
+std::vector<uint8_t> RedStage() {
+    swfw::MovieWriter w(8, {0, 400, 0, 200}, 12);
+    w.SetBackgroundColor(0, 0, 255);
+    w.Tag(swfw::code::DefineShape3, testing_swf::RectShape(1, 0, 0, 20, 10, {255, 0, 0, 255}));
+    testing_swf::PlaceAt(w, 1, 1);
+    w.ShowFrame();
+    return w.Build();
+}
+
+// Which rows and columns of a 40x40 view the stage covers.
+std::string Coverage(swf::ScaleMode mode) {
+    swf::Player p;
+    p.Load(RedStage());
+    p.Scale = mode;
+    std::vector<uint32_t> pixels(40 * 40);
+    p.Render({pixels.data(), 40, 40, 40}, std::nullopt);
+    std::string out;
+    for (int i = 0; i < 40; i += 4) // down the middle column, then across the middle row
+        out += pixels[size_t(i) * 40 + 20] == 0xffff0000u ? 'r' : '.';
+    out += '|';
+    for (int i = 0; i < 40; i += 4)
+        out += pixels[20 * 40 + size_t(i)] == 0xffff0000u ? 'r' : '.';
+    return out;
+}
+
+TEST(Player, ScaleModesFitTheStageIntoTheView) {
+    EXPECT_EQ(Coverage(swf::ScaleMode::ShowAll), "...rrrrr..|rrrrrrrrrr");  // 40x20, centred
+    EXPECT_EQ(Coverage(swf::ScaleMode::NoBorder), "rrrrrrrrrr|rrrrrrrrrr"); // 80x40, cropped
+    EXPECT_EQ(Coverage(swf::ScaleMode::ExactFit), "rrrrrrrrrr|rrrrrrrrrr");
+    EXPECT_EQ(Coverage(swf::ScaleMode::NoScale), "....rrr...|...rrrrr.."); // 20x10, centred
+}
+
+TEST(Player, LowQualityDrawsWithoutAntialiasing) {
+    swfw::MovieWriter w(8, {0, 400, 0, 400}, 12);
+    w.SetBackgroundColor(255, 255, 255);
+    swfw::ShapeBuilder s;
+    uint32_t fill = s.SolidFill({0, 0, 0, 255});
+    s.Styles(0, fill, 0);
+    s.MoveTo(13, 7);
+    s.LineTo(390, 101);
+    s.LineTo(211, 377);
+    s.LineTo(13, 7);
+    w.Tag(swfw::code::DefineShape3, swfw::ShapeBody(1, 3, {0, 400, 0, 400}, s));
+    testing_swf::PlaceAt(w, 1, 1);
+    w.ShowFrame();
+    auto movie = w.Build();
+    auto grey = [](const testing_swf::Frame& f) {
+        return std::count_if(f.Pixels.begin(), f.Pixels.end(),
+                             [](uint32_t p) { return p != 0xff000000u && p != 0xffffffffu; });
+    };
+    EXPECT_EQ(grey(testing_swf::RenderMovie(movie, swf::Quality::Low)), 0);
+    EXPECT_GT(grey(testing_swf::RenderMovie(movie, swf::Quality::High)), 10);
 }
 
 } // namespace
