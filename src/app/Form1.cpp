@@ -21,20 +21,20 @@ ui::WindowBuilder TForm1::BuildControls(TForm1& form) {
 }
 
 TForm1::TForm1(std::wstring commandLine)
-    : builder_(BuildControls(*this)), ToolBar1(builder_.Get<ui::Panel>(L"ToolBar1")),
+    : builder_(BuildControls(*this)), ToolBar1(builder_.Get<ui::ToolBar>(L"ToolBar1")),
       Splitter3(builder_.Get<ui::Splitter>(L"Splitter3")), Panel1(builder_.Get<ui::Panel>(L"Panel1")),
       ShellTree1(builder_.Get<view::TShellTree>(L"ShellTree1")),
       Splitter2(builder_.Get<ui::Splitter>(L"Splitter2")),
       FileListBox1(builder_.Get<view::TFileListBox>(L"FileListBox1")),
-      BackGround3(builder_.Get<ui::GraphicControl>(L"BackGround3")),
+      BackGround3(builder_.Get<controls::TBackGround>(L"BackGround3")),
       Splitter1(builder_.Get<ui::Splitter>(L"Splitter1")), Panel2(builder_.Get<ui::Panel>(L"Panel2")),
       Panel3(builder_.Get<ui::Panel>(L"Panel3")),
       ShockwaveFlash1(builder_.Get<playback::TShockwaveFlash>(L"ShockwaveFlash1")),
       Panel4(builder_.Get<ui::Panel>(L"Panel4")),
-      ColorPicker1(builder_.Get<ui::GraphicControl>(L"ColorPicker1")),
+      ColorPicker1(builder_.Get<controls::TColorPicker>(L"ColorPicker1")),
       Button2(builder_.Get<ui::Button>(L"Button2")),
-      BackGround1(builder_.Get<ui::GraphicControl>(L"BackGround1")),
-      BackGround2(builder_.Get<ui::GraphicControl>(L"BackGround2")),
+      BackGround1(builder_.Get<controls::TBackGround>(L"BackGround1")),
+      BackGround2(builder_.Get<controls::TBackGround>(L"BackGround2")),
       Label1(builder_.Get<ui::Label>(L"Label1")), Label2(builder_.Get<ui::Label>(L"Label2")),
       MediaProgressBar1(builder_.Get<controls::TMediaProgressBar>(L"MediaProgressBar1")),
       BitBtn1(builder_.Get<ui::BitBtn>(L"BitBtn1")), BitBtn2(builder_.Get<ui::BitBtn>(L"BitBtn2")),
@@ -56,6 +56,9 @@ TForm1::TForm1(std::wstring commandLine)
       K2(Command(ActionList1, L"K2")), K3(Command(ActionList1, L"K3")),
       FileName(Command(ActionList1, L"FileName")), Frame(Command(ActionList1, L"Frame")),
       TrayAnimation(Command(ActionList1, L"TrayAnimation")), Intro(Command(ActionList1, L"Intro")),
+      EscFull(Command(ActionList1, L"EscFull")), EscapeFullscreen(Command(ActionList1, L"EscapeFullscreen")),
+      SaveShowLibrary(Command(ActionList1, L"SaveShowLibrary")),
+      ClassicMenu(Command(ActionList1, L"ClassicMenu")), OnTop(Command(ActionList1, L"OnTop")),
       commandLine_(std::move(commandLine)) {
     SetDesignProperties();
     Handle();
@@ -67,7 +70,6 @@ void TForm1::SetDesignProperties() {
     SetFont(WindowFont);
     SetColor(ui::clBtnFace);
     SetBounds({333, 211, 651, 498});
-    SetClientSize(Form1ClientWidth, Form1ClientHeight);
     MinimumSize = {Form1MinWidth, Form1MinHeight};
     DesignFrame = {651 - Form1ClientWidth, 498 - Form1ClientHeight};
     CentreOnFirstShow = true;
@@ -85,7 +87,10 @@ void TForm1::SetDesignProperties() {
     OpenDialog2.FileMustExist = false;
     Timer1.SetInterval(100);
     BindEvents();
-    Panel3Resize(); // the view's size on this system may differ from the design
+    // With the menu bar in place: this system's frame may differ from the
+    // design's, the client area may not.
+    SetClientSize(Form1ClientWidth, Form1ClientHeight);
+    Panel3Resize();
 }
 
 void TForm1::SetUpBars() {
@@ -107,6 +112,10 @@ void TForm1::BindEvents() {
     for (auto [button, click] : clicks)
         button->OnClick = [this, click] { (this->*click)(); };
     BitBtn1.OnClick = [this] { CloseFile.Execute(); };
+    Button2.OnClick = [this] { Button2Click(); };
+    ColorPicker1.OnChange = [this] { ColorPicker1Change(); };
+    BuildMenus();
+    BuildToolBar();
     FileListBox1.OnDblClick = [this] { FileListBox1DblClick(); };
     ShellTree1.OnChange = [this] { ShellTree1Change(); };
     Timer1.OnTimer = [this] { Timer1Timer(); };

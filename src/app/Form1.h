@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/BackGround.h"
+#include "controls/ColorPicker.h"
 #include "controls/MediaBitmapList.h"
 #include "controls/MediaProgressBar.h"
 #include "playback/ShockwaveFlash.h"
@@ -7,11 +9,13 @@
 #include "ui/Button.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
+#include "ui/ImageList.h"
 #include "ui/Label.h"
 #include "ui/OpenDialog.h"
 #include "ui/Panel.h"
 #include "ui/Splitter.h"
 #include "ui/Timer.h"
+#include "ui/ToolBar.h"
 #include "ui/WindowDescription.h"
 #include "view/FileListBox.h"
 #include "view/ShellTree.h"
@@ -32,22 +36,22 @@ public:
     explicit TForm1(std::wstring commandLine);
 
     // Controls, owned by their parents; the layout is in Form1Description.
-    ui::Panel& ToolBar1;
+    ui::ToolBar& ToolBar1;
     ui::Splitter& Splitter3;
     ui::Panel& Panel1;
     view::TShellTree& ShellTree1;
     ui::Splitter& Splitter2;
     view::TFileListBox& FileListBox1;
-    ui::GraphicControl& BackGround3;
+    controls::TBackGround& BackGround3;
     ui::Splitter& Splitter1;
     ui::Panel& Panel2;
     ui::Panel& Panel3;
     playback::TShockwaveFlash& ShockwaveFlash1;
     ui::Panel& Panel4;
-    ui::GraphicControl& ColorPicker1;
+    controls::TColorPicker& ColorPicker1;
     ui::Button& Button2;
-    ui::GraphicControl& BackGround1;
-    ui::GraphicControl& BackGround2;
+    controls::TBackGround& BackGround1;
+    controls::TBackGround& BackGround2;
     ui::Label& Label1;
     ui::Label& Label2;
     controls::TMediaProgressBar& MediaProgressBar1;
@@ -75,6 +79,11 @@ public:
     ui::Timer Timer1;
     ui::OpenDialog OpenDialog2;
     controls::TMediaBitmapList MediaBitmapList1;
+    ui::Menu MainMenu1{ui::Menu::Kind::Bar};
+    ui::Menu MainMenu2{ui::Menu::Kind::Bar}; // empty: the state without a menu bar
+    ui::Menu PopupMenu1{ui::Menu::Kind::Popup};
+    ui::Menu PopupMenu2{ui::Menu::Kind::Popup};
+    ui::ImageList ImageList1{32, 32};
 
     // Commands the window's own code runs or changes (Form1Actions.cpp
     // holds the whole list).
@@ -94,6 +103,11 @@ public:
     ui::Action& Frame;
     ui::Action& TrayAnimation;
     ui::Action& Intro;
+    ui::Action& EscFull;
+    ui::Action& EscapeFullscreen;
+    ui::Action& SaveShowLibrary;
+    ui::Action& ClassicMenu;
+    ui::Action& OnTop;
 
     void FormCreate();
     void FormShow();
@@ -129,6 +143,23 @@ public:
     void K2Execute();
     void K3Execute();
 
+    // Menus, toolbar and window commands (Form1Menus.cpp).
+    void ToolButton6Click();
+    void ClassicMenuExecute();
+    void OnTopExecute();
+    // Finds an entry of any of the window's menus by name.
+    ui::MenuItem& MenuEntry(const wchar_t* name);
+
+    // Full screen (Form1FullScreen.cpp).
+    void EscFullExecute();
+    void EscapeFullscreenExecute();
+    void SaveShowLibraryExecute();
+
+    // The colour behind the movie (Form1Colours.cpp).
+    void FonColorExecute();
+    void ColorPicker1Change();
+    void Button2Click();
+
     // The folder and file panel (Form1FolderPanel.cpp).
     void ShellTree1Change();
     void ShowLibruaryExecute();
@@ -144,6 +175,10 @@ private:
     void SetDesignProperties();
     void SetUpBars();
     void BindEvents();
+    void BuildMenus();
+    void BuildToolBar();
+    void EnterFullScreen();
+    void LeaveFullScreen();
 
     // Steps the load paths share.
     void FollowPath(const std::wstring& path);
@@ -153,6 +188,7 @@ private:
     void StopTrayAnimation();
     void StepAndHalt(void (playback::TShockwaveFlash::*step)());
     void StepButton(void (playback::TShockwaveFlash::*step)());
+    void ChooseQuality(const wchar_t* quality, ui::Action& chosen);
 
     std::wstring commandLine_;
 };

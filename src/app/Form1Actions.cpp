@@ -78,6 +78,12 @@ const Handler Handlers[] = {
     {L"FileName", &TForm1::FileNameExecute},
     {L"Frame", &TForm1::FrameExecute},
     {L"Intro", &TForm1::IntroExecute},
+    {L"FonColor", &TForm1::FonColorExecute},
+    {L"EscFull", &TForm1::EscFullExecute},
+    {L"EscapeFullscreen", &TForm1::EscapeFullscreenExecute},
+    {L"SaveShowLibrary", &TForm1::SaveShowLibraryExecute},
+    {L"ClassicMenu", &TForm1::ClassicMenuExecute},
+    {L"OnTop", &TForm1::OnTopExecute},
 };
 
 } // namespace

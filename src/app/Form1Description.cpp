@@ -1,5 +1,7 @@
 #include "app/Form1Description.h"
 
+#include "controls/BackGround.h"
+#include "controls/ColorPicker.h"
 #include "controls/MediaProgressBar.h"
 #include "playback/ShockwaveFlash.h"
 #include "ui/Button.h"
@@ -7,6 +9,7 @@
 #include "ui/Label.h"
 #include "ui/Panel.h"
 #include "ui/Splitter.h"
+#include "ui/ToolBar.h"
 #include "view/FileListBox.h"
 #include "view/ShellTree.h"
 
@@ -47,7 +50,7 @@ template <class T> ControlDescription Hidden(const wchar_t* name, int left) {
 }
 
 const ControlDescription Description[] = {
-    {.Name = L"ToolBar1", .Make = Make<ui::Panel>, .Place = {0, 0, 643, 48}, .Align = Align::Top},
+    {.Name = L"ToolBar1", .Make = Make<ui::ToolBar>, .Place = {0, 0, 643, 48}, .Align = Align::Top},
     {.Name = L"Splitter3",
      .Make = Make<ui::Splitter>,
      .Place = {0, 48, 643, 3},
@@ -76,9 +79,10 @@ const ControlDescription Description[] = {
      .Setup = MovieList},
     {.Name = L"BackGround3",
      .Parent = L"Panel1",
-     .Make = Make<ui::GraphicControl>,
+     .Make = Make<controls::TBackGround>,
      .Place = {0, 107, 175, 222},
-     .Align = Align::Client},
+     .Align = Align::Client,
+     .Setup = [](ui::Control& c) { static_cast<controls::TBackGround&>(c).SetFillColorDark(0xFF000002); }},
     {.Name = L"Splitter1", .Make = Make<ui::Splitter>, .Place = {465, 51, 3, 329}, .Align = Align::Right},
     {.Name = L"Panel2", .Make = Make<ui::Panel>, .Place = {0, 380, 643, 72}, .Align = Align::Bottom},
     {.Name = L"Panel3", .Make = Make<ui::Panel>, .Place = {0, 51, 465, 329}, .Align = Align::Client},
@@ -94,19 +98,26 @@ const ControlDescription Description[] = {
      .Visible = false},
     {.Name = L"ColorPicker1",
      .Parent = L"Panel4",
-     .Make = Make<ui::GraphicControl>,
-     .Place = {9, 9, 152, 98}},
+     .Make = Make<controls::TColorPicker>,
+     .Place = {9, 9, 152, 98},
+     .Color = clWindow,
+     .Setup = [](ui::Control& c) { static_cast<controls::TColorPicker&>(c).ShowColorHints = false; }},
     {.Name = L"Button2",
      .Parent = L"Panel4",
      .Make = Make<ui::Button>,
      .Place = {9, 112, 147, 27},
      .Text = L"Применить цвет фона"},
     {.Name = L"BackGround1",
-     .Make = Make<ui::GraphicControl>,
+     .Make = Make<controls::TBackGround>,
      .Place = {0, 51, 465, 329},
      .Align = Align::Client},
 
-    {.Name = L"BackGround2", .Parent = L"Panel2", .Make = Make<ui::GraphicControl>, .Place = {0, 0, 643, 72}},
+    {.Name = L"BackGround2",
+     .Parent = L"Panel2",
+     .Make = Make<controls::TBackGround>,
+     .Place = {0, 0, 643, 72},
+     .Align = Align::Client,
+     .Setup = [](ui::Control& c) { static_cast<controls::TBackGround&>(c).SetFillColorDark(0xFF00000A); }},
     {.Name = L"Label1",
      .Parent = L"Panel2",
      .Make = Make<ui::Label>,

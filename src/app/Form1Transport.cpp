@@ -96,27 +96,23 @@ void TForm1::FrameExecute() {
     }
 }
 
-void TForm1::K1Execute() {
-    ShockwaveFlash1.SetQuality2(L"High");
-    K2.SetChecked(false);
-    K3.SetChecked(false);
-    K1.SetChecked(true);
+// One of the three quality commands is marked: the one chosen. "Высокое"
+// starts with marks of its own entries, which turning K1 off would not
+// clear: the menus clear them for "Среднее" and "Низкое" once the window
+// has them.
+void TForm1::ChooseQuality(const wchar_t* quality, ui::Action& chosen) {
+    ShockwaveFlash1.SetQuality2(quality);
+    for (ui::Action* command : {&K1, &K2, &K3}) {
+        if (command != &chosen)
+            command->SetChecked(false);
+    }
+    chosen.SetChecked(true);
 }
 
-// "Высокое" starts with marks of its own entries, which turning K1 off
-// would not clear: the menus clear them here once the window has them.
-void TForm1::K2Execute() {
-    ShockwaveFlash1.SetQuality2(L"Medium");
-    K1.SetChecked(false);
-    K3.SetChecked(false);
-    K2.SetChecked(true);
-}
+void TForm1::K1Execute() { ChooseQuality(L"High", K1); }
 
-void TForm1::K3Execute() {
-    ShockwaveFlash1.SetQuality2(L"Low");
-    K1.SetChecked(false);
-    K2.SetChecked(false);
-    K3.SetChecked(true);
-}
+void TForm1::K2Execute() { ChooseQuality(L"Medium", K2); }
+
+void TForm1::K3Execute() { ChooseQuality(L"Low", K3); }
 
 } // namespace app

@@ -192,8 +192,17 @@ LRESULT WinControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     if (!subclassed_) {
         switch (msg) {
-        case WM_ERASEBKGND:
-            return 1; // WM_PAINT covers everything: no flicker
+        case WM_ERASEBKGND: {
+            // Our own WM_PAINT covers everything: no flicker. A transparent
+            // child (a flat toolbar) asks for our background in its DC.
+            auto dc = reinterpret_cast<HDC>(wp);
+            if (WindowFromDC(dc) != window_) {
+                RECT area;
+                GetClipBox(dc, &area);
+                PaintBackground(dc, area);
+            }
+            return 1;
+        }
         case WM_PAINT: {
             PaintScope paint(window_);
             PaintWindow(paint.Dc(), paint.Dirty());
