@@ -8,7 +8,7 @@
 # of the host program NAME and DEPENDS_VAR to what a custom command that
 # runs it must depend on.
 
-set(KFP_HOST_TOOLS genbitmaps genintro)
+set(KFP_HOST_TOOLS genbitmaps genintro genpictures)
 
 if(CMAKE_CROSSCOMPILING)
   include(ExternalProject)
