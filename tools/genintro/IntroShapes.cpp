@@ -32,14 +32,17 @@ void Pen::CurveTo(double cx, double cy, double x, double y) {
     shape_.CurveTo(Twip(cx), Twip(cy), Twip(x), Twip(y));
 }
 
-void Pen::ArcTo(double cx, double cy, double r, double a0, double a1) {
-    int steps = std::max(1, static_cast<int>(std::ceil(std::abs(a1 - a0) / (std::numbers::pi / 4))));
-    double step = (a1 - a0) / steps;
+void Pen::ArcTo(double cx, double cy, double r, double a0, double a1) { EllipseArc(cx, cy, r, r, a0, a1); }
+
+// Quadratic pieces of at most 45 degrees: each control point lies where the
+// tangents at the piece's ends meet.
+void Pen::EllipseArc(double cx, double cy, double rx, double ry, double a0, double a1) {
+    int steps = std::max(1, static_cast<int>(std::ceil(std::abs(a1 - a0) / (std::numbers::pi / 4) - 1e-9)));
+    double step = (a1 - a0) / steps, stretch = 1 / std::cos(step / 2);
     for (int i = 0; i < steps; ++i) {
         double from = a0 + step * i, to = from + step, mid = (from + to) / 2;
-        double control = r / std::cos(step / 2);
-        CurveTo(cx + control * std::cos(mid), cy + control * std::sin(mid), cx + r * std::cos(to),
-                cy + r * std::sin(to));
+        CurveTo(cx + rx * stretch * std::cos(mid), cy + ry * stretch * std::sin(mid), cx + rx * std::cos(to),
+                cy + ry * std::sin(to));
     }
 }
 
@@ -47,12 +50,7 @@ void Pen::Circle(double cx, double cy, double r) { Ellipse(cx, cy, r, r); }
 
 void Pen::Ellipse(double cx, double cy, double rx, double ry) {
     MoveTo(cx + rx, cy);
-    for (int i = 0; i < 8; ++i) {
-        double from = std::numbers::pi / 4 * i, to = from + std::numbers::pi / 4, mid = (from + to) / 2;
-        double stretch = 1 / std::cos(std::numbers::pi / 8);
-        CurveTo(cx + rx * stretch * std::cos(mid), cy + ry * stretch * std::sin(mid), cx + rx * std::cos(to),
-                cy + ry * std::sin(to));
-    }
+    EllipseArc(cx, cy, rx, ry, 0, 2 * std::numbers::pi);
 }
 
 void Band(Pen& pen, double inner, double outer, double a0, double a1) {

@@ -23,6 +23,8 @@ public:
     void Ellipse(double cx, double cy, double rx, double ry);
 
 private:
+    void EllipseArc(double cx, double cy, double rx, double ry, double a0, double a1);
+
     swfw::ShapeBuilder& shape_;
 };
 
