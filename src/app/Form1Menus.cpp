@@ -1,5 +1,7 @@
 // The main window's menus and toolbar: views of its commands, as designed.
 #include "app/Form1.h"
+#include "resources/ProgramPictures.h"
+#include "ui/Application.h"
 
 #include <vector>
 
@@ -128,6 +130,8 @@ void TForm1::BuildToolBar() {
             button.SetVisible(false);
     }
     ToolBar1.Find(L"ToolButton6")->OnClick = [this] { ToolButton6Click(); };
+    // Without its pictures the toolbar still works; the box says why.
+    ui::App().Guard([this] { resources::LoadToolbarImages(ImageList1); });
     ToolBar1.SetImages(&ImageList1);
 }
 

@@ -98,10 +98,13 @@ void TForm1::FrameExecute() {
 
 // One of the three quality commands is marked: the one chosen. "Высокое"
 // starts with marks of its own entries, which turning K1 off would not
-// clear: the menus clear them for "Среднее" and "Низкое" once the window
-// has them.
+// clear: "Среднее" and "Низкое" clear them directly.
 void TForm1::ChooseQuality(const wchar_t* quality, ui::Action& chosen) {
     ShockwaveFlash1.SetQuality2(quality);
+    if (&chosen != &K1) {
+        MenuEntry(L"N18").SetChecked(false);
+        MenuEntry(L"N23").SetChecked(false);
+    }
     for (ui::Action* command : {&K1, &K2, &K3}) {
         if (command != &chosen)
             command->SetChecked(false);
