@@ -214,3 +214,86 @@ TEST(Timeline, SpritesPlacingThemselvesStayBounded) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Timeline, FirstVersionTagsPlaceAndRemove) {
+    auto w = testing_swf::Stage(20, 10);
+    w.Tag(swfw::code::DefineShape3, RectShape(1, 0, 0, 10, 10, {255, 0, 0, 255}));
+    swfw::BitWriter place; // PlaceObject: id, depth, matrix
+    place.U16(1);
+    place.U16(1);
+    swfw::WriteMatrix(place, {1, 0, 0, 1, 200, 0});
+    w.Tag(swfw::code::PlaceObject, place.Data());
+    w.ShowFrame();
+    swfw::BitWriter remove; // RemoveObject: id, depth
+    remove.U16(1);
+    remove.U16(1);
+    w.Tag(5, remove.Data());
+    w.ShowFrame();
+    swf::Player p;
+    p.Load(w.Build());
+    EXPECT_EQ(Render(p).At(15, 5), Red);
+    EXPECT_EQ(Render(p).At(5, 5), White);
+    p.Advance();
+    EXPECT_EQ(Render(p).At(15, 5), White);
+}
+
+TEST(Timeline, ASpriteOnStageKeepsRunningWhenTheMovieLoops) {
+    // The movie has two frames; the sprite (red, blue) sits in both.
+    auto w = testing_swf::Stage(20, 20);
+    w.Tag(swfw::code::DefineShape3, RectShape(1, 0, 0, 10, 10, {255, 0, 0, 255}));
+    w.Tag(swfw::code::DefineShape3, RectShape(2, 0, 0, 10, 10, {0, 0, 255, 255}));
+    swfw::MovieWriter sprite(10, {}, 12);
+    PlaceAt(sprite, 1, 1);
+    sprite.ShowFrame();
+    sprite.Tag(swfw::code::RemoveObject2, swfw::RemoveObject2Body(1));
+    PlaceAt(sprite, 1, 2);
+    sprite.ShowFrame();
+    PlaceAt(sprite, 2, 1, 10, 10); // frame 3: red at the corner as well
+    sprite.ShowFrame();
+    w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(3, sprite));
+    PlaceAt(w, 1, 3);
+    w.ShowFrame();
+    w.ShowFrame();
+    swf::Player p;
+    p.Load(w.Build());
+    p.Advance(); // movie frame 2, sprite frame 2
+    EXPECT_EQ(Render(p).At(5, 5), Blue);
+    p.Advance(); // the movie loops; the sprite goes on to its third frame
+    EXPECT_EQ(p.CurrentFrame(), 0u);
+    EXPECT_EQ(Render(p).At(15, 15), Red);
+    // Rewinding by hand rebuilds what changed but keeps the same placement.
+    p.GotoFrame(1);
+    p.Rewind();
+    EXPECT_EQ(Render(p).At(5, 5), Blue);
+}
+
+TEST(Timeline, PlacingOnATakenDepthReplacesTheObject) {
+    auto w = testing_swf::Stage(20, 10);
+    w.Tag(swfw::code::DefineShape3, RectShape(1, 0, 0, 10, 10, {255, 0, 0, 255}));
+    w.Tag(swfw::code::DefineShape3, RectShape(2, 10, 0, 20, 10, {0, 0, 255, 255}));
+    PlaceAt(w, 1, 1);
+    PlaceAt(w, 1, 2);
+    w.ShowFrame();
+    Frame f = testing_swf::RenderMovie(w.Build());
+    EXPECT_EQ(f.At(5, 5), White);
+    EXPECT_EQ(f.At(15, 5), Blue);
+}
+
+TEST(Timeline, MovesOfMissingObjectsAndUnknownCharactersChangeNothing) {
+    auto w = testing_swf::Stage(20, 10);
+    w.Tag(swfw::code::DefineShape3, RectShape(1, 0, 0, 10, 10, {255, 0, 0, 255}));
+    Move(w, 7, 5, 5);                                            // nothing at depth 7
+    PlaceAt(w, 2, 99);                                           // no character 99
+    w.Tag(swfw::code::PlaceObject2, std::vector<uint8_t>{0x02}); // cut short
+    PlaceAt(w, 1, 1);
+    w.ShowFrame();
+    swf::Player p;
+    p.Load(w.Build());
+    EXPECT_EQ(Render(p).At(5, 5), Red);
+    p.Advance();
+    EXPECT_EQ(Render(p).At(5, 5), Red);
+}
+
+} // namespace
