@@ -144,7 +144,8 @@ HTREEITEM TShellTree::FindChild(HTREEITEM parent, const ITEMIDLIST* id) {
 }
 
 // Walks from the desktop along the target's ids. With expand, folders on
-// the way are read and opened; without, only folders already read count.
+// the way are read (again, when the next step is missing) and opened;
+// without, only folders already read count.
 TShellTree::Found TShellTree::FindNode(const ITEMIDLIST* target, bool expand) {
     HTREEITEM item = Root();
     if (!item)
@@ -159,6 +160,11 @@ TShellTree::Found TShellTree::FindNode(const ITEMIDLIST* target, bool expand) {
         }
         Pidl prefix = PidlPrefix(target, step);
         HTREEITEM child = FindChild(item, prefix.get());
+        if (!child && expand) {
+            // Made since the folder was read: read it again.
+            RefreshChildren(item);
+            child = FindChild(item, prefix.get());
+        }
         if (!child)
             return {item, false};
         item = child;
@@ -247,9 +253,10 @@ bool TShellTree::HandleKey(WPARAM key) {
     case 'V':
         if (!control)
             return false;
-        RunVerb(key == 'C' ? "copy" : key == 'X' ? "cut" : "paste");
         if (key == 'V')
-            Refresh();
+            Paste();
+        else
+            RunVerb(key == 'C' ? "copy" : "cut");
         return true;
     }
     return false;
@@ -258,6 +265,12 @@ bool TShellTree::HandleKey(WPARAM key) {
 void TShellTree::RunVerb(const char* verb) {
     if (const Node* node = NodeOf(Selected()))
         InvokeVerb(node->Id.get(), verb, HandleIfCreated());
+}
+
+void TShellTree::Paste() {
+    if (const Node* node = NodeOf(Selected()))
+        PasteInto(node->Id.get(), HandleIfCreated());
+    Refresh();
 }
 
 void TShellTree::DragBegun(HTREEITEM item) {

@@ -79,6 +79,7 @@ private:
     ChildFilter Filter() const;
     bool HandleKey(WPARAM key);
     void RunVerb(const char* verb);
+    void Paste();
     void ShellChanged(WPARAM lock, LPARAM process);
     void SetUpDropTarget();
 

@@ -55,7 +55,7 @@ TEST(Transport, PauseHaltsTheLabelAndPlayGoesOnFromThere) {
     EXPECT_FALSE(m.F.ShockwaveFlash1.IsPlaying());
 }
 
-TEST(Transport, TheStopButtonShowsTheFirstFrameOnTheNextTick) {
+TEST(Transport, TheStopButtonShowsTheFirstFrameNextTickTheStopCommandKeepsTheLast) {
     LoadedMovie m;
     m.HaltOn(40);
     EXPECT_EQ(m.F.Label2.Caption(), L"40/100");
@@ -66,10 +66,8 @@ TEST(Transport, TheStopButtonShowsTheFirstFrameOnTheNextTick) {
     PumpMessagesFor(250);
     EXPECT_EQ(m.F.Label2.Caption(), L"0/100");
     EXPECT_EQ(m.F.MediaProgressBar1.Position(), 0);
-}
 
-TEST(Transport, TheStopCommandKeepsTheLastTicksFrame) {
-    LoadedMovie m;
+    // The command stops the timer as well.
     m.HaltOn(40);
     m.F.Stop.Execute();
     EXPECT_EQ(m.F.ShockwaveFlash1.CurrentFrame(), 0);

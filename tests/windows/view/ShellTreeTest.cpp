@@ -125,4 +125,40 @@ TEST(ShellTree, FolderChangesShowAfterTheShellsNewsAndAfterF5) {
     EXPECT_TRUE(view::SameFileName(w.Tree.SelectedPath(), first));
 }
 
+// Sends a key to a window as if typed with Ctrl held down.
+void PressWithControl(HWND window, WPARAM key) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    BYTE saved = keys[VK_CONTROL];
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageW(window, WM_KEYDOWN, key, 0);
+    keys[VK_CONTROL] = saved;
+    SetKeyboardState(keys);
+}
+
+TEST(ShellTree, CtrlCAndCtrlVCopyAFolderThroughTheShellAndNamesCannotBeEdited) {
+    TempFolder folder(L"keys");
+    std::wstring inner = folder.AddFolder(L"inner");
+    TreeWindow w;
+    w.Tree.SetSelectedPath(inner);
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+    PressWithControl(w.Tree.Handle(), 'C');
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_HDROP));
+    EXPECT_EQ(TreeView_EditLabel(w.Tree.Handle(), w.Tree.Selected()), nullptr);
+
+    // Pasted into another folder, the copy shows in the tree at once.
+    std::wstring target = folder.AddFolder(L"target");
+    w.Tree.SetSelectedPath(target);
+    PressWithControl(w.Tree.Handle(), 'V');
+    PumpMessagesFor(200);
+    EXPECT_TRUE(view::FolderExists(target + L"\\inner"));
+    w.Tree.Expand(w.Tree.Selected());
+    EXPECT_EQ(w.ChildNames(w.Tree.Selected()), (std::vector<std::wstring>{L"inner"}));
+    EXPECT_TRUE(testing_support::RecordedErrors().empty());
+}
+
 } // namespace
