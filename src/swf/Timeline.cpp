@@ -7,6 +7,16 @@
 
 namespace swf {
 
+namespace {
+
+// A placement changes only the fields it carries.
+template <typename T> void TakeIfGiven(T& field, const std::optional<T>& value) {
+    if (value)
+        field = *value;
+}
+
+} // namespace
+
 DisplayObject::DisplayObject() = default;
 DisplayObject::DisplayObject(DisplayObject&&) noexcept = default;
 DisplayObject& DisplayObject::operator=(DisplayObject&&) noexcept = default;
@@ -101,18 +111,12 @@ void Timeline::Place(const Placement& p, uint32_t frame, DisplayList& list, bool
     DisplayObject& object = it->second;
     if (p.CharacterId && (object.CharacterId != *p.CharacterId || !object.Definition))
         SetCharacter(object, *p.CharacterId, instantiate);
-    if (p.Transform)
-        object.Transform = *p.Transform;
-    if (p.Colors)
-        object.Colors = *p.Colors;
-    if (p.Ratio)
-        object.Ratio = *p.Ratio;
-    if (p.Name)
-        object.Name = *p.Name;
-    if (p.ClipDepth)
-        object.ClipDepth = *p.ClipDepth;
-    if (p.Blend)
-        object.Blend = *p.Blend;
+    TakeIfGiven(object.Transform, p.Transform);
+    TakeIfGiven(object.Colors, p.Colors);
+    TakeIfGiven(object.Ratio, p.Ratio);
+    TakeIfGiven(object.Name, p.Name);
+    TakeIfGiven(object.ClipDepth, p.ClipDepth);
+    TakeIfGiven(object.Blend, p.Blend);
 }
 
 void Timeline::SetCharacter(DisplayObject& object, uint16_t id, bool instantiate) {

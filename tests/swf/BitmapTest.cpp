@@ -31,9 +31,7 @@ Frame Draw(const std::vector<uint8_t>& bitmapTag, uint16_t code, uint8_t fillTyp
     double scale = 400.0 / size;
     uint32_t fill = s.BitmapFill(1, {scale, 0, 0, scale, 0, 0}, fillType);
     s.Styles(0, fill, 0);
-    s.MoveTo(0, 0);
-    for (auto [x, y] : {std::pair{800, 0}, {800, 800}, {0, 800}, {0, 0}})
-        s.LineTo(x, y);
+    testing_swf::Box(s, 0, 0, 800, 800);
     w.Tag(swfw::code::DefineShape3, swfw::ShapeBody(2, 3, {0, 800, 0, 800}, s));
     testing_swf::PlaceAt(w, 1, 2);
     w.ShowFrame();
@@ -106,9 +104,7 @@ TEST(Bitmaps, JpegTablesAndStrayMarkers) {
     swfw::ShapeBuilder s;
     uint32_t fill = s.BitmapFill(1, {25, 0, 0, 25, 0, 0}, 0x43);
     s.Styles(0, fill, 0);
-    s.MoveTo(0, 0);
-    for (auto [x, y] : {std::pair{800, 0}, {800, 800}, {0, 800}, {0, 0}})
-        s.LineTo(x, y);
+    testing_swf::Box(s, 0, 0, 800, 800);
     w.Tag(swfw::code::DefineBits, body);
     w.Tag(swfw::code::DefineShape3, swfw::ShapeBody(2, 3, {0, 800, 0, 800}, s));
     testing_swf::PlaceAt(w, 1, 2);

@@ -26,6 +26,14 @@ public:
     std::map<std::tuple<uint32_t, int, int>, float> cells;
 };
 
+// The fast rasterizer's coverage of the edges, anti-aliased.
+Recorder Fast(const std::vector<swf::RasterEdge>& edges, uint32_t fills, swf::IntRect clip,
+              swf::FillRule rule = swf::FillRule::NonZero) {
+    Recorder r;
+    swf::ScanlineRasterizer().Run({edges, fills, clip, rule, true}, r);
+    return r;
+}
+
 void AddPolygon(std::vector<swf::RasterEdge>& edges, const std::vector<std::pair<float, float>>& points,
                 uint32_t fill) {
     for (size_t i = 0; i < points.size(); ++i) {
@@ -85,9 +93,7 @@ TEST(Rasterizer, EvenOddAndNonZeroDifferOnlyWhereWindingIsTwo) {
     for (auto rule : {swf::FillRule::NonZero, swf::FillRule::EvenOdd})
         for (bool aa : {true, false})
             ExpectSameCoverage({edges, 1, clip, rule, aa}, aa ? 0.04f : 0.0f);
-    Recorder r;
-    swf::ScanlineRasterizer fast;
-    fast.Run({edges, 1, clip, swf::FillRule::EvenOdd, true}, r);
+    Recorder r = Fast(edges, 1, clip, swf::FillRule::EvenOdd);
     EXPECT_NEAR(r.At(0, 10, 10), 0.0f, 1e-4);
     EXPECT_NEAR(r.At(0, 4, 10), 1.0f, 1e-4);
 }
@@ -97,9 +103,7 @@ TEST(Rasterizer, CoverageIsTheExactAreaInsideEachPixel) {
     // A triangle with a diagonal through pixel (2, 2): half of it is inside.
     AddPolygon(edges, {{0, 0}, {10, 10}, {0, 10}}, 0);
     AddPolygon(edges, {{0.25f, 20}, {5.75f, 20}, {5.75f, 25}, {0.25f, 25}}, 1);
-    Recorder r;
-    swf::ScanlineRasterizer fast;
-    fast.Run({edges, 2, {0, 0, 12, 30}, swf::FillRule::NonZero, true}, r);
+    Recorder r = Fast(edges, 2, {0, 0, 12, 30}, swf::FillRule::NonZero);
     EXPECT_NEAR(r.At(0, 2, 2), 0.5f, 1e-5);
     EXPECT_NEAR(r.At(0, 1, 2), 1.0f, 1e-5);
     EXPECT_NEAR(r.At(0, 3, 2), 0.0f, 1e-5);
@@ -111,9 +115,7 @@ TEST(Rasterizer, CoverageIsTheExactAreaInsideEachPixel) {
 TEST(Rasterizer, EdgesOutsideTheClipStillCountTowardsTheWinding) {
     std::vector<swf::RasterEdge> edges;
     AddPolygon(edges, {{-1000, 5}, {1000, 5}, {1000, 8}, {-1000, 8}}, 0);
-    Recorder r;
-    swf::ScanlineRasterizer fast;
-    fast.Run({edges, 1, {10, 0, 20, 10}, swf::FillRule::NonZero, true}, r);
+    Recorder r = Fast(edges, 1, {10, 0, 20, 10}, swf::FillRule::NonZero);
     EXPECT_NEAR(r.At(0, 10, 6), 1.0f, 1e-5);
     EXPECT_NEAR(r.At(0, 19, 7), 1.0f, 1e-5);
     EXPECT_NEAR(r.At(0, 15, 4), 0.0f, 1e-5);
@@ -122,9 +124,7 @@ TEST(Rasterizer, EdgesOutsideTheClipStillCountTowardsTheWinding) {
 TEST(Rasterizer, IgnoresEdgesItCannotDraw) {
     float inf = std::numeric_limits<float>::infinity();
     std::vector<swf::RasterEdge> edges{{0, 0, inf, 10, 0}, {std::nanf(""), 0, 1, 1, 0}, {1, 1, 5, 5, 7}};
-    Recorder r;
-    swf::ScanlineRasterizer fast;
-    fast.Run({edges, 1, {0, 0, 10, 10}, swf::FillRule::NonZero, true}, r);
+    Recorder r = Fast(edges, 1, {0, 0, 10, 10}, swf::FillRule::NonZero);
     EXPECT_TRUE(r.cells.empty());
 }
 

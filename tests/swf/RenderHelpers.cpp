@@ -34,12 +34,26 @@ std::vector<uint8_t> RectShape(uint16_t id, int x0, int y0, int x1, int y1, swfw
     swfw::ShapeBuilder s;
     uint32_t fill = s.SolidFill(color);
     s.Styles(0, fill, 0);
-    s.MoveTo(x0 * 20, y0 * 20);
-    s.LineTo(x1 * 20, y0 * 20);
-    s.LineTo(x1 * 20, y1 * 20);
-    s.LineTo(x0 * 20, y1 * 20);
-    s.LineTo(x0 * 20, y0 * 20);
+    Box(s, x0 * 20, y0 * 20, x1 * 20, y1 * 20);
     return swfw::ShapeBody(id, 3, {x0 * 20, x1 * 20, y0 * 20, y1 * 20}, s);
+}
+
+void Box(swfw::ShapeBuilder& s, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+    s.MoveTo(x0, y0);
+    s.LineTo(x1, y0);
+    s.LineTo(x1, y1);
+    s.LineTo(x0, y1);
+    s.LineTo(x0, y0);
+}
+
+std::vector<uint8_t> ShapeMovie(int width, int height, int version, const swfw::ShapeBuilder& shape) {
+    static constexpr uint16_t codes[] = {0, swfw::code::DefineShape, swfw::code::DefineShape2,
+                                         swfw::code::DefineShape3, swfw::code::DefineShape4};
+    auto w = Stage(width, height);
+    w.Tag(codes[version], swfw::ShapeBody(1, version, {0, width * 20, 0, height * 20}, shape));
+    PlaceAt(w, 1, 1);
+    w.ShowFrame();
+    return w.Build();
 }
 
 void PlaceAt(swfw::MovieWriter& w, uint16_t depth, uint16_t id, int dx, int dy) {

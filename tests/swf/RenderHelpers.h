@@ -28,6 +28,13 @@ swfw::MovieWriter Stage(int width, int height);
 // A filled rectangle shape (DefineShape3), in pixels.
 std::vector<uint8_t> RectShape(uint16_t id, int x0, int y0, int x1, int y1, swfw::Rgba color);
 
+// A closed rectangle path from (x0, y0) to (x1, y1), in twips.
+void Box(swfw::ShapeBuilder& s, int32_t x0, int32_t y0, int32_t x1, int32_t y1);
+
+// A movie of the given stage size (pixels) showing one shape of the given
+// DefineShape version at the origin.
+std::vector<uint8_t> ShapeMovie(int width, int height, int version, const swfw::ShapeBuilder& shape);
+
 // Places a character at a depth, optionally offset in pixels.
 void PlaceAt(swfw::MovieWriter& w, uint16_t depth, uint16_t id, int dx = 0, int dy = 0);
 

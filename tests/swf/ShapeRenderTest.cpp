@@ -29,11 +29,7 @@ TEST(ShapeRender, AdjacentFillsSharingAnEdgeLeaveNoSeam) {
     s.MoveTo(800, 0);
     s.LineTo(800, 800);
     s.LineTo(0, 800);
-    auto w = testing_swf::Stage(40, 40);
-    w.Tag(swfw::code::DefineShape3, swfw::ShapeBody(1, 3, {0, 800, 0, 800}, s));
-    testing_swf::PlaceAt(w, 1, 1);
-    w.ShowFrame();
-    Frame f = testing_swf::RenderMovie(w.Build());
+    Frame f = testing_swf::RenderMovie(testing_swf::ShapeMovie(40, 40, 3, s));
     for (int i = 1; i < 39; ++i) {
         uint32_t p = f.At(39 - i, i); // on the diagonal
         int red_ = p >> 16 & 0xff, green = p >> 8 & 0xff, blue_ = p & 0xff;
@@ -48,20 +44,12 @@ TEST(ShapeRender, StyleArraysResetIndicesAndDrawInLayers) {
     swfw::ShapeBuilder s;
     uint32_t green = s.SolidFill({0, 255, 0, 255});
     s.Styles(0, green, 0);
-    s.MoveTo(0, 0);
-    for (auto [x, y] : {std::pair{600, 0}, {600, 600}, {0, 600}, {0, 0}})
-        s.LineTo(x, y);
+    testing_swf::Box(s, 0, 0, 600, 600);
     s.NewStyles();
     uint32_t black = s.SolidFill({0, 0, 0, 255}); // index 1 again, in the new array
     s.Styles(0, black, 0);
-    s.MoveTo(200, 200);
-    for (auto [x, y] : {std::pair{800, 200}, {800, 800}, {200, 800}, {200, 200}})
-        s.LineTo(x, y);
-    auto w = testing_swf::Stage(40, 40);
-    w.Tag(swfw::code::DefineShape3, swfw::ShapeBody(1, 3, {0, 800, 0, 800}, s));
-    testing_swf::PlaceAt(w, 1, 1);
-    w.ShowFrame();
-    Frame f = testing_swf::RenderMovie(w.Build());
+    testing_swf::Box(s, 200, 200, 800, 800);
+    Frame f = testing_swf::RenderMovie(testing_swf::ShapeMovie(40, 40, 3, s));
     EXPECT_EQ(f.At(5, 5), 0xff00ff00u);
     EXPECT_EQ(f.At(20, 20), 0xff000000u); // the later layer is on top
     EXPECT_EQ(f.At(35, 35), 0xff000000u);
@@ -74,11 +62,7 @@ TEST(ShapeRender, OpenPathsCloseAndDoNotRunOffToTheRight) {
     s.MoveTo(100, 100);
     s.LineTo(300, 100);
     s.LineTo(300, 300); // left open
-    auto w = testing_swf::Stage(40, 20);
-    w.Tag(swfw::code::DefineShape3, swfw::ShapeBody(1, 3, {0, 800, 0, 400}, s));
-    testing_swf::PlaceAt(w, 1, 1);
-    w.ShowFrame();
-    Frame f = testing_swf::RenderMovie(w.Build());
+    Frame f = testing_swf::RenderMovie(testing_swf::ShapeMovie(40, 20, 3, s));
     EXPECT_EQ(f.At(13, 7), 0xff000000u); // inside the closed triangle
     EXPECT_EQ(f.At(30, 10), White);
     EXPECT_EQ(f.At(7, 13), White);
@@ -122,9 +106,7 @@ Frame GradientFrame(uint8_t type, int spread, int interpolation, double focal = 
     uint32_t fill = s.GradientFill(type, m, {{0, {255, 0, 0, 255}}, {255, {0, 0, 255, 255}}}, spread,
                                    interpolation, focal);
     s.Styles(0, fill, 0);
-    s.MoveTo(0, 0);
-    for (auto [x, y] : {std::pair{1600, 0}, {1600, 400}, {0, 400}, {0, 0}})
-        s.LineTo(x, y);
+    testing_swf::Box(s, 0, 0, 1600, 400);
     auto w = testing_swf::Stage(80, 20);
     w.Tag(swfw::code::DefineShape4, swfw::ShapeBody(1, 4, {0, 1600, 0, 400}, s));
     testing_swf::PlaceAt(w, 1, 1);
@@ -177,11 +159,7 @@ TEST(Strokes, WidthCapsAndHairlines) {
     s.Styles(0, 0, hair);
     s.MoveTo(200, 1000);
     s.LineTo(1400, 1000);
-    auto w = testing_swf::Stage(80, 60);
-    w.Tag(swfw::code::DefineShape4, swfw::ShapeBody(1, 4, {0, 1600, 0, 1200}, s));
-    testing_swf::PlaceAt(w, 1, 1);
-    w.ShowFrame();
-    Frame f = testing_swf::RenderMovie(w.Build());
+    Frame f = testing_swf::RenderMovie(testing_swf::ShapeMovie(80, 60, 4, s));
     EXPECT_EQ(f.At(40, 16), 0xff000000u);
     EXPECT_EQ(f.At(40, 23), 0xff000000u);
     EXPECT_EQ(f.At(40, 26), White);
@@ -217,11 +195,7 @@ TEST(ShapeRender, MatchesTheReferenceRasterizerOnRandomShapes) {
             }
             s.LineTo(x0, y0);
         }
-        auto w = testing_swf::Stage(30, 30);
-        w.Tag(swfw::code::DefineShape3, swfw::ShapeBody(1, 3, {0, 600, 0, 600}, s));
-        testing_swf::PlaceAt(w, 1, 1);
-        w.ShowFrame();
-        auto movie = w.Build();
+        auto movie = testing_swf::ShapeMovie(30, 30, 3, s);
         for (auto quality : {swf::Quality::High, swf::Quality::Low}) {
             Frame fast = testing_swf::RenderMovie(movie, quality),
                   slow = testing_swf::RenderMovie(movie, quality, true);

@@ -75,9 +75,9 @@ TEST(Timeline, GoingBackRebuildsTheFrame) {
     EXPECT_EQ(Render(p).At(25, 5), Blue);
 }
 
-// A two-frame sprite (red, then blue) placed in a one-frame movie.
-std::vector<uint8_t> SpriteMovie() {
-    auto w = testing_swf::Stage(20, 20);
+// Defines a red (1) and a blue (2) square in the movie and returns a sprite
+// timeline showing red, then blue.
+swfw::MovieWriter RedThenBlue(swfw::MovieWriter& w) {
     w.Tag(swfw::code::DefineShape3, RectShape(1, 0, 0, 10, 10, {255, 0, 0, 255}));
     w.Tag(swfw::code::DefineShape3, RectShape(2, 0, 0, 10, 10, {0, 0, 255, 255}));
     swfw::MovieWriter sprite(10, {}, 12);
@@ -86,6 +86,13 @@ std::vector<uint8_t> SpriteMovie() {
     sprite.Tag(swfw::code::RemoveObject2, swfw::RemoveObject2Body(1));
     PlaceAt(sprite, 1, 2);
     sprite.ShowFrame();
+    return sprite;
+}
+
+// A two-frame sprite (red, then blue) placed in a one-frame movie.
+std::vector<uint8_t> SpriteMovie() {
+    auto w = testing_swf::Stage(20, 20);
+    swfw::MovieWriter sprite = RedThenBlue(w);
     w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(3, sprite));
     PlaceAt(w, 1, 3, 5, 5);
     w.ShowFrame();
@@ -242,14 +249,7 @@ TEST(Timeline, FirstVersionTagsPlaceAndRemove) {
 TEST(Timeline, ASpriteOnStageKeepsRunningWhenTheMovieLoops) {
     // The movie has two frames; the sprite (red, blue) sits in both.
     auto w = testing_swf::Stage(20, 20);
-    w.Tag(swfw::code::DefineShape3, RectShape(1, 0, 0, 10, 10, {255, 0, 0, 255}));
-    w.Tag(swfw::code::DefineShape3, RectShape(2, 0, 0, 10, 10, {0, 0, 255, 255}));
-    swfw::MovieWriter sprite(10, {}, 12);
-    PlaceAt(sprite, 1, 1);
-    sprite.ShowFrame();
-    sprite.Tag(swfw::code::RemoveObject2, swfw::RemoveObject2Body(1));
-    PlaceAt(sprite, 1, 2);
-    sprite.ShowFrame();
+    swfw::MovieWriter sprite = RedThenBlue(w);
     PlaceAt(sprite, 2, 1, 10, 10); // frame 3: red at the corner as well
     sprite.ShowFrame();
     w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(3, sprite));
