@@ -62,16 +62,10 @@ void ListBox::SetItemHeight(int height) {
     }
 }
 
-void ListBox::HandleCommand(WORD code) {
-    if (code == LBN_DBLCLK && OnDblClick)
-        OnDblClick();
-    else if (code == LBN_SELCHANGE && OnClick)
-        OnClick();
-}
-
 bool ListBox::HandleReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (msg == WM_COMMAND) {
-        HandleCommand(HIWORD(wp));
+        if (HIWORD(wp) == LBN_DBLCLK && OnDblClick)
+            OnDblClick();
         result = 0;
         return true;
     }

@@ -28,8 +28,6 @@ public:
     void SetItemHeight(int height);
 
     std::function<void()> OnDblClick;
-    // The user changed the selection.
-    std::function<void()> OnClick;
 
 protected:
     CreateParams GetCreateParams() const override;
@@ -41,7 +39,6 @@ protected:
 
 private:
     void FillWindow();
-    void HandleCommand(WORD code);
 
     std::vector<std::wstring> items_;
     int itemIndex_ = -1; // kept while there is no window

@@ -33,8 +33,7 @@ bool OpenDialog::Execute(HWND owner) {
     ofn.lpstrFile = buffer.data();
     ofn.nMaxFile = static_cast<DWORD>(buffer.size());
     ofn.lpstrInitialDir = InitialDir.empty() ? nullptr : InitialDir.c_str();
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | (FileMustExist ? OFN_FILEMUSTEXIST : 0) |
-                (NoChangeDir ? OFN_NOCHANGEDIR : 0);
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | (FileMustExist ? OFN_FILEMUSTEXIST : 0);
     if (!GetOpenFileNameW(&ofn)) {
         if (DWORD error = CommDlgExtendedError())
             throw std::runtime_error("The open dialog failed (error " + std::to_string(error) + ")");

@@ -15,13 +15,12 @@ public:
     std::wstring InitialDir;
     // When false, a typed name that does not exist is accepted.
     bool FileMustExist = true;
-    // When true, the process's current folder stays where it was.
-    bool NoChangeDir = false;
 
     // The chosen file after a successful Execute.
     std::wstring FileName;
 
-    // Shows the dialog modally over owner; false when the user cancels.
+    // Shows the dialog modally over owner; false when the user cancels. A
+    // file chosen makes its folder the process's current folder.
     bool Execute(HWND owner);
 };
 
