@@ -57,6 +57,14 @@ char32_t Entity(const std::string& name) {
     return 0;
 }
 
+Align AlignmentOf(const std::string& name) {
+    if (name == "right")
+        return Align::Right;
+    if (name == "center")
+        return Align::Center;
+    return name == "justify" ? Align::Justify : Align::Left;
+}
+
 class HtmlReader {
 public:
     std::vector<StyledRun> Read(const std::u32string& html) {
@@ -87,7 +95,7 @@ private:
         const StyledRun& style = styles_.back();
         if (runs_.empty() || runs_.back().Color != style.Color || runs_.back().Size != style.Size ||
             runs_.back().Face != style.Face || runs_.back().Bold != style.Bold ||
-            runs_.back().Italic != style.Italic) {
+            runs_.back().Italic != style.Italic || runs_.back().Alignment != style.Alignment) {
             runs_.push_back(style);
             runs_.back().Text.clear();
         }
@@ -99,9 +107,9 @@ private:
         std::string name = lower.substr(0, lower.find(' '));
         if (name == "br" || name == "br/" || name == "/p")
             Put('\n');
-        else if (name == "font" || name == "b" || name == "i")
+        if (name == "font" || name == "b" || name == "i" || name == "p")
             Open(name, text);
-        else if ((name == "/font" || name == "/b" || name == "/i") && styles_.size() > 1)
+        else if ((name == "/font" || name == "/b" || name == "/i" || name == "/p") && styles_.size() > 1)
             styles_.pop_back();
     }
 
@@ -117,6 +125,8 @@ private:
             style.Size = std::strtod(size->c_str(), nullptr);
         if (auto face = Attribute(text, "face"))
             style.Face = *face;
+        if (auto align = Attribute(text, "align"))
+            style.Alignment = AlignmentOf(Lower(*align));
         styles_.push_back(style);
     }
 

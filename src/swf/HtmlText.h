@@ -1,6 +1,7 @@
 #pragma once
 
 #include "swf/ColorTransform.h"
+#include "swf/EditText.h"
 
 #include <optional>
 #include <string>
@@ -15,10 +16,11 @@ struct StyledRun {
     std::optional<double> Size; // points, as in <font size>
     std::optional<std::string> Face;
     bool Bold = false, Italic = false;
+    std::optional<swf::Align> Alignment; // from <p align>
 };
 
-// Reads the small HTML subset text fields use: <p>, <br>, <font color size
-// face>, <b>, <i> and the common entities; other tags are dropped. Paragraph
+// Reads the small HTML subset text fields use: <p align>, <br>, <font color
+// size face>, <b>, <i> and the common entities; other tags are dropped. Paragraph
 // ends become line breaks.
 std::vector<StyledRun> ParseHtmlText(const std::u32string& html);
 

@@ -37,13 +37,14 @@ std::vector<StyledRun> TextLayout::Runs() const {
     if (field_.Password)
         for (char32_t& c : text)
             c = IsBreak(c) ? c : U'*';
-    return {StyledRun{text, {}, {}, {}, false, false}};
+    return {StyledRun{text, {}, {}, {}, false, false, {}}};
 }
 
 TextLayout::Item TextLayout::Measure(char32_t code, const StyledRun& run) {
     Rgba color = run.Color.value_or(field_.Color);
     color.A = field_.Color.A;
     double size = run.Size ? *run.Size * 20 : field_.Height;
+    Align align = run.Alignment.value_or(field_.Alignment);
     if (embedded_) {
         const Font* font = EmbeddedFace(run);
         int index = font->GlyphFor(code);
@@ -51,7 +52,7 @@ TextLayout::Item TextLayout::Measure(char32_t code, const StyledRun& run) {
         double advance = index >= 0 && size_t(index) < font->Advances.size()
                              ? font->Advances[size_t(index)] * scale
                              : size / 2;
-        return {code, index >= 0 ? font->Glyphs[size_t(index)].get() : nullptr, advance, scale, color};
+        return {code, index >= 0 ? font->Glyphs[size_t(index)].get() : nullptr, advance, scale, color, align};
     }
     std::string face = run.Face.value_or(font_ ? font_->Name : "_sans");
     bool bold = field_.Html ? run.Bold : font_ && font_->Bold;
@@ -59,8 +60,8 @@ TextLayout::Item TextLayout::Measure(char32_t code, const StyledRun& run) {
     const DeviceGlyph* glyph = fonts_.Glyph(face, bold, italic, code);
     double scale = size / 1024;
     if (!glyph)
-        return {code, nullptr, size / 2, scale, color};
-    return {code, glyph->Outline.get(), glyph->Advance * scale, scale, color};
+        return {code, nullptr, size / 2, scale, color, align};
+    return {code, glyph->Outline.get(), glyph->Advance * scale, scale, color, align};
 }
 
 // In HTML the tags decide bold and italic, which pick the embedded face of
@@ -80,7 +81,7 @@ void TextLayout::AddRun(const StyledRun& run) {
         char32_t c = run.Text[i];
         if (c == '\r' && i + 1 < run.Text.size() && run.Text[i + 1] == '\n')
             continue;
-        items_.push_back(IsBreak(c) ? Item{'\n', nullptr, 0, 1, {}} : Measure(c, run));
+        items_.push_back(IsBreak(c) ? Item{'\n', nullptr, 0, 1, {}, Align::Left} : Measure(c, run));
     }
 }
 
@@ -121,9 +122,10 @@ void TextLayout::PlaceLine(size_t begin, size_t end, double& baseline, bool firs
     double left = field_.Bounds.XMin + Gutter + field_.LeftMargin + (firstOfParagraph ? field_.Indent : 0);
     double room = field_.Bounds.XMax - Gutter - field_.RightMargin - left;
     double x = left;
-    if (field_.Alignment == Align::Right)
+    Align align = begin < visibleEnd ? items_[begin].Alignment : field_.Alignment;
+    if (align == Align::Right)
         x += room - width;
-    else if (field_.Alignment == Align::Center)
+    else if (align == Align::Center)
         x += (room - width) / 2;
     for (size_t i = begin; i < visibleEnd; ++i) {
         const Item& it = items_[i];

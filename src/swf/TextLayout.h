@@ -29,6 +29,7 @@ private:
         const DrawableShape* Outline;
         double Advance, Scale; // twips; outline units to twips
         Rgba Color;
+        Align Alignment;
     };
 
     std::vector<StyledRun> Runs() const;

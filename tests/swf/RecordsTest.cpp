@@ -105,17 +105,21 @@ TEST(Text, Utf8WithLatin1Fallback) {
 TEST(Text, HtmlRunsCarryStyles) {
     auto runs = swf::ParseHtmlText(U"<p align=\"left\"><font face=\"Serif\" size=\"20\" "
                                    U"color=\"#FF8000\">A<b>B</b></font>&lt;&amp;&#65;</p>x<br>y");
-    ASSERT_EQ(runs.size(), 3u);
+    ASSERT_EQ(runs.size(), 4u);
     EXPECT_EQ(runs[0].Text, U"A");
     EXPECT_EQ(runs[0].Face, "Serif");
     EXPECT_EQ(runs[0].Size, 20);
     EXPECT_EQ(runs[0].Color, (swf::Rgba{255, 128, 0, 255}));
+    EXPECT_EQ(runs[0].Alignment, swf::Align::Left);
     EXPECT_EQ(runs[1].Text, U"B");
     EXPECT_TRUE(runs[1].Bold);
     EXPECT_EQ(runs[1].Color, (swf::Rgba{255, 128, 0, 255}));
-    EXPECT_EQ(runs[2].Text, U"<&A\nx\ny");
-    EXPECT_FALSE(runs[2].Bold);
-    EXPECT_FALSE(runs[2].Color.has_value());
+    EXPECT_EQ(runs[2].Text, U"<&A\n"); // the paragraph ends with a line break
+    EXPECT_EQ(runs[2].Alignment, swf::Align::Left);
+    EXPECT_EQ(runs[3].Text, U"x\ny");
+    EXPECT_FALSE(runs[3].Bold);
+    EXPECT_FALSE(runs[3].Color.has_value());
+    EXPECT_FALSE(runs[3].Alignment.has_value());
 }
 
 TEST(Text, BrokenHtmlStillGivesText) {

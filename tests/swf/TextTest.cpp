@@ -85,3 +85,30 @@ TEST(Text, WordWrapBreaksAtSpaces) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Text, ParagraphsAlignAsTheirHtmlSays) {
+    auto w = testing_swf::Stage(60, 60);
+    w.Tag(swfw::code::DefineFont2, SquareFont(1, 'A'));
+    // A 54-pixel field (50 inside the gutters) with 10-pixel glyphs.
+    swfw::Field field{{0, 1080, 0, 1200},
+                      1,
+                      200,
+                      {0, 0, 0, 255},
+                      "<p align=\"right\">A</p><p align=\"center\">A</p><p>A</p>",
+                      true};
+    field.Html = true;
+    field.Multiline = true;
+    w.Tag(swfw::code::DefineEditText, swfw::EditTextBody(2, field));
+    testing_swf::PlaceAt(w, 1, 2);
+    w.ShowFrame();
+    Frame f = testing_swf::RenderMovie(w.Build());
+    EXPECT_EQ(f.At(47, 8), 0xff000000u); // right: ends at 52
+    EXPECT_EQ(f.At(40, 8), 0xffffffffu);
+    EXPECT_EQ(f.At(27, 18), 0xff000000u); // centre: 22 to 32
+    EXPECT_EQ(f.At(18, 18), 0xffffffffu);
+    EXPECT_EQ(f.At(5, 28), 0xff000000u); // left
+}
+
+} // namespace
