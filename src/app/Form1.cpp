@@ -20,7 +20,9 @@ ui::WindowBuilder TForm1::BuildControls(TForm1& form) {
     return builder;
 }
 
-TForm1::TForm1(std::wstring commandLine)
+TForm1::TForm1(std::wstring commandLine) : TForm1(std::move(commandLine), TForm1Services()) {}
+
+TForm1::TForm1(std::wstring commandLine, TForm1Services services)
     : builder_(BuildControls(*this)), ToolBar1(builder_.Get<ui::ToolBar>(L"ToolBar1")),
       Splitter3(builder_.Get<ui::Splitter>(L"Splitter3")), Panel1(builder_.Get<ui::Panel>(L"Panel1")),
       ShellTree1(builder_.Get<view::TShellTree>(L"ShellTree1")),
@@ -48,6 +50,7 @@ TForm1::TForm1(std::wstring commandLine)
       Edit3(builder_.Get<ui::Edit>(L"Edit3")), Edit4(builder_.Get<ui::Edit>(L"Edit4")),
       Edit5(builder_.Get<ui::Edit>(L"Edit5")), Edit6(builder_.Get<ui::Edit>(L"Edit6")),
       Button3(builder_.Get<ui::Button>(L"Button3")), Button4(builder_.Get<ui::Button>(L"Button4")),
+      SoundControl1(std::move(services.SoundDevices)), TrayIcon1(*this, std::move(services.TrayShell)),
       Open(Command(ActionList1, L"Open")), CloseFile(Command(ActionList1, L"CloseFile")),
       Play(Command(ActionList1, L"Play")), Pause(Command(ActionList1, L"Pause")),
       Stop(Command(ActionList1, L"Stop")), ShowDir(Command(ActionList1, L"ShowDir")),
@@ -55,8 +58,9 @@ TForm1::TForm1(std::wstring commandLine)
       FrameForward(Command(ActionList1, L"FrameForward")), K1(Command(ActionList1, L"K1")),
       K2(Command(ActionList1, L"K2")), K3(Command(ActionList1, L"K3")),
       FileName(Command(ActionList1, L"FileName")), Frame(Command(ActionList1, L"Frame")),
-      TrayAnimation(Command(ActionList1, L"TrayAnimation")), Intro(Command(ActionList1, L"Intro")),
-      EscFull(Command(ActionList1, L"EscFull")), EscapeFullscreen(Command(ActionList1, L"EscapeFullscreen")),
+      TrayIcon(Command(ActionList1, L"TrayIcon")), TrayAnimation(Command(ActionList1, L"TrayAnimation")),
+      Intro(Command(ActionList1, L"Intro")), EscFull(Command(ActionList1, L"EscFull")),
+      EscapeFullscreen(Command(ActionList1, L"EscapeFullscreen")),
       SaveShowLibrary(Command(ActionList1, L"SaveShowLibrary")),
       ClassicMenu(Command(ActionList1, L"ClassicMenu")), OnTop(Command(ActionList1, L"OnTop")),
       commandLine_(std::move(commandLine)) {
@@ -86,6 +90,8 @@ void TForm1::SetDesignProperties() {
     OpenDialog2.InitialDir = L"C:\\Documents and Settings\\Admin\\Рабочий стол";
     OpenDialog2.FileMustExist = false;
     Timer1.SetInterval(100);
+    SetUpVolume();
+    SetUpTray();
     BindEvents();
     // With the menu bar in place: this system's frame may differ from the
     // design's, the client area may not.
@@ -129,7 +135,7 @@ void TForm1::FormCreate() {
     // The settings file is read here.
     Intro.Execute();
     Label2.SetLeft(Panel3.Width() - Label2.Width());
-    // The wave volume is set here.
+    SetVolumeAtStart();
 }
 
 void TForm1::FormShow() {
@@ -152,7 +158,8 @@ void TForm1::FormShow() {
 void TForm1::FormClose() {
     // The settings file is written here.
     BitBtn1.Click();
-    // The wave volume is set here.
+    // A window closed while muted must not leave the sound card silent.
+    SoundControl1.Wave().SetVolume(kFullVolume);
 }
 
 void TForm1::Panel3Resize() {

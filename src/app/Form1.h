@@ -4,6 +4,9 @@
 #include "controls/ColorPicker.h"
 #include "controls/MediaBitmapList.h"
 #include "controls/MediaProgressBar.h"
+#include "controls/SoundControl.h"
+#include "controls/TrayIcon.h"
+#include "controls/WinmmSoundDevices.h"
 #include "playback/ShockwaveFlash.h"
 #include "ui/Action.h"
 #include "ui/Button.h"
@@ -24,6 +27,13 @@
 
 namespace app {
 
+// What the window talks to outside the process: the sound card and the
+// notification area. Tests hand in fakes.
+struct TForm1Services {
+    controls::TSoundDevices SoundDevices = controls::SystemSoundDevices();
+    std::unique_ptr<controls::TrayShell> TrayShell = controls::SystemTrayShell();
+};
+
 // The main window: the toolbar, the movie view, the folder and file panel
 // and the control panel with transport, progress and volume.
 class TForm1 : public ui::Form {
@@ -34,6 +44,7 @@ class TForm1 : public ui::Form {
 public:
     // commandLine is the process's raw command line (program name first).
     explicit TForm1(std::wstring commandLine);
+    TForm1(std::wstring commandLine, TForm1Services services);
 
     // Controls, owned by their parents; the layout is in Form1Description.
     ui::ToolBar& ToolBar1;
@@ -84,6 +95,11 @@ public:
     ui::Menu PopupMenu1{ui::Menu::Kind::Popup};
     ui::Menu PopupMenu2{ui::Menu::Kind::Popup};
     ui::ImageList ImageList1{32, 32};
+    controls::TSoundControl SoundControl1;
+    ui::Timer Timer2;
+    ui::Timer Timer3;
+    ui::ImageList ImageList2{32, 32}; // before the tray icon, which shows its pictures
+    controls::TTrayIcon TrayIcon1;
 
     // Commands the window's own code runs or changes (Form1Actions.cpp
     // holds the whole list).
@@ -101,6 +117,7 @@ public:
     ui::Action& K3;
     ui::Action& FileName;
     ui::Action& Frame;
+    ui::Action& TrayIcon;
     ui::Action& TrayAnimation;
     ui::Action& Intro;
     ui::Action& EscFull;
@@ -160,6 +177,20 @@ public:
     void ColorPicker1Change();
     void Button2Click();
 
+    // Volume and mute (Form1Volume.cpp).
+    void SpeedButton2MouseDown();
+    void SpeedButton2MouseUp();
+    void SpeedButton3MouseDown();
+    void SpeedButton3MouseUp();
+    void Timer2Timer();
+    void Timer3Timer();
+    void SpeedButton1Click();
+    void SpeedButton4Click();
+
+    // The notification-area icon (Form1Tray.cpp).
+    void TrayIconExecute();
+    void TrayAnimationExecute();
+
     // The folder and file panel (Form1FolderPanel.cpp).
     void ShellTree1Change();
     void ShowLibruaryExecute();
@@ -168,6 +199,9 @@ public:
     void ShowDirExecute();
 
 private:
+    // The sound card's own top level on the volume control's 0..255 scale.
+    static constexpr int kFullVolume = 252;
+
     static ui::WindowBuilder BuildControls(TForm1& form);
     static ui::ActionList MakeActionList();
     static ui::Action& Command(const ui::ActionList& list, const wchar_t* name);
@@ -186,6 +220,9 @@ private:
     void ShowPlayingLook();
     void ShowHaltedLook();
     void StopTrayAnimation();
+    void SetUpVolume();
+    void SetVolumeAtStart();
+    void SetUpTray();
     void StepAndHalt(void (playback::TShockwaveFlash::*step)());
     void StepButton(void (playback::TShockwaveFlash::*step)());
     void ChooseQuality(const wchar_t* quality, ui::Action& chosen);

@@ -84,6 +84,8 @@ const Handler Handlers[] = {
     {L"SaveShowLibrary", &TForm1::SaveShowLibraryExecute},
     {L"ClassicMenu", &TForm1::ClassicMenuExecute},
     {L"OnTop", &TForm1::OnTopExecute},
+    {L"TrayIcon", &TForm1::TrayIconExecute},
+    {L"TrayAnimation", &TForm1::TrayAnimationExecute},
 };
 
 } // namespace

@@ -33,10 +33,6 @@ void TForm1::ShowHaltedLook() {
     BitBtn4.Show();
 }
 
-void TForm1::StopTrayAnimation() {
-    // The tray icon's animation stops here once the window has the icon.
-}
-
 void TForm1::OpenExecute() {
     if (!OpenDialog2.Execute(Handle()))
         return;
