@@ -146,6 +146,8 @@ void Menu::Popup(int x, int y, HWND owner) {
     UINT flags = TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON;
     if (AnimateLeftToRight)
         flags |= TPM_HORPOSANIMATION;
+    if (OnPopup)
+        OnPopup();
     SetForegroundWindow(owner);
     UINT id = static_cast<UINT>(TrackPopupMenuEx(Handle(), flags, x, y, owner, nullptr));
     PostMessageW(owner, WM_NULL, 0, 0); // lets the menu close properly

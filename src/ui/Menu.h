@@ -86,6 +86,7 @@ public:
     // control the menu was opened for is PopupComponent meanwhile.
     bool AnimateLeftToRight = false;
     Control* PopupComponent = nullptr;
+    std::function<void()> OnPopup; // just before the menu opens
     void Popup(int x, int y, HWND owner);
 
 private:
