@@ -151,3 +151,20 @@ TEST(Player, LowQualityDrawsWithoutAntialiasing) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Player, DrawsIntoAnySizeOfView) {
+    swf::Player p;
+    p.Load(RedStage());
+    p.Render({nullptr, 0, 0, 0}, std::nullopt);
+    uint32_t one = 0;
+    p.Render({&one, 1, 1, 1}, std::nullopt);
+    EXPECT_LE(testing_swf::Difference(one, 0xff800080u), 1); // half the pixel is stage, half border
+    std::vector<uint32_t> wide(3000 * 2);
+    p.Render({wide.data(), 3000, 2, 3000}, std::nullopt); // the stage is 4 pixels wide here
+    EXPECT_EQ(wide[1500], 0xffff0000u);
+    EXPECT_EQ(wide[10], 0xff0000ffu);
+}
+
+} // namespace
