@@ -33,19 +33,17 @@ private:
         static std::wstring name;
         return name;
     }
+    static BOOL CALLBACK FindDialog(HWND window, LPARAM lp) {
+        wchar_t kind[16] = L"";
+        GetClassNameW(window, kind, 16);
+        if (wcscmp(kind, L"#32770") != 0 || !IsWindowVisible(window))
+            return TRUE;
+        *reinterpret_cast<HWND*>(lp) = window;
+        return FALSE;
+    }
     static HWND OpenDialog() {
         HWND found = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM lp) -> BOOL {
-                wchar_t kind[16] = L"";
-                GetClassNameW(window, kind, 16);
-                if (wcscmp(kind, L"#32770") != 0 || !IsWindowVisible(window))
-                    return TRUE;
-                *reinterpret_cast<HWND*>(lp) = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&found));
+        EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&found));
         return found;
     }
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {

@@ -25,16 +25,18 @@ POINT CentreOf(HWND window) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    EndMenu();
+}
+
 // Which menus opened, each closed again at once.
 struct MenuWatch {
     std::vector<ui::Menu*> Opened;
     void Watch(ui::Menu& menu) {
         menu.OnPopup = [this, &menu] {
             Opened.push_back(&menu);
-            SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-                KillTimer(nullptr, id);
-                EndMenu();
-            });
+            SetTimer(nullptr, 0, 50, CloseMenu);
         };
     }
 };
