@@ -20,7 +20,7 @@ struct FontSpec {
     friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
-// A shared GDI font for a spec; lives as long as the process.
-HFONT FontFor(const FontSpec& spec);
+// The shared GDI font for a description; lives as long as the process.
+HFONT FontFor(const FontSpec& font);
 
 } // namespace ui
