@@ -71,10 +71,14 @@ void TShockwaveFlash::Play() {
 
 void TShockwaveFlash::Changed() {
     Invalidate();
-    double fps = player_.FramesPerSecond() > 0 ? player_.FramesPerSecond() : FallbackFramesPerSecond;
+    double fps = PlaybackRate();
     // Ticks at twice the frame rate keep each frame close to its due time.
     frameTimer_.SetInterval(static_cast<UINT>(std::clamp(500.0 / fps, 5.0, 500.0)));
     frameTimer_.SetEnabled(player_.IsPlaying());
+}
+
+double TShockwaveFlash::PlaybackRate() const {
+    return player_.FramesPerSecond() > 0 ? player_.FramesPerSecond() : FallbackFramesPerSecond;
 }
 
 void TShockwaveFlash::RestartClock() {
@@ -85,7 +89,7 @@ void TShockwaveFlash::RestartClock() {
 void TShockwaveFlash::Tick() {
     if (!player_.IsPlaying())
         return;
-    double fps = player_.FramesPerSecond() > 0 ? player_.FramesPerSecond() : FallbackFramesPerSecond;
+    double fps = PlaybackRate();
     std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - clockStart_;
     auto due = static_cast<uint64_t>(elapsed.count() * fps);
     if (due <= framesSinceStart_)

@@ -49,6 +49,7 @@ private:
     void Changed();
     void Tick();
     void RestartClock();
+    double PlaybackRate() const; // frames per second, never 0
     void EnsureBuffer(int width, int height);
     void PaintProblem(HDC dc) const;
 
