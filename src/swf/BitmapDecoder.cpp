@@ -1,8 +1,10 @@
 #include "swf/BitmapDecoder.h"
 
 #include "swf/Error.h"
+#include "swf/GifDecoder.h"
 #include "swf/Inflate.h"
 #include "swf/JpegDecoder.h"
+#include "swf/PngDecoder.h"
 
 #include <algorithm>
 
@@ -64,6 +66,10 @@ void CheckBitmapSize(int width, int height) {
         ThrowDamaged("bitmap size is out of range");
 }
 
+void MarkOpacity(Bitmap& bmp) {
+    bmp.Opaque = std::all_of(bmp.Pixels.begin(), bmp.Pixels.end(), [](uint32_t p) { return p >> 24 == 255; });
+}
+
 Bitmap DecodeLossless(ByteReader& in, int version) {
     uint8_t format = in.U8();
     Bitmap bmp;
@@ -85,7 +91,7 @@ Bitmap DecodeLossless(ByteReader& in, int version) {
     } else {
         ThrowDamaged("unknown bitmap format");
     }
-    bmp.Opaque = std::all_of(bmp.Pixels.begin(), bmp.Pixels.end(), [](uint32_t p) { return p >> 24 == 255; });
+    MarkOpacity(bmp);
     return bmp;
 }
 
@@ -119,9 +125,9 @@ Bitmap DecodeJpegTag(uint16_t code, ByteReader& in, std::span<const uint8_t> tab
         image = in.Bytes(in.Remaining());
     }
     if (StartsWith(image, {0x89, 'P', 'N', 'G'}))
-        throw Error("PNG images are not supported yet");
+        return DecodePng(image);
     if (StartsWith(image, {'G', 'I', 'F', '8'}))
-        throw Error("GIF images are not supported yet");
+        return DecodeGif(image);
     Bitmap bmp = DecodeJpeg(code == 6 ? tables : std::span<const uint8_t>{}, image);
     if (!alpha.empty())
         ApplyAlpha(bmp, InflateExactly(alpha, bmp.Pixels.size()));

@@ -1,5 +1,8 @@
 #include "RenderHelpers.h"
 
+#include "swfwriter/GifWriter.h"
+#include "swfwriter/PngWriter.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -79,6 +82,36 @@ TEST(Bitmaps, JpegWithAndWithoutAlpha) {
                    JpegSize);
     EXPECT_EQ(f.At(2, 2), 0xffffffffu); // fully transparent corner
     EXPECT_LE(Difference(f.At(7, 2), 0xffff0000u), 40);
+}
+
+// The test pattern as an 8-bit RGBA PNG and as a GIF with a palette.
+std::vector<uint8_t> PatternPng() {
+    swfw::PngImage png;
+    png.Width = png.Height = 4;
+    for (uint32_t p : Pixels())
+        png.Samples.insert(png.Samples.end(), {uint16_t(p >> 16 & 0xff), uint16_t(p >> 8 & 0xff),
+                                               uint16_t(p & 0xff), uint16_t(p >> 24)});
+    return swfw::EncodePng(png);
+}
+
+std::vector<uint8_t> PatternGif() {
+    swfw::GifImage gif;
+    gif.ScreenWidth = gif.ScreenHeight = gif.Width = gif.Height = 4;
+    gif.GlobalColors = {0xff0000, 0x0000ff, 0x00ff00, 0};
+    gif.MinCodeSize = 2;
+    for (uint32_t p : Pixels())
+        gif.Indices.push_back(p == 0xffff0000u ? 0 : p == 0xff0000ffu ? 1 : 2);
+    return swfw::EncodeGif(gif);
+}
+
+TEST(Bitmaps, PngAndGifInJpegTags) {
+    for (const auto& image : {PatternPng(), PatternGif()}) {
+        ExpectPattern(Draw(swfw::Jpeg2Body(1, image), swfw::code::DefineBitsJpeg2, 0x43), 0);
+        // The alpha plane of DefineBitsJPEG3 is for JPEG only: these images
+        // carry their own, and an all-transparent plane changes nothing.
+        std::vector<uint8_t> alpha(16, 0);
+        ExpectPattern(Draw(swfw::Jpeg3Body(1, image, alpha), swfw::code::DefineBitsJpeg3, 0x43), 0);
+    }
 }
 
 TEST(Bitmaps, JpegTablesAndStrayMarkers) {
