@@ -1,0 +1,30 @@
+#pragma once
+
+#include "swf/script/Value.h"
+
+#include <span>
+
+namespace swf::script {
+
+class Vm;
+
+// The built-in classes and global functions, one file each.
+namespace builtins {
+
+void Install(Vm& vm);
+void InstallObject(Vm& vm);
+void InstallFunction(Vm& vm);
+void InstallArray(Vm& vm);
+void InstallString(Vm& vm);
+void InstallNumber(Vm& vm);
+void InstallBoolean(Vm& vm);
+void InstallMath(Vm& vm);
+void InstallGlobals(Vm& vm);
+void InstallMovieClip(Vm& vm);
+void InstallStage(Vm& vm);
+
+// Argument i, undefined past the end.
+inline Value Arg(std::span<const Value> args, size_t i) { return i < args.size() ? args[i] : Value(); }
+
+} // namespace builtins
+} // namespace swf::script

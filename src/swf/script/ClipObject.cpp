@@ -1,0 +1,213 @@
+#include "swf/script/ClipObject.h"
+
+#include "swf/Timeline.h"
+#include "swf/script/Vm.h"
+
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <numbers>
+
+namespace swf::script {
+namespace {
+
+constexpr std::array<const char*, 22> Names = {
+    "_x",           "_y",         "_xscale",   "_yscale",   "_currentframe", "_totalframes",
+    "_alpha",       "_visible",   "_width",    "_height",   "_rotation",     "_target",
+    "_framesloaded", "_name",     "_droptarget", "_url",    "_highquality",  "_focusrect",
+    "_soundbuftime", "_quality",  "_xmouse",   "_ymouse"};
+
+enum Index {
+    X, Y, XScale, YScale, CurrentFrame, TotalFrames, Alpha, Visible, Width, Height, Rotation, Target,
+    FramesLoaded, Name, DropTarget, Url, HighQuality, FocusRect, SoundBufTime, Quality, XMouse, YMouse
+};
+
+bool SameName(const std::string& a, const std::string& b, bool caseSensitive) {
+    if (caseSensitive)
+        return a == b;
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+double ScaleX(const Matrix& m) { return std::sqrt(m.A * m.A + m.B * m.B); }
+double ScaleY(const Matrix& m) { return std::sqrt(m.C * m.C + m.D * m.D); }
+double RotationOf(const Matrix& m) { return std::atan2(m.B, m.A); }
+
+// Rebuilds the matrix from scale and rotation, keeping the translation.
+void Compose(Matrix& m, double sx, double sy, double radians) {
+    double skew = std::atan2(-m.C, m.D) - RotationOf(m);
+    m.A = sx * std::cos(radians);
+    m.B = sx * std::sin(radians);
+    m.C = -sy * std::sin(radians + skew);
+    m.D = sy * std::cos(radians + skew);
+}
+
+// Numbers set from scripts that are not numbers change nothing.
+bool Finite(double d) { return std::isfinite(d); }
+
+} // namespace
+
+int ClipObject::PropertyIndex(const std::string& name) {
+    for (size_t i = 0; i < Names.size(); ++i)
+        if (SameName(name, Names[i], false))
+            return static_cast<int>(i);
+    return -1;
+}
+
+std::optional<Value> ClipObject::GetComputed(Vm& vm, const std::string& name) {
+    if (name.empty() || name[0] != '_' || !timeline_)
+        return std::nullopt;
+    int index = PropertyIndex(name);
+    if (index >= 0)
+        return GetProperty(vm, index);
+    if (SameName(name, "_parent", CaseSensitive())) {
+        Timeline* parent = timeline_->Parent();
+        return parent ? Value(vm.ClipObjectFor(*parent)) : Value();
+    }
+    if (SameName(name, "_root", CaseSensitive()) || SameName(name, "_level0", CaseSensitive()))
+        return vm.Root() ? Value(vm.ClipObjectFor(*vm.Root())) : Value();
+    return std::nullopt;
+}
+
+bool ClipObject::SetComputed(Vm& vm, const std::string& name, const Value& v) {
+    if (name.empty() || name[0] != '_' || !timeline_)
+        return false;
+    int index = PropertyIndex(name);
+    if (index < 0)
+        return false;
+    SetProperty(vm, index, v);
+    return true;
+}
+
+std::optional<Value> ClipObject::GetFallback(Vm& vm, const std::string& name) {
+    if (!timeline_)
+        return std::nullopt;
+    for (auto& [depth, object] : timeline_->Objects())
+        if (object.Clip && SameName(object.Name, name, CaseSensitive()))
+            return Value(vm.ClipObjectFor(*object.Clip));
+    return std::nullopt;
+}
+
+std::optional<Value> ClipObject::GetProperty(Vm& vm, int index) {
+    if (!timeline_)
+        return Value();
+    DisplayObject* self = timeline_->Self();
+    Matrix m = self ? self->Transform : Matrix{};
+    switch (index) {
+    case X:
+        return m.Tx / 20;
+    case Y:
+        return m.Ty / 20;
+    case XScale:
+        return ScaleX(m) * 100;
+    case YScale:
+        return ScaleY(m) * 100;
+    case CurrentFrame:
+        return double(timeline_->CurrentFrame() + 1);
+    case TotalFrames:
+    case FramesLoaded:
+        return double(timeline_->FrameCount());
+    case Alpha:
+        return self ? double(self->Colors.MulA) * 100 : 100.0;
+    case Visible:
+        return self ? self->Visible : true;
+    case Width:
+    case Height:
+        return 0.0;
+    case Rotation:
+        return RotationOf(m) * 180 / std::numbers::pi;
+    case Target:
+        return SlashPath();
+    case Name:
+        return self ? self->Name : std::string();
+    case DropTarget:
+    case Url:
+        return std::string();
+    case HighQuality:
+        return 1.0;
+    case FocusRect:
+        return true;
+    case SoundBufTime:
+        return 5.0;
+    case Quality:
+        return "HIGH";
+    case XMouse:
+    case YMouse:
+        return 0.0;
+    default:
+        break;
+    }
+    (void)vm;
+    return std::nullopt;
+}
+
+void ClipObject::SetProperty(Vm& vm, int index, const Value& v) {
+    DisplayObject* self = timeline_ ? timeline_->Self() : nullptr;
+    if (!self)
+        return;
+    Matrix& m = self->Transform;
+    double d = vm.ToNumber(v);
+    switch (index) {
+    case X:
+        if (Finite(d))
+            m.Tx = d * 20;
+        break;
+    case Y:
+        if (Finite(d))
+            m.Ty = d * 20;
+        break;
+    case XScale:
+        if (Finite(d))
+            Compose(m, d / 100, ScaleY(m), RotationOf(m));
+        break;
+    case YScale:
+        if (Finite(d))
+            Compose(m, ScaleX(m), d / 100, RotationOf(m));
+        break;
+    case Alpha:
+        if (Finite(d))
+            self->Colors.MulA = static_cast<float>(d / 100);
+        break;
+    case Visible:
+        self->Visible = vm.ToBoolean(v);
+        break;
+    case Rotation:
+        if (Finite(d))
+            Compose(m, ScaleX(m), ScaleY(m), std::fmod(d, 360) * std::numbers::pi / 180);
+        break;
+    case Name:
+        self->Name = vm.ToString(v);
+        break;
+    default:
+        break;
+    }
+}
+
+std::string ClipObject::TargetPath() const {
+    if (!timeline_)
+        return "";
+    std::string path;
+    for (Timeline* t = timeline_; t; t = t->Parent()) {
+        DisplayObject* self = t->Self();
+        path = self ? "." + self->Name + path : "_level0" + path;
+    }
+    return path;
+}
+
+std::string ClipObject::SlashPath() const {
+    if (!timeline_)
+        return "";
+    std::string path;
+    for (Timeline* t = timeline_; t; t = t->Parent()) {
+        DisplayObject* self = t->Self();
+        if (self)
+            path = "/" + self->Name + path;
+    }
+    return path.empty() ? "/" : path;
+}
+
+} // namespace swf::script

@@ -1,0 +1,191 @@
+#include "swf/script/Builtins.h"
+#include "swf/script/Text.h"
+#include "swf/script/Vm.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace swf::script::builtins {
+namespace {
+
+int DigitValue(char c) {
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'z' ? c - 'a' + 10 : 99;
+}
+
+Value ParseInt(Vm& vm, const Value&, std::span<const Value> args) {
+    std::string s = vm.ToString(Arg(args, 0));
+    size_t pos = 0;
+    while (pos < s.size() && std::isspace(static_cast<unsigned char>(s[pos])))
+        ++pos;
+    bool negative = false;
+    if (pos < s.size() && (s[pos] == '-' || s[pos] == '+'))
+        negative = s[pos++] == '-';
+    int radix = Arg(args, 1).IsUndefined() ? 0 : static_cast<int>(vm.ToNumber(args[1]));
+    if (radix == 0) {
+        radix = 10;
+        if (s.compare(pos, 2, "0x") == 0 || s.compare(pos, 2, "0X") == 0) {
+            radix = 16;
+            pos += 2;
+        } else if (pos + 1 < s.size() && s[pos] == '0' &&
+                   s.find_first_not_of("01234567", pos) == std::string::npos) {
+            radix = 8; // a leading zero reads octal, when every digit is one
+        }
+    } else if (radix == 16 && (s.compare(pos, 2, "0x") == 0 || s.compare(pos, 2, "0X") == 0)) {
+        pos += 2;
+    }
+    if (radix < 2 || radix > 36)
+        return std::nan("");
+    double n = 0;
+    bool any = false;
+    for (; pos < s.size() && DigitValue(s[pos]) < radix; ++pos, any = true)
+        n = n * radix + DigitValue(s[pos]);
+    if (!any)
+        return std::nan("");
+    return negative ? -n : n;
+}
+
+Value ParseFloat(Vm& vm, const Value&, std::span<const Value> args) {
+    std::string s = vm.ToString(Arg(args, 0));
+    size_t pos = 0;
+    while (pos < s.size() && std::isspace(static_cast<unsigned char>(s[pos])))
+        ++pos;
+    // The longest prefix that is a decimal number.
+    size_t end = pos;
+    if (end < s.size() && (s[end] == '-' || s[end] == '+'))
+        ++end;
+    size_t digits = end;
+    while (end < s.size() && std::isdigit(static_cast<unsigned char>(s[end])))
+        ++end;
+    if (end < s.size() && s[end] == '.') {
+        ++end;
+        while (end < s.size() && std::isdigit(static_cast<unsigned char>(s[end])))
+            ++end;
+    }
+    if (end == digits || (end == digits + 1 && s[digits] == '.'))
+        return std::nan("");
+    if (end < s.size() && (s[end] == 'e' || s[end] == 'E')) {
+        size_t e = end + 1;
+        if (e < s.size() && (s[e] == '-' || s[e] == '+'))
+            ++e;
+        if (e < s.size() && std::isdigit(static_cast<unsigned char>(s[e]))) {
+            while (e < s.size() && std::isdigit(static_cast<unsigned char>(s[e])))
+                ++e;
+            end = e;
+        }
+    }
+    return std::strtod(s.substr(pos, end - pos).c_str(), nullptr);
+}
+
+Value Escape(Vm& vm, const Value&, std::span<const Value> args) {
+    std::string s = vm.ToString(Arg(args, 0)), out;
+    for (unsigned char c : s) {
+        if (std::isalnum(c)) {
+            out += static_cast<char>(c);
+        } else {
+            const char* hex = "0123456789ABCDEF";
+            out += '%';
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        }
+    }
+    return out;
+}
+
+Value Unescape(Vm& vm, const Value&, std::span<const Value> args) {
+    std::string s = vm.ToString(Arg(args, 0)), out;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '%' && i + 2 < s.size() + 0 && DigitValue(s[i + 1]) < 16 && DigitValue(s[i + 2]) < 16) {
+            out += static_cast<char>(DigitValue(s[i + 1]) * 16 + DigitValue(s[i + 2]));
+            i += 2;
+        } else {
+            out += s[i];
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> PropertyNames(Vm& vm, const ObjectPtr& object, const Value& list) {
+    std::vector<std::string> names;
+    if (list.IsNull()) {
+        for (const Property* p : object->OwnProperties())
+            names.push_back(p->Name);
+    } else if (auto a = list.IsObject() ? dynamic_cast<ArrayObject*>(list.Object().get()) : nullptr) {
+        for (const Value& v : a->Elements)
+            names.push_back(vm.ToString(v));
+    } else {
+        std::string s = vm.ToString(list);
+        size_t pos = 0;
+        while (pos <= s.size()) {
+            size_t comma = s.find(',', pos);
+            names.push_back(s.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos));
+            if (comma == std::string::npos)
+                break;
+            pos = comma + 1;
+        }
+    }
+    return names;
+}
+
+Value AsSetPropFlags(Vm& vm, const Value&, std::span<const Value> args) {
+    Value target = Arg(args, 0);
+    if (!target.IsObject())
+        return {};
+    auto set = static_cast<uint8_t>(ToInt32(vm.ToNumber(Arg(args, 2))) & 7);
+    auto clear = static_cast<uint8_t>(ToInt32(vm.ToNumber(Arg(args, 3))) & 7);
+    for (const std::string& name : PropertyNames(vm, target.Object(), Arg(args, 1)))
+        if (Property* p = target.Object()->FindOwn(name))
+            p->Flags = static_cast<uint8_t>((p->Flags & ~clear) | set);
+    return {};
+}
+
+// setInterval(function, ms, args...) or setInterval(object, "method", ms, args...).
+Value StartTimer(Vm& vm, std::span<const Value> args, bool once) {
+    Value first = Arg(args, 0);
+    if (first.IsObject() && first.Object()->Callable() && args.size() >= 2)
+        return double(vm.AddInterval(first, Value(), "", {args.begin() + 2, args.end()}, vm.ToNumber(args[1]),
+                                     once));
+    if (first.IsObject() && args.size() >= 3)
+        return double(vm.AddInterval(Value(), first, vm.ToString(args[1]), {args.begin() + 3, args.end()},
+                                     vm.ToNumber(args[2]), once));
+    return {};
+}
+
+} // namespace
+
+void InstallGlobals(Vm& vm) {
+    const ObjectPtr& global = vm.Global();
+    vm.Method(global, "parseInt", ParseInt);
+    vm.Method(global, "parseFloat", ParseFloat);
+    vm.Method(global, "isNaN", [](Vm& vm, const Value&, std::span<const Value> args) -> Value {
+        return std::isnan(vm.ToNumber(Arg(args, 0)));
+    });
+    vm.Method(global, "isFinite", [](Vm& vm, const Value&, std::span<const Value> args) -> Value {
+        return std::isfinite(vm.ToNumber(Arg(args, 0)));
+    });
+    vm.Method(global, "escape", Escape);
+    vm.Method(global, "unescape", Unescape);
+    vm.Method(global, "ASSetPropFlags", AsSetPropFlags);
+    vm.Method(global, "setInterval", [](Vm& vm, const Value&, std::span<const Value> args) {
+        return StartTimer(vm, args, false);
+    });
+    vm.Method(global, "setTimeout", [](Vm& vm, const Value&, std::span<const Value> args) {
+        return StartTimer(vm, args, true);
+    });
+    NativeCall clear = [](Vm& vm, const Value&, std::span<const Value> args) -> Value {
+        vm.ClearInterval(static_cast<int>(vm.ToNumber(Arg(args, 0))));
+        return {};
+    };
+    vm.Method(global, "clearInterval", clear);
+    vm.Method(global, "clearTimeout", clear);
+    vm.Method(global, "getTimer", [](Vm& vm, const Value&, std::span<const Value>) -> Value {
+        return std::floor(vm.MillisecondsSinceStart());
+    });
+    vm.Method(global, "updateAfterEvent", [](Vm&, const Value&, std::span<const Value>) -> Value { return {}; });
+    global->Put("NaN", std::numeric_limits<double>::quiet_NaN(), DontEnum);
+    global->Put("Infinity", std::numeric_limits<double>::infinity(), DontEnum);
+}
+
+} // namespace swf::script::builtins

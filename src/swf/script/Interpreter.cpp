@@ -1,0 +1,932 @@
+#include "swf/script/Interpreter.h"
+
+#include "swf/ByteReader.h"
+#include "swf/Error.h"
+#include "swf/Timeline.h"
+#include "swf/script/ActionCodes.h"
+#include "swf/script/ClipObject.h"
+#include "swf/script/Text.h"
+#include "swf/script/Vm.h"
+
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <random>
+
+namespace swf::script {
+namespace {
+
+double Nan() { return std::nan(""); }
+
+std::string TypeOfValue(const Value& v) {
+    switch (v.GetType()) {
+    case Value::Type::Undefined:
+        return "undefined";
+    case Value::Type::Null:
+        return "null";
+    case Value::Type::Boolean:
+        return "boolean";
+    case Value::Type::Number:
+        return "number";
+    case Value::Type::String:
+        return "string";
+    case Value::Type::Object:
+        break;
+    }
+    return v.Object()->TypeOf();
+}
+
+std::mt19937& Random() {
+    static std::mt19937 generator(std::random_device{}());
+    return generator;
+}
+
+} // namespace
+
+Value Interpreter::Run(std::span<const uint8_t> code) {
+    code_ = code;
+    try {
+        Outcome o = Execute(0, code.size());
+        if (o.Kind == Outcome::Returned)
+            return returned_;
+    } catch (const Error&) {
+        // Damaged action records end the block; the movie goes on.
+    }
+    return {};
+}
+
+void Interpreter::Push(Value v) {
+    if (stack_.size() >= MaxStack)
+        throw ScriptAbort("its stack grew past " + std::to_string(MaxStack) + " values");
+    stack_.push_back(std::move(v));
+}
+
+Value Interpreter::Pop() {
+    if (stack_.empty())
+        return {};
+    Value v = std::move(stack_.back());
+    stack_.pop_back();
+    return v;
+}
+
+std::string Interpreter::PopString() { return vm_.ToString(Pop()); }
+double Interpreter::PopNumber() { return vm_.ToNumber(Pop()); }
+
+std::vector<Value> Interpreter::PopArguments() {
+    double n = PopNumber();
+    size_t count = std::isfinite(n) && n > 0 ? static_cast<size_t>(std::min(n, double(stack_.size()))) : 0;
+    std::vector<Value> args;
+    args.reserve(count);
+    for (size_t i = 0; i < count; ++i)
+        args.push_back(Pop());
+    return args;
+}
+
+Value Interpreter::Boolean(bool b) const { return a_.Version >= 5 ? Value(b) : Value(b ? 1 : 0); }
+
+std::string Interpreter::ReadString(ByteReader& in) const {
+    std::string s;
+    while (uint8_t c = in.U8())
+        s += static_cast<char>(c);
+    return s;
+}
+
+Interpreter::Record Interpreter::ReadRecord(size_t pc) const {
+    Record r;
+    r.Code = code_[pc];
+    r.Next = pc + 1;
+    if (r.Code >= 0x80) {
+        if (pc + 3 > code_.size())
+            throw Error("damaged actions");
+        size_t length = code_[pc + 1] | size_t(code_[pc + 2]) << 8;
+        if (pc + 3 + length > code_.size())
+            throw Error("damaged actions");
+        r.Body = code_.subspan(pc + 3, length);
+        r.Next = pc + 3 + length;
+    }
+    return r;
+}
+
+Interpreter::Outcome Interpreter::Execute(size_t begin, size_t end) {
+    size_t pc = begin;
+    while (pc < end) {
+        vm_.Step();
+        Record r = ReadRecord(pc);
+        if (r.Code == action::End)
+            return {};
+        pc = r.Next;
+        Outcome o = Dispatch(r, pc, end);
+        if (o.Kind == Outcome::Returned)
+            return o;
+        if (o.Kind == Outcome::Jumped) {
+            if (o.Target < begin || o.Target > end)
+                return o; // leaves this range: the enclosing one goes on
+            pc = o.Target;
+        }
+    }
+    return {};
+}
+
+Interpreter::Outcome Interpreter::Dispatch(const Record& r, size_t& pc, size_t end) {
+    if (Timeline(r) || Stack(r) || Arithmetic(r.Code) || Strings(r.Code) || Variables(r.Code) ||
+        Objects(r.Code))
+        return {};
+    return Control(r, pc, end);
+}
+
+// ---- timeline control ----
+
+bool Interpreter::Timeline(const Record& r) {
+    swf::Timeline* t = vm_.TimelineOf(Value(a_.Target));
+    ByteReader in(r.Body);
+    switch (r.Code) {
+    case action::NextFrame:
+        if (t) {
+            t->GotoFrame(t->CurrentFrame() + 1);
+            t->Stop();
+        }
+        return true;
+    case action::PrevFrame:
+        if (t && t->CurrentFrame() > 0)
+            t->GotoFrame(t->CurrentFrame() - 1);
+        if (t)
+            t->Stop();
+        return true;
+    case action::Play:
+        if (t)
+            t->Play();
+        return true;
+    case action::Stop:
+        if (t)
+            t->Stop();
+        return true;
+    case action::GotoFrame: {
+        uint16_t frame = in.U16();
+        if (t)
+            t->GotoFrame(frame);
+        return true;
+    }
+    case action::GotoLabel: {
+        std::string label = ReadString(in);
+        if (t)
+            if (auto frame = t->FindLabel(label))
+                t->GotoFrame(*frame);
+        return true;
+    }
+    case action::GotoFrame2:
+        GotoFrame2(r);
+        return true;
+    case action::SetTarget: {
+        std::string path = ReadString(in);
+        a_.Target = path.empty() ? a_.Home : scope_.ResolvePath(path);
+        return true;
+    }
+    case action::SetTarget2: {
+        Value target = Pop();
+        std::string path = target.IsObject() ? "" : vm_.ToString(target);
+        a_.Target = !target.IsObject() && path.empty() ? a_.Home : scope_.ResolveTarget(target);
+        return true;
+    }
+    case action::Call:
+        CallFrame();
+        return true;
+    case action::ToggleQuality:
+    case action::StopSounds:
+        return true;
+    case action::WaitForFrame:
+    case action::WaitForFrame2:
+        // Every frame is loaded: the actions that wait run at once.
+        if (r.Code == action::WaitForFrame2)
+            Pop();
+        return true;
+    case action::GetUrl:
+        return true;
+    case action::GetUrl2:
+        Pop();
+        Pop();
+        return true;
+    case action::StartDrag: {
+        Pop();
+        Pop();
+        if (ToBoolean(Pop(), a_.Version))
+            for (int i = 0; i < 4; ++i)
+                Pop();
+        return true;
+    }
+    case action::EndDrag:
+        return true;
+    case action::CloneSprite: {
+        double depth = PopNumber();
+        std::string name = PopString();
+        ObjectPtr source = scope_.ResolveTarget(Pop());
+        swf::Timeline* s = vm_.TimelineOf(Value(source));
+        DisplayObject* self = s ? s->Self() : nullptr;
+        if (self && s->Parent() && std::isfinite(depth)) {
+            uint16_t d = static_cast<uint16_t>(static_cast<int32_t>(depth) + 16384);
+            DisplayObject copy;
+            copy.Transform = self->Transform;
+            copy.Colors = self->Colors;
+            if (DisplayObject* made = s->Parent()->AttachSprite(d, self->CharacterId, name)) {
+                made->Transform = copy.Transform;
+                made->Colors = copy.Colors;
+            }
+        }
+        return true;
+    }
+    case action::RemoveSprite: {
+        ObjectPtr target = scope_.ResolveTarget(Pop());
+        swf::Timeline* s = vm_.TimelineOf(Value(target));
+        DisplayObject* self = s ? s->Self() : nullptr;
+        if (self && self->Dynamic)
+            s->Parent()->Objects().erase(s->Depth());
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void Interpreter::GotoFrame2(const Record& r) {
+    ByteReader in(r.Body);
+    uint8_t flags = in.U8();
+    uint16_t bias = (flags & 2) ? in.U16() : 0;
+    Value frame = Pop();
+    ObjectPtr target = a_.Target;
+    std::string label;
+    double number = 0;
+    if (frame.IsString()) {
+        label = frame.String();
+        // "path:frame" addresses another clip.
+        size_t colon = label.rfind(':');
+        if (colon != std::string::npos) {
+            target = scope_.ResolvePath(label.substr(0, colon));
+            label = label.substr(colon + 1);
+        }
+        number = StringToNumber(label, a_.Version);
+    } else {
+        number = vm_.ToNumber(frame);
+    }
+    swf::Timeline* t = vm_.TimelineOf(Value(target));
+    if (!t)
+        return;
+    std::optional<uint32_t> index;
+    if (std::isfinite(number) && number >= 1)
+        index = static_cast<uint32_t>(std::min(number, 1e9)) - 1 + bias;
+    else if (!label.empty())
+        index = t->FindLabel(label);
+    if (!index)
+        return;
+    t->GotoFrame(*index);
+    if (flags & 1)
+        t->Play();
+    else
+        t->Stop();
+}
+
+void Interpreter::CallFrame() {
+    Value frame = Pop();
+    (void)frame; // frame calls need the frame's own actions; not yet run
+}
+
+// ---- stack and registers ----
+
+void Interpreter::PushValues(ByteReader& in) {
+    while (!in.AtEnd()) {
+        uint8_t type = in.U8();
+        switch (type) {
+        case action::push::String:
+            Push(ReadString(in));
+            break;
+        case action::push::Float: {
+            uint32_t bits = in.U32();
+            Push(double(std::bit_cast<float>(bits)));
+            break;
+        }
+        case action::push::Null:
+            Push(Value::Null());
+            break;
+        case action::push::Undefined:
+            Push(Value());
+            break;
+        case action::push::Register: {
+            uint8_t r = in.U8();
+            Push(r < a_.Registers.size() ? a_.Registers[r] : Value());
+            break;
+        }
+        case action::push::Boolean:
+            Push(in.U8() != 0);
+            break;
+        case action::push::Double: {
+            // The high word comes first.
+            uint64_t high = in.U32(), low = in.U32();
+            Push(std::bit_cast<double>(high << 32 | low));
+            break;
+        }
+        case action::push::Integer:
+            Push(double(static_cast<int32_t>(in.U32())));
+            break;
+        case action::push::Constant8:
+        case action::push::Constant16: {
+            size_t index = type == action::push::Constant8 ? in.U8() : in.U16();
+            const auto& pool = a_.Constants;
+            Push(pool && index < pool->size() ? Value((*pool)[index]) : Value());
+            break;
+        }
+        default:
+            throw Error("damaged actions");
+        }
+    }
+}
+
+bool Interpreter::Stack(const Record& r) {
+    ByteReader in(r.Body);
+    switch (r.Code) {
+    case action::Push:
+        PushValues(in);
+        return true;
+    case action::Pop:
+        Pop();
+        return true;
+    case action::PushDuplicate: {
+        Value v = stack_.empty() ? Value() : stack_.back();
+        Push(v);
+        return true;
+    }
+    case action::StackSwap: {
+        Value a = Pop(), b = Pop();
+        Push(a);
+        Push(b);
+        return true;
+    }
+    case action::StoreRegister: {
+        uint8_t reg = in.U8();
+        if (reg < a_.Registers.size())
+            a_.Registers[reg] = stack_.empty() ? Value() : stack_.back();
+        return true;
+    }
+    case action::ConstantPool: {
+        auto pool = std::make_shared<std::vector<std::string>>();
+        uint16_t count = in.U16();
+        for (uint16_t i = 0; i < count && !in.AtEnd(); ++i)
+            pool->push_back(ReadString(in));
+        a_.Constants = pool;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+// ---- operators ----
+
+Value Interpreter::Add(const Value& a, const Value& b) {
+    Value pa = vm_.ToPrimitive(a), pb = vm_.ToPrimitive(b);
+    if (pa.IsString() || pb.IsString())
+        return vm_.ToString(pa) + vm_.ToString(pb);
+    return vm_.ToNumber(pa) + vm_.ToNumber(pb);
+}
+
+Value Interpreter::Equals(const Value& a, const Value& b) {
+    using T = Value::Type;
+    if (a.GetType() == b.GetType()) {
+        if (a.IsNumber())
+            return a.Number() == b.Number();
+        return a == b;
+    }
+    if (a.IsNullish() && b.IsNullish())
+        return true;
+    if (a.IsNullish() || b.IsNullish()) {
+        // Before SWF 6, undefined and null equal what converts to 0.
+        return false;
+    }
+    if ((a.IsNumber() && b.IsString()) || (a.IsString() && b.IsNumber()))
+        return vm_.ToNumber(a) == vm_.ToNumber(b);
+    if (a.IsBoolean())
+        return Equals(Value(a.Boolean() ? 1.0 : 0.0), b);
+    if (b.IsBoolean())
+        return Equals(a, Value(b.Boolean() ? 1.0 : 0.0));
+    if (a.GetType() == T::Object)
+        return Equals(vm_.ToPrimitive(a), b);
+    if (b.GetType() == T::Object)
+        return Equals(a, vm_.ToPrimitive(b));
+    return false;
+}
+
+Value Interpreter::Less(const Value& a, const Value& b) {
+    Value pa = vm_.ToPrimitive(a), pb = vm_.ToPrimitive(b);
+    if (pa.IsString() && pb.IsString())
+        return pa.String() < pb.String();
+    double x = vm_.ToNumber(pa), y = vm_.ToNumber(pb);
+    if (std::isnan(x) || std::isnan(y))
+        return Value();
+    return x < y;
+}
+
+bool Interpreter::Arithmetic(uint8_t code) {
+    switch (code) {
+    case action::Add: {
+        double b = PopNumber(), a = PopNumber();
+        Push(a + b);
+        return true;
+    }
+    case action::Subtract: {
+        double b = PopNumber(), a = PopNumber();
+        Push(a - b);
+        return true;
+    }
+    case action::Multiply: {
+        double b = PopNumber(), a = PopNumber();
+        Push(a * b);
+        return true;
+    }
+    case action::Divide: {
+        double b = PopNumber(), a = PopNumber();
+        if (b == 0 && a_.Version < 5)
+            Push("#ERROR#");
+        else
+            Push(a / b);
+        return true;
+    }
+    case action::Modulo: {
+        double b = PopNumber(), a = PopNumber();
+        Push(std::fmod(a, b));
+        return true;
+    }
+    case action::Equals: {
+        double b = PopNumber(), a = PopNumber();
+        Push(Boolean(a == b));
+        return true;
+    }
+    case action::Less: {
+        double b = PopNumber(), a = PopNumber();
+        Push(Boolean(a < b));
+        return true;
+    }
+    case action::And: {
+        bool b = ToBoolean(Pop(), a_.Version), a = ToBoolean(Pop(), a_.Version);
+        Push(Boolean(a && b));
+        return true;
+    }
+    case action::Or: {
+        bool b = ToBoolean(Pop(), a_.Version), a = ToBoolean(Pop(), a_.Version);
+        Push(Boolean(a || b));
+        return true;
+    }
+    case action::Not:
+        Push(Boolean(!ToBoolean(Pop(), a_.Version)));
+        return true;
+    case action::Add2: {
+        Value b = Pop(), a = Pop();
+        Push(Add(a, b));
+        return true;
+    }
+    case action::Less2: {
+        Value b = Pop(), a = Pop();
+        Push(Less(a, b));
+        return true;
+    }
+    case action::Greater: {
+        Value b = Pop(), a = Pop();
+        Push(Less(b, a));
+        return true;
+    }
+    case action::Equals2: {
+        Value b = Pop(), a = Pop();
+        Push(Equals(a, b));
+        return true;
+    }
+    case action::StrictEquals: {
+        Value b = Pop(), a = Pop();
+        Push(a.IsNumber() && b.IsNumber() ? Value(a.Number() == b.Number()) : Value(a == b));
+        return true;
+    }
+    case action::Increment:
+        Push(PopNumber() + 1);
+        return true;
+    case action::Decrement:
+        Push(PopNumber() - 1);
+        return true;
+    case action::ToInteger:
+        Push(ToInteger(PopNumber()));
+        return true;
+    case action::ToNumber:
+        Push(PopNumber());
+        return true;
+    case action::ToString:
+        Push(PopString());
+        return true;
+    case action::BitAnd:
+    case action::BitOr:
+    case action::BitXor:
+    case action::BitLShift:
+    case action::BitRShift:
+    case action::BitURShift: {
+        int32_t b = ToInt32(PopNumber()), a = ToInt32(PopNumber());
+        auto ua = static_cast<uint32_t>(a);
+        unsigned shift = static_cast<unsigned>(b) & 31;
+        double result = code == action::BitAnd      ? double(a & b)
+                        : code == action::BitOr     ? double(a | b)
+                        : code == action::BitXor    ? double(a ^ b)
+                        : code == action::BitLShift ? double(static_cast<int32_t>(ua << shift))
+                        : code == action::BitRShift ? double(a >> shift)
+                                                    : double(ua >> shift);
+        Push(result);
+        return true;
+    }
+    case action::RandomNumber: {
+        double max = PopNumber();
+        int32_t n = ToInt32(max);
+        Push(n > 0 ? double(std::uniform_int_distribution<int32_t>(0, n - 1)(Random())) : 0.0);
+        return true;
+    }
+    case action::GetTime:
+        Push(std::floor(vm_.MillisecondsSinceStart()));
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Interpreter::Strings(uint8_t code) {
+    switch (code) {
+    case action::StringEquals: {
+        std::string b = PopString(), a = PopString();
+        Push(Boolean(a == b));
+        return true;
+    }
+    case action::StringLess: {
+        std::string b = PopString(), a = PopString();
+        Push(Boolean(a < b));
+        return true;
+    }
+    case action::StringGreater: {
+        std::string b = PopString(), a = PopString();
+        Push(Boolean(a > b));
+        return true;
+    }
+    case action::StringAdd: {
+        std::string b = PopString(), a = PopString();
+        Push(a + b);
+        return true;
+    }
+    case action::StringLength:
+    case action::MbStringLength:
+        Push(double(code == action::StringLength && a_.Version < 6 ? PopString().size()
+                                                                   : Utf8Length(PopString())));
+        return true;
+    case action::StringExtract:
+    case action::MbStringExtract: {
+        double count = PopNumber(), index = PopNumber();
+        std::string s = PopString();
+        size_t start = std::isfinite(index) && index > 1 ? size_t(std::min(index, 1e9)) - 1 : 0;
+        size_t n = std::isfinite(count) && count >= 0 ? size_t(std::min(count, 1e9)) : s.size();
+        Push(Utf8Substring(s, start, n));
+        return true;
+    }
+    case action::CharToAscii:
+    case action::MbCharToAscii: {
+        std::string s = PopString();
+        int32_t cp = Utf8CodePoint(s, 0);
+        Push(cp < 0 ? Value(Nan()) : Value(double(cp)));
+        return true;
+    }
+    case action::AsciiToChar:
+    case action::MbAsciiToChar: {
+        int32_t cp = ToInt32(PopNumber());
+        Push(cp <= 0 ? std::string() : Utf8Encode(static_cast<uint32_t>(cp) & 0x1FFFFF));
+        return true;
+    }
+    case action::Trace: {
+        Value v = Pop();
+        vm_.Trace(v.IsUndefined() ? "undefined" : vm_.ToString(v));
+        return true;
+    }
+    case action::TypeOf:
+        Push(TypeOfValue(Pop()));
+        return true;
+    case action::TargetPath: {
+        Value v = Pop();
+        auto clip = v.IsObject() ? dynamic_cast<ClipObject*>(v.Object().get()) : nullptr;
+        Push(clip ? Value(clip->TargetPath()) : Value());
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+// ---- variables, properties and objects ----
+
+bool Interpreter::Variables(uint8_t code) {
+    switch (code) {
+    case action::GetVariable:
+        Push(scope_.Get(PopString()));
+        return true;
+    case action::SetVariable: {
+        Value v = Pop();
+        scope_.Set(PopString(), v);
+        return true;
+    }
+    case action::DefineLocal: {
+        Value v = Pop();
+        scope_.DefineLocal(PopString(), v);
+        return true;
+    }
+    case action::DefineLocal2: {
+        std::string name = PopString();
+        if (!a_.Locals || !a_.Locals->FindOwn(name))
+            scope_.DefineLocal(name, Value());
+        return true;
+    }
+    case action::Delete: {
+        std::string name = PopString();
+        Value object = Pop();
+        bool done = object.IsObject() && object.Object()->Remove(name);
+        Push(done);
+        return true;
+    }
+    case action::Delete2:
+        Push(scope_.Delete(PopString()));
+        return true;
+    case action::GetProperty: {
+        double index = PopNumber();
+        ObjectPtr target = scope_.ResolveTarget(Pop());
+        auto clip = dynamic_cast<ClipObject*>(target.get());
+        std::optional<Value> v;
+        if (clip && std::isfinite(index))
+            v = clip->GetProperty(vm_, static_cast<int>(index));
+        Push(v ? *v : Value());
+        return true;
+    }
+    case action::SetProperty: {
+        Value v = Pop();
+        double index = PopNumber();
+        ObjectPtr target = scope_.ResolveTarget(Pop());
+        if (auto clip = dynamic_cast<ClipObject*>(target.get()); clip && std::isfinite(index))
+            clip->SetProperty(vm_, static_cast<int>(index), v);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+Value Interpreter::CallNamed(const Value& object, const std::string& name, std::span<const Value> args) {
+    // super.method(): the method of the parent class, on our own `this`.
+    bool isSuper = a_.SuperClass && object.IsObject() && object.Object() == a_.SuperClass;
+    Value self = isSuper ? a_.This : object;
+    if (name.empty()) {
+        Value f = object;
+        if (isSuper)
+            f = vm_.GetMember(object, "__constructor__");
+        return vm_.Call(f, isSuper ? self : Value(), args);
+    }
+    Value f = vm_.GetMember(object, name);
+    return vm_.Call(f, self, args);
+}
+
+bool Interpreter::Objects(uint8_t code) {
+    switch (code) {
+    case action::GetMember: {
+        std::string name = PopString();
+        Value object = Pop();
+        Push(vm_.GetMember(object, name));
+        return true;
+    }
+    case action::SetMember: {
+        Value v = Pop();
+        std::string name = PopString();
+        Value object = Pop();
+        vm_.SetMember(object, name, v);
+        return true;
+    }
+    case action::CallFunction: {
+        std::string name = PopString();
+        std::vector<Value> args = PopArguments();
+        Value f = scope_.Get(name);
+        Push(vm_.Call(f, Value(), args));
+        return true;
+    }
+    case action::CallMethod: {
+        Value nameValue = Pop();
+        Value object = Pop();
+        std::vector<Value> args = PopArguments();
+        std::string name = nameValue.IsUndefined() ? "" : vm_.ToString(nameValue);
+        Push(CallNamed(object, name, args));
+        return true;
+    }
+    case action::NewObject: {
+        std::string name = PopString();
+        std::vector<Value> args = PopArguments();
+        Push(vm_.Construct(scope_.Get(name), args));
+        return true;
+    }
+    case action::NewMethod: {
+        Value nameValue = Pop();
+        Value object = Pop();
+        std::vector<Value> args = PopArguments();
+        std::string name = nameValue.IsUndefined() ? "" : vm_.ToString(nameValue);
+        Push(vm_.Construct(name.empty() ? object : vm_.GetMember(object, name), args));
+        return true;
+    }
+    case action::InitArray:
+        Push(vm_.NewArray(PopArguments()));
+        return true;
+    case action::InitObject: {
+        double n = PopNumber();
+        ObjectPtr o = vm_.NewObject();
+        for (double i = 0; i < n && !stack_.empty(); ++i) {
+            Value v = Pop();
+            vm_.SetMember(Value(o), PopString(), v);
+        }
+        Push(o);
+        return true;
+    }
+    case action::Enumerate:
+    case action::Enumerate2: {
+        Value v = Pop();
+        if (code == action::Enumerate)
+            v = scope_.Get(vm_.ToString(v));
+        Push(Value::Null());
+        if (v.IsObject()) {
+            auto names = vm_.EnumerableNames(v.Object());
+            for (auto it = names.rbegin(); it != names.rend(); ++it)
+                Push(*it);
+        }
+        return true;
+    }
+    case action::InstanceOf: {
+        Value constructor = Pop(), v = Pop();
+        Push(vm_.InstanceOf(v, constructor));
+        return true;
+    }
+    case action::CastOp: {
+        Value v = Pop(), constructor = Pop();
+        Push(vm_.InstanceOf(v, constructor) ? v : Value::Null());
+        return true;
+    }
+    case action::ImplementsOp: {
+        Value constructor = Pop();
+        std::vector<Value> interfaces = PopArguments();
+        Value prototype = vm_.GetMember(constructor, "prototype");
+        if (prototype.IsObject())
+            prototype.Object()->Put("__implements__", Value(vm_.NewArray(interfaces)), DontEnum);
+        return true;
+    }
+    case action::Extends: {
+        Value superclass = Pop(), subclass = Pop();
+        if (!subclass.IsObject())
+            return true;
+        Value superPrototype = vm_.GetMember(superclass, "prototype");
+        ObjectPtr prototype =
+            vm_.NewObject(superPrototype.IsObject() ? superPrototype.Object() : vm_.Protos.Object);
+        prototype->Put("__constructor__", superclass, DontEnum);
+        subclass.Object()->Put("prototype", Value(prototype), DontEnum);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+// ---- control flow ----
+
+Interpreter::Outcome Interpreter::Control(const Record& r, size_t& pc, size_t end) {
+    ByteReader in(r.Body);
+    switch (r.Code) {
+    case action::Jump: {
+        auto offset = static_cast<int16_t>(in.U16());
+        return {Outcome::Jumped, static_cast<size_t>(static_cast<ptrdiff_t>(r.Next) + offset)};
+    }
+    case action::If: {
+        auto offset = static_cast<int16_t>(in.U16());
+        if (ToBoolean(Pop(), a_.Version))
+            return {Outcome::Jumped, static_cast<size_t>(static_cast<ptrdiff_t>(r.Next) + offset)};
+        return {};
+    }
+    case action::Return:
+        returned_ = Pop();
+        return {Outcome::Returned};
+    case action::Throw:
+        throw ScriptThrow{Pop()};
+    case action::DefineFunction:
+    case action::DefineFunction2:
+        DefineFunction(r, pc, r.Code == action::DefineFunction2);
+        return {};
+    case action::With:
+        return With(r, pc);
+    case action::Try:
+        return Try(r, pc);
+    default:
+        (void)end;
+        return {}; // unknown actions are skipped
+    }
+}
+
+void Interpreter::DefineFunction(const Record& r, size_t& pc, bool version2) {
+    ByteReader in(r.Body);
+    FunctionCode code;
+    code.Name = ReadString(in);
+    uint16_t count = in.U16();
+    code.Version2 = version2;
+    if (version2) {
+        code.RegisterCount = in.U8();
+        code.Flags = in.U16();
+    }
+    for (uint16_t i = 0; i < count; ++i) {
+        FunctionCode::Parameter p;
+        if (version2)
+            p.Register = in.U8();
+        p.Name = ReadString(in);
+        code.Parameters.push_back(std::move(p));
+    }
+    size_t size = in.U16();
+    if (pc + size > code_.size())
+        throw Error("damaged actions");
+    code.Body = code_.subspan(pc, size);
+    code.Constants = a_.Constants;
+    code.Version = a_.Version;
+    pc += size;
+    std::string name = code.Name;
+    ObjectPtr f = vm_.NewScriptFunction(std::move(code), a_);
+    if (name.empty())
+        Push(f);
+    else
+        scope_.DefineLocal(name, Value(f));
+}
+
+Interpreter::Outcome Interpreter::With(const Record& r, size_t& pc) {
+    ByteReader in(r.Body);
+    size_t size = in.U16();
+    Value object = Pop();
+    size_t begin = pc, end = std::min(pc + size, code_.size());
+    pc = end;
+    ObjectPtr scope = vm_.ToObject(object);
+    if (!scope)
+        return {Outcome::Jumped, end};
+    a_.Scopes.push_back(scope);
+    Outcome o;
+    try {
+        o = Execute(begin, end);
+    } catch (...) {
+        a_.Scopes.pop_back();
+        throw;
+    }
+    a_.Scopes.pop_back();
+    if (o.Kind == Outcome::Done)
+        return {Outcome::Jumped, end};
+    return o;
+}
+
+Interpreter::Outcome Interpreter::Try(const Record& r, size_t& pc) {
+    ByteReader in(r.Body);
+    uint8_t flags = in.U8();
+    size_t trySize = in.U16(), catchSize = in.U16(), finallySize = in.U16();
+    bool hasCatch = flags & 1, hasFinally = flags & 2, catchInRegister = flags & 4;
+    std::string catchName;
+    uint8_t catchRegister = 0;
+    if (catchInRegister)
+        catchRegister = in.U8();
+    else
+        catchName = ReadString(in);
+    size_t tryBegin = pc, catchBegin = std::min(tryBegin + trySize, code_.size());
+    size_t finallyBegin = std::min(catchBegin + catchSize, code_.size());
+    size_t after = std::min(finallyBegin + finallySize, code_.size());
+    pc = after;
+    auto runFinally = [&](Outcome pending) {
+        if (!hasFinally)
+            return pending;
+        Outcome f = Execute(finallyBegin, after);
+        return f.Kind == Outcome::Done ? pending : f;
+    };
+    size_t depth = stack_.size();
+    Outcome o;
+    try {
+        o = Execute(tryBegin, catchBegin);
+    } catch (const ScriptThrow& thrown) {
+        if (!hasCatch) {
+            runFinally({});
+            throw;
+        }
+        stack_.resize(std::min(depth, stack_.size()));
+        if (catchInRegister) {
+            if (catchRegister < a_.Registers.size())
+                a_.Registers[catchRegister] = thrown.Thrown;
+        } else {
+            scope_.DefineLocal(catchName, thrown.Thrown);
+        }
+        try {
+            o = Execute(catchBegin, finallyBegin);
+        } catch (const ScriptThrow&) {
+            runFinally({});
+            throw;
+        }
+    }
+    // A jump to the end of the try or catch block only leaves it.
+    if (o.Kind == Outcome::Jumped && o.Target >= catchBegin && o.Target <= after)
+        o = {};
+    o = runFinally(o);
+    return o.Kind == Outcome::Done ? Outcome{Outcome::Jumped, after} : o;
+}
+
+} // namespace swf::script

@@ -1,0 +1,95 @@
+#include "swf/script/Builtins.h"
+#include "swf/script/Vm.h"
+
+namespace swf::script::builtins {
+namespace {
+
+Value ObjectToString(Vm&, const Value& self, std::span<const Value>) {
+    if (self.IsObject() && self.Object()->Callable())
+        return "[type Function]";
+    return "[object Object]";
+}
+
+Value HasOwnProperty(Vm& vm, const Value& self, std::span<const Value> args) {
+    if (!self.IsObject())
+        return false;
+    std::string name = vm.ToString(Arg(args, 0));
+    const ObjectPtr& o = self.Object();
+    return o->FindOwn(name) != nullptr || o->GetComputed(vm, name).has_value();
+}
+
+Value IsPrototypeOf(Vm&, const Value& self, std::span<const Value> args) {
+    Value v = Arg(args, 0);
+    if (!self.IsObject() || !v.IsObject())
+        return false;
+    int guard = 0;
+    for (ObjectPtr o = v.Object()->Proto(); o && guard++ < 256; o = o->Proto())
+        if (o == self.Object())
+            return true;
+    return false;
+}
+
+Value IsPropertyEnumerable(Vm& vm, const Value& self, std::span<const Value> args) {
+    if (!self.IsObject())
+        return false;
+    const Property* p = self.Object()->FindOwn(vm.ToString(Arg(args, 0)));
+    return p && !(p->Flags & DontEnum);
+}
+
+Value AddProperty(Vm& vm, const Value& self, std::span<const Value> args) {
+    std::string name = vm.ToString(Arg(args, 0));
+    Value getter = Arg(args, 1), setter = Arg(args, 2);
+    if (!self.IsObject() || name.empty() || !getter.IsObject() || !getter.Object()->Callable())
+        return false;
+    if (!setter.IsNull() && !(setter.IsObject() && setter.Object()->Callable()))
+        return false;
+    const ObjectPtr& o = self.Object();
+    const Property* old = o->FindOwn(name);
+    uint8_t flags = old ? old->Flags : 0;
+    o->Put(name, Value(), flags);
+    Property* p = o->FindOwn(name);
+    p->Getter = getter.Object();
+    if (setter.IsObject())
+        p->Setter = setter.Object();
+    return true;
+}
+
+Value RegisterClass(Vm& vm, const Value&, std::span<const Value> args) {
+    // Symbols linked to classes: kept for attachMovie.
+    Value table = vm.Global()->FindOwn("__classes__") ? vm.Global()->FindOwn("__classes__")->Data : Value();
+    if (!table.IsObject()) {
+        table = Value(vm.NewObject());
+        vm.Global()->Put("__classes__", table, DontEnum);
+    }
+    table.Object()->Put(vm.ToString(Arg(args, 0)), Arg(args, 1));
+    return true;
+}
+
+} // namespace
+
+void InstallObject(Vm& vm) {
+    const ObjectPtr& proto = vm.Protos.Object;
+    ObjectPtr ctor = vm.NewClass(
+        proto,
+        [](Vm& vm, const Value&, std::span<const Value> args) -> Value {
+            Value v = Arg(args, 0);
+            return v.IsNullish() ? Value(vm.NewObject()) : Value(vm.ToObject(v));
+        },
+        [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
+            Value v = Arg(args, 0);
+            return v.IsNullish() ? self : Value(vm.ToObject(v));
+        });
+    vm.Method(proto, "toString", ObjectToString);
+    vm.Method(proto, "toLocaleString", ObjectToString);
+    vm.Method(proto, "valueOf", [](Vm&, const Value& self, std::span<const Value>) { return self; });
+    vm.Method(proto, "hasOwnProperty", HasOwnProperty);
+    vm.Method(proto, "isPrototypeOf", IsPrototypeOf);
+    vm.Method(proto, "isPropertyEnumerable", IsPropertyEnumerable);
+    vm.Method(proto, "addProperty", AddProperty);
+    vm.Method(proto, "watch", [](Vm&, const Value&, std::span<const Value>) -> Value { return false; });
+    vm.Method(proto, "unwatch", [](Vm&, const Value&, std::span<const Value>) -> Value { return false; });
+    vm.Method(ctor, "registerClass", RegisterClass);
+    vm.Global()->Put("Object", Value(ctor), DontEnum);
+}
+
+} // namespace swf::script::builtins

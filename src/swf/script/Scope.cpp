@@ -1,0 +1,172 @@
+#include "swf/script/Scope.h"
+
+#include "swf/Timeline.h"
+#include "swf/script/Text.h"
+#include "swf/script/Vm.h"
+
+namespace swf::script {
+namespace {
+
+bool Same(const std::string& a, const char* b, bool caseSensitive) {
+    return caseSensitive ? a == b : ToLowerAscii(a) == b;
+}
+
+} // namespace
+
+ObjectPtr Scope::Base() const {
+    if (a_.Target)
+        return a_.Target;
+    return a_.Scopes.empty() ? nullptr : a_.Scopes.front();
+}
+
+std::optional<Value> Scope::Special(const std::string& name) {
+    if (name.empty() || (name[0] != '_' && name[0] != 't' && name[0] != 'T'))
+        return std::nullopt;
+    bool cs = vm_.CaseSensitive();
+    if (Same(name, "this", cs)) {
+        if (a_.Locals)
+            if (const Property* p = a_.Locals->FindOwn("this"))
+                return p->Data;
+        return a_.This;
+    }
+    if (Same(name, "_global", cs) && vm_.Version() >= 6)
+        return Value(vm_.Global());
+    if (Same(name, "_root", cs) || Same(name, "_level0", cs))
+        return vm_.Root() ? Value(vm_.ClipObjectFor(*vm_.Root())) : Value();
+    if (Same(name, "_parent", cs)) {
+        Timeline* t = vm_.TimelineOf(Value(Base()));
+        return t && t->Parent() ? Value(vm_.ClipObjectFor(*t->Parent())) : Value();
+    }
+    return std::nullopt;
+}
+
+bool Scope::IsPath(const std::string& name) const {
+    return name.find_first_of(":/.") != std::string::npos;
+}
+
+ObjectPtr Scope::ResolvePath(const std::string& path) {
+    ObjectPtr current = Base();
+    size_t pos = 0;
+    if (!path.empty() && path[0] == '/') {
+        current = vm_.Root() ? vm_.ClipObjectFor(*vm_.Root()) : nullptr;
+        pos = 1;
+    }
+    bool first = true;
+    while (current && pos < path.size()) {
+        size_t end = path.find_first_of("/.", pos);
+        // ".." is the parent in slash syntax.
+        if (path.compare(pos, 2, "..") == 0 && (pos + 2 == path.size() || path[pos + 2] == '/')) {
+            Timeline* t = vm_.TimelineOf(Value(current));
+            current = t && t->Parent() ? vm_.ClipObjectFor(*t->Parent()) : nullptr;
+            pos += 3;
+            first = false;
+            continue;
+        }
+        std::string segment = path.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+        pos = end == std::string::npos ? path.size() : end + 1;
+        if (segment.empty())
+            continue;
+        Value next;
+        if (first)
+            if (auto special = Special(segment))
+                next = *special;
+        if (next.IsUndefined())
+            next = vm_.GetMember(Value(current), segment);
+        if (next.IsUndefined() && first && vm_.Version() >= 5)
+            next = Lookup(segment);
+        first = false;
+        current = next.IsObject() ? next.Object() : nullptr;
+    }
+    return current;
+}
+
+ObjectPtr Scope::ResolveTarget(const Value& target) {
+    if (target.IsObject())
+        return target.Object();
+    std::string path = vm_.ToString(target);
+    if (path.empty())
+        return Base();
+    return ResolvePath(path);
+}
+
+bool Scope::SplitPath(const std::string& name, ObjectPtr& object, std::string& variable) {
+    size_t colon = name.rfind(':');
+    size_t split = colon != std::string::npos ? colon : name.rfind('.');
+    if (split == std::string::npos) {
+        // A slash path without a variable names the clip itself.
+        object = nullptr;
+        return false;
+    }
+    object = ResolvePath(name.substr(0, split));
+    variable = name.substr(split + 1);
+    return true;
+}
+
+Value Scope::Lookup(const std::string& name) {
+    for (size_t i = a_.Scopes.size(); i-- > 1;)
+        if (vm_.HasMember(a_.Scopes[i], name))
+            return vm_.GetMember(Value(a_.Scopes[i]), name);
+    if (ObjectPtr base = Base(); base && vm_.HasMember(base, name))
+        return vm_.GetMember(Value(base), name);
+    if (vm_.HasMember(vm_.Global(), name))
+        return vm_.GetMember(Value(vm_.Global()), name);
+    return {};
+}
+
+Value Scope::Get(const std::string& name) {
+    if (auto special = Special(name))
+        return *special;
+    if (!IsPath(name))
+        return Lookup(name);
+    ObjectPtr object;
+    std::string variable;
+    if (!SplitPath(name, object, variable)) {
+        ObjectPtr clip = ResolvePath(name);
+        return clip ? Value(clip) : Value();
+    }
+    if (!object)
+        return name.find('/') == std::string::npos ? Lookup(name) : Value();
+    return vm_.GetMember(Value(object), variable);
+}
+
+void Scope::Set(const std::string& name, const Value& value) {
+    if (IsPath(name)) {
+        ObjectPtr object;
+        std::string variable;
+        if (SplitPath(name, object, variable)) {
+            if (object)
+                vm_.SetMember(Value(object), variable, value);
+            return;
+        }
+    }
+    for (size_t i = a_.Scopes.size(); i-- > 1;)
+        if (vm_.HasMember(a_.Scopes[i], name) && a_.Scopes[i] != a_.Locals) {
+            vm_.SetMember(Value(a_.Scopes[i]), name, value);
+            return;
+        } else if (a_.Scopes[i] == a_.Locals && a_.Locals->FindOwn(name)) {
+            vm_.SetMember(Value(a_.Locals), name, value);
+            return;
+        }
+    if (ObjectPtr base = Base())
+        vm_.SetMember(Value(base), name, value);
+}
+
+void Scope::DefineLocal(const std::string& name, const Value& value) {
+    if (a_.Locals)
+        a_.Locals->Put(name, value);
+    else if (ObjectPtr base = Base())
+        vm_.SetMember(Value(base), name, value);
+}
+
+bool Scope::Delete(const std::string& name) {
+    for (size_t i = a_.Scopes.size(); i-- > 0;)
+        if (a_.Scopes[i]->FindOwn(name))
+            return a_.Scopes[i]->Remove(name);
+    if (ObjectPtr base = Base(); base && base->FindOwn(name))
+        return base->Remove(name);
+    if (vm_.Global()->FindOwn(name))
+        return vm_.Global()->Remove(name);
+    return false;
+}
+
+} // namespace swf::script

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "swf/script/Activation.h"
+
+#include <optional>
+#include <string>
+
+namespace swf::script {
+
+class Vm;
+
+// Names as scripts use them: plain variables searched along the scope
+// chain, and paths to clips in slash ("/a/b:x", "../c") and dot
+// ("_root.a.x") syntax.
+class Scope {
+public:
+    Scope(Vm& vm, Activation& activation) : vm_(vm), a_(activation) {}
+
+    Value Get(const std::string& name);
+    void Set(const std::string& name, const Value& value);
+    // `var`: a function's local, or a variable of the clip at frame level.
+    void DefineLocal(const std::string& name, const Value& value);
+    bool Delete(const std::string& name);
+    // The object a target path names, relative to the current target; null
+    // when there is none.
+    ObjectPtr ResolvePath(const std::string& path);
+    // The clip a target string or clip value names ("" is the current one).
+    ObjectPtr ResolveTarget(const Value& target);
+
+private:
+    bool IsPath(const std::string& name) const;
+    // Splits "path:var" or "a.b.var" into the object and the name in it.
+    bool SplitPath(const std::string& name, ObjectPtr& object, std::string& variable);
+    std::optional<Value> Special(const std::string& name);
+    ObjectPtr Base() const;
+    Value Lookup(const std::string& name);
+
+    Vm& vm_;
+    Activation& a_;
+};
+
+} // namespace swf::script

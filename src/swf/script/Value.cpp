@@ -1,0 +1,202 @@
+#include "swf/script/Value.h"
+
+#include "swf/script/Object.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace swf::script {
+
+Value::Value(ObjectPtr o) {
+    if (o)
+        v_ = std::move(o);
+    else
+        v_ = NullTag{};
+}
+
+namespace {
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+
+double HexToNumber(const std::string& s, size_t pos, bool negative) {
+    double n = 0;
+    if (pos >= s.size())
+        return NaN;
+    for (; pos < s.size(); ++pos) {
+        char c = static_cast<char>(std::tolower(static_cast<unsigned char>(s[pos])));
+        int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        if (digit < 0)
+            return NaN;
+        n = n * 16 + digit;
+    }
+    // Hexadecimal text reads as a 32-bit signed integer.
+    n = static_cast<double>(static_cast<int32_t>(static_cast<uint32_t>(std::fmod(n, 4294967296.0))));
+    return negative ? -n : n;
+}
+
+} // namespace
+
+// Fifteen significant digits; exponent notation outside 1e-5 .. 1e15, with
+// the exponent written without padding ("1e+21", "5.4e-6").
+std::string NumberToString(double d) {
+    if (std::isnan(d))
+        return "NaN";
+    if (std::isinf(d))
+        return d > 0 ? "Infinity" : "-Infinity";
+    if (d == 0)
+        return "0";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", d);
+    std::string text = buffer;
+    size_t e = text.find('e');
+    int exponent = std::atoi(text.c_str() + e + 1);
+    bool negative = text[0] == '-';
+    std::string digits;
+    for (size_t i = negative ? 1 : 0; i < e; ++i)
+        if (text[i] != '.')
+            digits += text[i];
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    std::string out = negative ? "-" : "";
+    if (exponent < -5 || exponent >= 15) {
+        out += digits.substr(0, 1);
+        if (digits.size() > 1)
+            out += "." + digits.substr(1);
+        out += exponent < 0 ? "e-" : "e+";
+        out += std::to_string(std::abs(exponent));
+    } else if (exponent < 0) {
+        out += "0." + std::string(size_t(-exponent - 1), '0') + digits;
+    } else if (digits.size() <= size_t(exponent) + 1) {
+        out += digits + std::string(size_t(exponent) + 1 - digits.size(), '0');
+    } else {
+        out += digits.substr(0, size_t(exponent) + 1) + "." + digits.substr(size_t(exponent) + 1);
+    }
+    return out;
+}
+
+std::string NumberToString(double d, int radix) {
+    if (radix == 10 || radix < 2 || radix > 36 || !std::isfinite(d))
+        return NumberToString(d);
+    // Other radixes write the integer part of a 32-bit value.
+    int32_t n = ToInt32(d);
+    bool negative = n < 0;
+    uint32_t u = negative ? uint32_t(0) - uint32_t(n) : uint32_t(n);
+    std::string out;
+    do {
+        out.insert(out.begin(), "0123456789abcdefghijklmnopqrstuvwxyz"[u % uint32_t(radix)]);
+        u /= uint32_t(radix);
+    } while (u);
+    return negative ? "-" + out : out;
+}
+
+double StringToNumber(const std::string& s, int version) {
+    size_t pos = 0;
+    while (pos < s.size() && IsSpace(s[pos]))
+        ++pos;
+    if (pos == s.size())
+        return version >= 5 ? NaN : 0;
+    bool negative = false;
+    size_t sign = pos;
+    if (s[pos] == '-' || s[pos] == '+') {
+        negative = s[pos] == '-';
+        ++pos;
+    }
+    if (version >= 6 && pos + 1 < s.size() && s[pos] == '0' && (s[pos + 1] == 'x' || s[pos + 1] == 'X'))
+        return HexToNumber(s, pos + 2, negative);
+    std::string rest = s.substr(sign);
+    if (rest.find_first_of("iInN") != std::string::npos) {
+        // strtod would accept "inf" and "nan"; the plug-in does not, except
+        // for an exponent written with e.
+        if (rest != "Infinity" && rest != "-Infinity" && rest != "+Infinity")
+            return NaN;
+    }
+    const char* begin = s.c_str() + sign;
+    char* end = nullptr;
+    double d = std::strtod(begin, &end);
+    if (end == begin)
+        return NaN;
+    while (*end && IsSpace(*end))
+        ++end;
+    if (*end)
+        return NaN;
+    return d;
+}
+
+double PrimitiveToNumber(const Value& v, int version) {
+    switch (v.GetType()) {
+    case Value::Type::Undefined:
+    case Value::Type::Null:
+        return version >= 7 ? NaN : 0;
+    case Value::Type::Boolean:
+        return v.Boolean() ? 1 : 0;
+    case Value::Type::Number:
+        return v.Number();
+    case Value::Type::String:
+        return StringToNumber(v.String(), version);
+    case Value::Type::Object:
+        break;
+    }
+    return NaN;
+}
+
+std::string PrimitiveToString(const Value& v, int version) {
+    switch (v.GetType()) {
+    case Value::Type::Undefined:
+        return version >= 7 ? "undefined" : "";
+    case Value::Type::Null:
+        return "null";
+    case Value::Type::Boolean:
+        return v.Boolean() ? "true" : "false";
+    case Value::Type::Number:
+        return NumberToString(v.Number());
+    case Value::Type::String:
+        return v.String();
+    case Value::Type::Object:
+        break;
+    }
+    return "[object Object]";
+}
+
+bool ToBoolean(const Value& v, int version) {
+    switch (v.GetType()) {
+    case Value::Type::Undefined:
+    case Value::Type::Null:
+        return false;
+    case Value::Type::Boolean:
+        return v.Boolean();
+    case Value::Type::Number:
+        return !std::isnan(v.Number()) && v.Number() != 0;
+    case Value::Type::String:
+        if (version >= 7)
+            return !v.String().empty();
+        {
+            double d = StringToNumber(v.String(), version);
+            return !std::isnan(d) && d != 0;
+        }
+    case Value::Type::Object:
+        break;
+    }
+    return true;
+}
+
+int32_t ToInt32(double d) {
+    if (!std::isfinite(d))
+        return 0;
+    double m = std::fmod(std::trunc(d), 4294967296.0);
+    if (m < 0)
+        m += 4294967296.0;
+    return static_cast<int32_t>(static_cast<uint32_t>(m));
+}
+
+double ToInteger(double d) {
+    if (std::isnan(d))
+        return 0;
+    return std::trunc(d);
+}
+
+} // namespace swf::script

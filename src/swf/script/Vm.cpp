@@ -1,0 +1,529 @@
+#include "swf/script/Vm.h"
+
+#include "swf/script/Builtins.h"
+#include "swf/script/ClipObject.h"
+#include "swf/script/Interpreter.h"
+#include "swf/script/Text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace swf::script {
+
+Vm::Vm(int version) : version_(version) {
+    global_ = std::make_shared<Object>(CaseSensitive());
+    InstallBuiltins();
+}
+
+Vm::~Vm() {
+    for (auto& [timeline, clip] : clips_)
+        clip->Detach();
+}
+
+void Vm::InstallBuiltins() { builtins::Install(*this); }
+
+void Vm::SetRoot(Timeline* root) { root_ = root; }
+
+// ---- the queue ----
+
+void Vm::FrameActions(Timeline& timeline, std::span<const uint8_t> actions) {
+    queue_.push_back({ClipObjectFor(timeline), actions, false, {}});
+}
+
+void Vm::InitActions(Timeline& timeline, uint16_t spriteId, std::span<const uint8_t> actions) {
+    if (!initDone_.insert(spriteId).second)
+        return;
+    queue_.push_back({ClipObjectFor(timeline), actions, false, {}});
+}
+
+void Vm::Removed(Timeline& timeline) {
+    auto it = clips_.find(&timeline);
+    if (it == clips_.end())
+        return;
+    it->second->Detach();
+    clips_.erase(it);
+    if (&timeline == root_)
+        root_ = nullptr;
+}
+
+void Vm::RunGuarded(const std::function<void()>& work, const std::string& where) {
+    if (aborted_)
+        return;
+    try {
+        work();
+    } catch (const ScriptThrow&) {
+        // An exception nobody caught ends the action block, as in the plug-in.
+    } catch (const ScriptAbort& e) {
+        aborted_ = true;
+        if (OnError)
+            OnError(where + e.what());
+    }
+}
+
+void Vm::RunQueue() {
+    deadline_ = std::chrono::steady_clock::now() + TimeLimit;
+    aborted_ = false;
+    // Each block may queue more (gotoAndPlay queues the target frame's).
+    size_t budget = 100000;
+    while (!queue_.empty() && budget-- > 0) {
+        Queued item = std::move(queue_.front());
+        queue_.pop_front();
+        RunOne(item);
+    }
+    queue_.clear();
+}
+
+void Vm::RunOne(const Queued& item) {
+    auto clip = std::static_pointer_cast<ClipObject>(item.Clip);
+    if (!clip->GetTimeline())
+        return; // removed before its turn
+    RunGuarded(
+        [&] {
+            if (!item.Handler.IsUndefined()) {
+                Call(item.Handler, Value(item.Clip), {});
+                return;
+            }
+            Activation a = FrameActivation(item.Clip);
+            Run(item.Actions, a);
+        },
+        "A script was stopped: ");
+}
+
+void Vm::CollectEnterFrame(Timeline& timeline, std::vector<ObjectPtr>& clips) {
+    for (auto it = timeline.Objects().rbegin(); it != timeline.Objects().rend(); ++it)
+        if (it->second.Clip)
+            CollectEnterFrame(*it->second.Clip, clips);
+    auto found = clips_.find(&timeline);
+    if (found != clips_.end())
+        clips.push_back(found->second);
+}
+
+void Vm::EnterFrame() {
+    deadline_ = std::chrono::steady_clock::now() + TimeLimit;
+    aborted_ = false;
+    RunIntervals();
+    if (!root_)
+        return;
+    std::vector<ObjectPtr> clips;
+    CollectEnterFrame(*root_, clips);
+    for (const ObjectPtr& clip : clips) {
+        Value handler = GetMember(Value(clip), "onEnterFrame");
+        if (handler.IsObject() && handler.Object()->Callable())
+            queue_.push_back({clip, {}, false, handler});
+    }
+}
+
+// ---- time and limits ----
+
+void Vm::Step() {
+    if ((++steps_ & 0xFFF) == 0 && std::chrono::steady_clock::now() > deadline_)
+        throw ScriptAbort("it ran longer than " + std::to_string(TimeLimit.count() / 1000) + " seconds");
+}
+
+Vm::DepthGuard::DepthGuard(Vm& vm) : vm_(vm) {
+    if (vm_.depth_ >= MaxCallDepth)
+        throw ScriptAbort(std::to_string(MaxCallDepth) + " levels of recursion were exceeded");
+    ++vm_.depth_;
+}
+
+void Vm::Trace(const std::string& line) {
+    if (OnTrace)
+        OnTrace(line);
+}
+
+double Vm::MillisecondsSinceStart() const {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_).count();
+}
+
+int Vm::AddInterval(Value function, Value thisValue, std::string method, std::vector<Value> args, double ms,
+                    bool once) {
+    if (intervals_.size() >= 10000)
+        return 0;
+    int id = nextInterval_++;
+    ms = std::isfinite(ms) ? std::max(ms, 10.0) : 10.0;
+    intervals_[id] = {std::move(function), std::move(thisValue), std::move(method), std::move(args), ms,
+                      MillisecondsSinceStart() + ms, once};
+    return id;
+}
+
+void Vm::ClearInterval(int id) { intervals_.erase(id); }
+
+void Vm::RunIntervals() {
+    double now = MillisecondsSinceStart();
+    std::vector<int> due;
+    for (auto& [id, interval] : intervals_)
+        if (interval.Due <= now)
+            due.push_back(id);
+    for (int id : due) {
+        auto it = intervals_.find(id);
+        if (it == intervals_.end())
+            continue;
+        Interval copy = it->second;
+        if (copy.Once)
+            intervals_.erase(it);
+        else
+            it->second.Due = now + copy.Ms;
+        RunGuarded(
+            [&] {
+                if (copy.Method.empty())
+                    Call(copy.Function, copy.This, copy.Args);
+                else
+                    CallMethod(copy.This, copy.Method, copy.Args);
+            },
+            "An interval was stopped: ");
+    }
+}
+
+// ---- objects ----
+
+ObjectPtr Vm::NewObject() { return NewObject(Protos.Object); }
+
+ObjectPtr Vm::NewObject(const ObjectPtr& proto) {
+    auto o = std::make_shared<Object>(CaseSensitive());
+    if (proto)
+        o->Put("__proto__", Value(proto), DontEnum);
+    return o;
+}
+
+ObjectPtr Vm::NewArray(std::vector<Value> elements) {
+    auto a = std::make_shared<ArrayObject>(CaseSensitive());
+    a->Put("__proto__", Value(Protos.Array), DontEnum);
+    a->Elements = std::move(elements);
+    if (a->Elements.size() > ArrayObject::MaxLength)
+        a->Elements.resize(ArrayObject::MaxLength);
+    return a;
+}
+
+ObjectPtr Vm::NewFunction(NativeCall call, NativeCall construct) {
+    auto f = std::make_shared<NativeFunction>(CaseSensitive(), std::move(call), std::move(construct));
+    if (Protos.Function)
+        f->Put("__proto__", Value(Protos.Function), DontEnum);
+    return f;
+}
+
+ObjectPtr Vm::NewClass(const ObjectPtr& prototype, NativeCall call, NativeCall construct) {
+    ObjectPtr f = NewFunction(std::move(call), std::move(construct));
+    f->Put("prototype", Value(prototype), DontEnum | DontDelete);
+    prototype->Put("constructor", Value(f), DontEnum);
+    return f;
+}
+
+ObjectPtr Vm::NewScriptFunction(FunctionCode code, const Activation& where) {
+    auto f = std::make_shared<ScriptFunction>(CaseSensitive(), std::move(code), where.Scopes, where.Home);
+    f->Put("__proto__", Value(Protos.Function), DontEnum);
+    ObjectPtr prototype = NewObject();
+    prototype->Put("constructor", Value(ObjectPtr(f)), DontEnum);
+    f->Put("prototype", Value(prototype), DontEnum);
+    return f;
+}
+
+ObjectPtr Vm::ClipObjectFor(Timeline& timeline) {
+    auto& clip = clips_[&timeline];
+    if (!clip) {
+        clip = std::make_shared<ClipObject>(CaseSensitive(), &timeline);
+        clip->Put("__proto__", Value(Protos.MovieClip), DontEnum);
+    }
+    return clip;
+}
+
+Timeline* Vm::TimelineOf(const Value& v) const {
+    if (!v.IsObject())
+        return nullptr;
+    auto clip = dynamic_cast<ClipObject*>(v.Object().get());
+    return clip ? clip->GetTimeline() : nullptr;
+}
+
+void Vm::Method(const ObjectPtr& object, const std::string& name, NativeCall call) {
+    object->Put(name, Value(NewFunction(std::move(call))), DontEnum);
+}
+
+// ---- property access ----
+
+namespace {
+constexpr int MaxProtoChain = 256;
+}
+
+Value Vm::GetMember(const Value& target, const std::string& name) {
+    ObjectPtr object;
+    if (target.IsObject()) {
+        object = target.Object();
+    } else if (target.IsString()) {
+        if (name == "length")
+            return double(Utf8Length(target.String()));
+        object = Protos.String;
+    } else if (target.IsNumber()) {
+        object = Protos.Number;
+    } else if (target.IsBoolean()) {
+        object = Protos.Boolean;
+    } else {
+        return {};
+    }
+    Object* o = object.get();
+    for (int i = 0; o && i < MaxProtoChain; ++i) {
+        if (auto v = o->GetComputed(*this, name))
+            return *v;
+        if (Property* p = o->FindOwn(name)) {
+            if (p->Getter)
+                return Call(Value(p->Getter), target, {});
+            return p->Data;
+        }
+        if (name == "__proto__")
+            return {};
+        if (auto v = o->GetFallback(*this, name))
+            return *v;
+        ObjectPtr proto = o->Proto();
+        o = proto.get();
+    }
+    return {};
+}
+
+bool Vm::HasMember(const ObjectPtr& object, const std::string& name) {
+    Object* o = object.get();
+    for (int i = 0; o && i < MaxProtoChain; ++i) {
+        if (o->GetComputed(*this, name) || o->FindOwn(name) || o->GetFallback(*this, name))
+            return true;
+        o = o->Proto().get();
+    }
+    return false;
+}
+
+void Vm::SetMember(const Value& target, const std::string& name, const Value& value) {
+    if (!target.IsObject())
+        return;
+    const ObjectPtr& object = target.Object();
+    if (object->SetComputed(*this, name, value))
+        return;
+    if (Property* own = object->FindOwn(name)) {
+        if (own->Setter) {
+            Value args[] = {value};
+            Call(Value(own->Setter), target, args);
+        } else if (!own->Getter && !(own->Flags & ReadOnly)) {
+            own->Data = value;
+        }
+        return;
+    }
+    // A setter further up the prototype chain takes the assignment.
+    Object* o = object->Proto().get();
+    for (int i = 0; o && i < MaxProtoChain; ++i, o = o->Proto().get()) {
+        Property* p = o->FindOwn(name);
+        if (p && p->Setter) {
+            Value args[] = {value};
+            Call(Value(p->Setter), target, args);
+            return;
+        }
+        if (p)
+            break;
+    }
+    object->Put(name, value);
+}
+
+Value Vm::Call(const Value& function, const Value& thisValue, std::span<const Value> args) {
+    if (!function.IsObject() || !function.Object()->Callable())
+        return {};
+    DepthGuard guard(*this);
+    ObjectPtr keep = function.Object();
+    return keep->Call(*this, thisValue, args);
+}
+
+Value Vm::CallMethod(const Value& object, const std::string& name, std::span<const Value> args) {
+    return Call(GetMember(object, name), object, args);
+}
+
+Value Vm::Construct(const Value& function, std::span<const Value> args) {
+    if (!function.IsObject() || !function.Object()->Callable())
+        return {};
+    const ObjectPtr& f = function.Object();
+    Value prototype = GetMember(function, "prototype");
+    ObjectPtr instance = NewObject(prototype.IsObject() ? prototype.Object() : Protos.Object);
+    instance->Put("__constructor__", function, DontEnum);
+    if (version_ < 7)
+        instance->Put("constructor", function, DontEnum);
+    DepthGuard guard(*this);
+    Value result;
+    if (auto native = dynamic_cast<NativeFunction*>(f.get()); native && native->Constructor())
+        result = native->Constructor()(*this, Value(instance), args);
+    else
+        result = f->Call(*this, Value(instance), args);
+    return result.IsObject() ? result : Value(instance);
+}
+
+bool Vm::InstanceOf(const Value& v, const Value& constructor) {
+    if (!v.IsObject() || !constructor.IsObject())
+        return false;
+    Value prototype = GetMember(constructor, "prototype");
+    if (!prototype.IsObject())
+        return false;
+    ObjectPtr o = v.Object()->Proto();
+    for (int i = 0; o && i < MaxProtoChain; ++i, o = o->Proto()) {
+        if (o == prototype.Object())
+            return true;
+        // Interfaces a class implements count too.
+        Value implemented = o->FindOwn("__implements__") ? o->FindOwn("__implements__")->Data : Value();
+        if (auto list = implemented.IsObject() ? dynamic_cast<ArrayObject*>(implemented.Object().get()) : nullptr)
+            for (const Value& i2 : list->Elements)
+                if (i2 == constructor)
+                    return true;
+    }
+    return false;
+}
+
+std::vector<std::string> Vm::EnumerableNames(const ObjectPtr& object) {
+    std::vector<std::string> names;
+    std::set<std::string> seen;
+    Object* o = object.get();
+    for (int i = 0; o && i < MaxProtoChain; ++i, o = o->Proto().get()) {
+        std::vector<std::string> computed;
+        o->ComputedKeys(computed);
+        for (auto& n : computed)
+            if (seen.insert(n).second)
+                names.push_back(n);
+        for (const Property* p : o->OwnProperties()) {
+            std::string key = p->Name;
+            if (!CaseSensitive())
+                for (char& c : key)
+                    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            if (seen.insert(key).second && !(p->Flags & DontEnum))
+                names.push_back(p->Name);
+        }
+    }
+    return names;
+}
+
+// ---- conversions ----
+
+Value Vm::ToPrimitive(const Value& v, bool preferString) {
+    if (!v.IsObject())
+        return v;
+    const ObjectPtr& o = v.Object();
+    if (TimelineOf(v))
+        return Value(static_cast<ClipObject*>(o.get())->TargetPath());
+    const char* first = preferString ? "toString" : "valueOf";
+    const char* second = preferString ? "valueOf" : "toString";
+    for (const char* name : {first, second}) {
+        Value f = GetMember(v, name);
+        if (f.IsObject() && f.Object()->Callable()) {
+            Value r = Call(f, v, {});
+            if (!r.IsObject())
+                return r;
+        }
+    }
+    return Value(o->Callable() ? "[type Function]" : "[type Object]");
+}
+
+double Vm::ToNumber(const Value& v) {
+    if (v.IsObject()) {
+        Value p = ToPrimitive(v);
+        return p.IsObject() ? std::nan("") : PrimitiveToNumber(p, version_);
+    }
+    return PrimitiveToNumber(v, version_);
+}
+
+std::string Vm::ToString(const Value& v) {
+    if (v.IsObject())
+        return PrimitiveToString(ToPrimitive(v, true), version_);
+    return PrimitiveToString(v, version_);
+}
+
+ObjectPtr Vm::ToObject(const Value& v) {
+    if (v.IsObject())
+        return v.Object();
+    if (v.IsNullish())
+        return nullptr;
+    ObjectPtr proto = v.IsString() ? Protos.String : v.IsNumber() ? Protos.Number : Protos.Boolean;
+    ObjectPtr o = NewObject(proto);
+    o->Primitive = v;
+    return o;
+}
+
+// ---- running code ----
+
+Activation Vm::FrameActivation(const ObjectPtr& clip) {
+    Activation a;
+    a.Scopes = {clip};
+    a.This = Value(clip);
+    a.Target = clip;
+    a.Home = clip;
+    a.Version = version_;
+    return a;
+}
+
+Value Vm::Run(std::span<const uint8_t> code, Activation& activation) {
+    Interpreter interpreter(*this, activation);
+    return interpreter.Run(code);
+}
+
+Value Vm::CallScript(ScriptFunction& f, const Value& thisValue, std::span<const Value> args) {
+    const FunctionCode& code = f.Code;
+    Activation a;
+    a.Version = version_;
+    a.Scopes = f.Scopes;
+    a.Locals = NewObject(nullptr);
+    a.Scopes.push_back(a.Locals);
+    a.Home = f.Target;
+    a.Target = f.Target;
+    a.This = thisValue.IsNullish() ? Value(f.Target) : thisValue;
+    a.Callee = std::static_pointer_cast<Object>(f.shared_from_this());
+    a.Constants = code.Constants;
+    if (code.Version2)
+        a.Registers.assign(std::max<size_t>(code.RegisterCount, 1), Value());
+    ObjectPtr arguments = NewArray({args.begin(), args.end()});
+    arguments->Put("callee", Value(a.Callee), DontEnum);
+    // `super`: the prototype of the prototype the method was found on.
+    ObjectPtr superProto;
+    if (a.This.IsObject())
+        if (ObjectPtr p = a.This.Object()->Proto())
+            superProto = p->Proto();
+    Value superValue;
+    if (superProto) {
+        Value ctor = superProto->FindOwn("constructor") ? superProto->FindOwn("constructor")->Data : Value();
+        ObjectPtr s = NewObject(superProto);
+        s->Put("__constructor__", ctor, DontEnum);
+        superValue = Value(s);
+    }
+    uint8_t next = 1;
+    auto preload = [&](uint16_t flag, const Value& v) {
+        if ((code.Flags & flag) && next < a.Registers.size())
+            a.Registers[next++] = v;
+    };
+    if (code.Version2) {
+        preload(fflag::PreloadThis, a.This);
+        preload(fflag::PreloadArguments, Value(arguments));
+        preload(fflag::PreloadSuper, superValue);
+        preload(fflag::PreloadRoot, root_ ? Value(ClipObjectFor(*root_)) : Value());
+        Timeline* home = TimelineOf(Value(f.Target));
+        preload(fflag::PreloadParent,
+                home && home->Parent() ? Value(ClipObjectFor(*home->Parent())) : Value());
+        preload(fflag::PreloadGlobal, Value(global_));
+        if (!(code.Flags & fflag::SuppressArguments))
+            a.Locals->Put("arguments", Value(arguments));
+        if (!(code.Flags & fflag::SuppressSuper) && superProto)
+            a.Locals->Put("super", superValue);
+        if (!(code.Flags & fflag::SuppressThis))
+            a.Locals->Put("this", a.This);
+    } else {
+        a.Locals->Put("arguments", Value(arguments));
+        if (superProto)
+            a.Locals->Put("super", superValue);
+        a.Locals->Put("this", a.This);
+    }
+    for (size_t i = 0; i < code.Parameters.size(); ++i) {
+        Value v = i < args.size() ? args[i] : Value();
+        uint8_t r = code.Parameters[i].Register;
+        if (code.Version2 && r != 0 && r < a.Registers.size())
+            a.Registers[r] = v;
+        else
+            a.Locals->Put(code.Parameters[i].Name, v);
+    }
+    return Run(code.Body, a);
+}
+
+Value NativeFunction::Call(Vm& vm, const Value& thisValue, std::span<const Value> args) {
+    return call_ ? call_(vm, thisValue, args) : Value();
+}
+
+Value ScriptFunction::Call(Vm& vm, const Value& thisValue, std::span<const Value> args) {
+    return vm.CallScript(*this, thisValue, args);
+}
+
+} // namespace swf::script

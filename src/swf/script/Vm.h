@@ -1,0 +1,164 @@
+#pragma once
+
+#include "swf/Timeline.h"
+#include "swf/script/Activation.h"
+#include "swf/script/Function.h"
+#include "swf/script/Object.h"
+
+#include <chrono>
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
+#include <span>
+#include <stdexcept>
+#include <unordered_map>
+
+namespace swf::script {
+
+class ClipObject;
+
+// A value thrown by a script (throw, or an error of the engine's classes),
+// on its way to a catch.
+struct ScriptThrow {
+    Value Thrown;
+};
+
+// A script stopped by the engine: too long, too deep, or damaged code.
+class ScriptAbort : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The ActionScript 1/2 engine of one movie: the global object and the
+// built-in classes, the movie clips' script objects, the queue of action
+// blocks the timelines bring, and the limits that keep scripts from hanging
+// or crashing the player.
+class Vm : public TimelineEvents {
+public:
+    // A script that runs longer than this is stopped, and so are the other
+    // scripts of that tick.
+    static constexpr std::chrono::milliseconds TimeLimit{4000};
+    static constexpr int MaxCallDepth = 256;
+
+    explicit Vm(int version);
+    ~Vm() override;
+    Vm(const Vm&) = delete;
+    Vm& operator=(const Vm&) = delete;
+
+    int Version() const { return version_; }
+    bool CaseSensitive() const { return version_ >= 7; }
+    void SetRoot(Timeline* root);
+    Timeline* Root() const { return root_; }
+    // trace() output, one line per call, and messages about stopped scripts.
+    std::function<void(const std::string&)> OnTrace;
+    std::function<void(const std::string&)> OnError;
+
+    // TimelineEvents
+    void FrameActions(Timeline& timeline, std::span<const uint8_t> actions) override;
+    void InitActions(Timeline& timeline, uint16_t spriteId, std::span<const uint8_t> actions) override;
+    void Removed(Timeline& timeline) override;
+
+    // Runs the queued action blocks, and those they queue, in order.
+    void RunQueue();
+    // Start of a tick: onEnterFrame handlers and due intervals.
+    void EnterFrame();
+
+    // Objects.
+    const ObjectPtr& Global() const { return global_; }
+    ObjectPtr NewObject();
+    ObjectPtr NewObject(const ObjectPtr& proto);
+    ObjectPtr NewArray(std::vector<Value> elements = {});
+    ObjectPtr NewFunction(NativeCall call, NativeCall construct = {});
+    // A constructor with its prototype object linked both ways.
+    ObjectPtr NewClass(const ObjectPtr& prototype, NativeCall call, NativeCall construct = {});
+    ObjectPtr NewScriptFunction(FunctionCode code, const Activation& where);
+    ObjectPtr ClipObjectFor(Timeline& timeline);
+    Timeline* TimelineOf(const Value& v) const;
+    // Declares a built-in: a hidden, non-enumerable method of an object.
+    void Method(const ObjectPtr& object, const std::string& name, NativeCall call);
+
+    // Property access, calls and conversions that may run scripts.
+    Value GetMember(const Value& object, const std::string& name);
+    void SetMember(const Value& object, const std::string& name, const Value& value);
+    bool HasMember(const ObjectPtr& object, const std::string& name);
+    Value Call(const Value& function, const Value& thisValue, std::span<const Value> args);
+    Value CallMethod(const Value& object, const std::string& name, std::span<const Value> args);
+    Value Construct(const Value& function, std::span<const Value> args);
+    Value ToPrimitive(const Value& v, bool preferString = false);
+    double ToNumber(const Value& v);
+    std::string ToString(const Value& v);
+    bool ToBoolean(const Value& v) const { return script::ToBoolean(v, version_); }
+    ObjectPtr ToObject(const Value& v);
+    bool InstanceOf(const Value& v, const Value& constructor);
+    // For..in: the enumerable names of the object and its prototypes.
+    std::vector<std::string> EnumerableNames(const ObjectPtr& object);
+
+    // Runs a block of actions in an activation; the value of `return`.
+    Value Run(std::span<const uint8_t> code, Activation& activation);
+    // Calls a script function with its own activation.
+    Value CallScript(ScriptFunction& f, const Value& thisValue, std::span<const Value> args);
+    // The activation a clip's own frame actions run in.
+    Activation FrameActivation(const ObjectPtr& clip);
+
+    // Counts one action against the time limit; throws ScriptAbort past it.
+    void Step();
+    // Fails the call past the depth limit.
+    struct DepthGuard {
+        explicit DepthGuard(Vm& vm);
+        ~DepthGuard() { --vm_.depth_; }
+        DepthGuard(const DepthGuard&) = delete;
+        DepthGuard& operator=(const DepthGuard&) = delete;
+        Vm& vm_;
+    };
+
+    void Trace(const std::string& line);
+    double MillisecondsSinceStart() const;
+
+    // setInterval / clearInterval.
+    int AddInterval(Value function, Value thisValue, std::string method, std::vector<Value> args, double ms,
+                    bool once);
+    void ClearInterval(int id);
+
+    struct Prototypes {
+        ObjectPtr Object, Function, Array, String, Number, Boolean, MovieClip, Date, Error, Color, TextField,
+            Sound, Xml, XmlNode, LoadVars;
+    } Protos;
+
+private:
+    struct Queued {
+        ObjectPtr Clip;
+        std::span<const uint8_t> Actions;
+        bool Function = false;
+        Value Handler; // a function to call on the clip instead of actions
+    };
+    struct Interval {
+        Value Function, This;
+        std::string Method;
+        std::vector<Value> Args;
+        double Ms = 0, Due = 0;
+        bool Once = false;
+    };
+
+    void InstallBuiltins();
+    void RunOne(const Queued& item);
+    void RunGuarded(const std::function<void()>& work, const std::string& where);
+    void CollectEnterFrame(Timeline& timeline, std::vector<ObjectPtr>& clips);
+    void RunIntervals();
+
+    int version_;
+    Timeline* root_ = nullptr;
+    ObjectPtr global_;
+    std::deque<Queued> queue_;
+    std::unordered_map<const Timeline*, std::shared_ptr<ClipObject>> clips_;
+    std::set<uint16_t> initDone_;
+    std::map<int, Interval> intervals_;
+    int nextInterval_ = 1;
+    int depth_ = 0;
+    uint32_t steps_ = 0;
+    bool aborted_ = false;
+    std::chrono::steady_clock::time_point deadline_;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+} // namespace swf::script
