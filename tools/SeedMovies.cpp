@@ -1,5 +1,7 @@
 #include "SeedMovies.h"
 
+#include "swfwriter/GifWriter.h"
+#include "swfwriter/PngWriter.h"
 #include "swfwriter/TagBodies.h"
 
 #include <random>
@@ -73,6 +75,35 @@ std::vector<uint32_t> Checker(int size) {
     return p;
 }
 
+// An interlaced palette PNG with translucent entries, and an interlaced
+// GIF with a transparent index.
+std::vector<uint8_t> SeedPng() {
+    swfw::PngImage png;
+    png.Width = png.Height = 12;
+    png.ColorType = 3;
+    png.BitDepth = 2;
+    png.Interlaced = true;
+    png.Palette = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255};
+    png.Transparency = {255, 128, 0};
+    for (int i = 0; i < 144; ++i)
+        png.Samples.push_back(uint16_t((i / 12 + i % 12) % 4));
+    return swfw::EncodePng(png);
+}
+
+std::vector<uint8_t> SeedGif() {
+    swfw::GifImage gif;
+    gif.ScreenWidth = gif.ScreenHeight = 12;
+    gif.Left = gif.Top = 2;
+    gif.Width = gif.Height = 8;
+    gif.GlobalColors = {0xff0000, 0x00ff00, 0x0000ff, 0xffffff};
+    gif.MinCodeSize = 2;
+    gif.Transparent = 3;
+    gif.Interlaced = true;
+    for (int i = 0; i < 64; ++i)
+        gif.Indices.push_back(uint8_t((i / 8 * i % 8) % 4));
+    return swfw::EncodeGif(gif);
+}
+
 std::vector<uint8_t> BitmapsMovie() {
     swfw::MovieWriter w(10, {0, 4000, 0, 3000}, 24);
     auto pixels = Checker(16);
@@ -82,11 +113,15 @@ std::vector<uint8_t> BitmapsMovie() {
     auto jpeg = swfw::EncodeJpeg(16, 16, pixels);
     w.Tag(swfw::code::DefineBitsJpeg2, swfw::Jpeg2Body(3, jpeg));
     w.Tag(swfw::code::DefineBitsJpeg3, swfw::Jpeg3Body(4, jpeg, std::vector<uint8_t>(256, 100)));
+    w.Tag(swfw::code::DefineBitsJpeg2, swfw::Jpeg2Body(6, SeedPng()));
+    w.Tag(swfw::code::DefineBitsJpeg3, swfw::Jpeg3Body(7, SeedGif(), {}));
     swfw::ShapeBuilder s;
-    for (uint16_t id = 1; id <= 4; ++id) {
+    int column = 0;
+    for (uint16_t id : {1, 2, 3, 4, 6, 7}) {
         uint32_t fill = s.BitmapFill(id, {40, 10, -10, 40, 0, 0}, uint8_t(0x40 + id % 4));
         s.Styles(0, fill, 0);
-        Square(s, id * 700, 300, 600);
+        Square(s, 100 + column % 4 * 900, 300 + column / 4 * 1200, 600);
+        ++column;
     }
     w.Tag(DefineShape3, swfw::ShapeBody(5, 3, {0, 4000, 0, 3000}, s));
     Place(w, 1, 5);
