@@ -1,9 +1,17 @@
 # Third-party libraries. Natively they come from the distribution; the
-# Windows configurations find zlib in the MinGW sysroot, and libjpeg and
-# liblzma in the cache that scripts/setup cross-builds (build/deps/<triplet>).
+# Windows configurations find zlib in the MinGW sysroot, and libjpeg,
+# liblzma and libmpg123 in the cache that scripts/setup cross-builds
+# (build/deps/<triplet>).
 find_package(ZLIB REQUIRED)
 find_package(JPEG REQUIRED)
 find_package(LibLZMA REQUIRED)
+# libmpg123 decodes MP3 sound: Debian's package natively, cross-built by
+# scripts/setup for MinGW (a static library there).
+find_path(MPG123_INCLUDE_DIR mpg123.h REQUIRED)
+find_library(MPG123_LIBRARY NAMES mpg123 REQUIRED)
+add_library(Mpg123::Mpg123 UNKNOWN IMPORTED)
+set_target_properties(Mpg123::Mpg123 PROPERTIES IMPORTED_LOCATION "${MPG123_LIBRARY}"
+  INTERFACE_INCLUDE_DIRECTORIES "${MPG123_INCLUDE_DIR}")
 if(NOT WIN32)
   find_package(PNG REQUIRED)
   find_package(Freetype REQUIRED)

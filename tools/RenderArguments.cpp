@@ -51,6 +51,10 @@ bool ApplyOption(const std::string& name, const std::string& value, RenderArgume
         a.Out = value;
         return !value.empty();
     }
+    if (name == "--audio") {
+        a.Audio = value;
+        return !value.empty();
+    }
     if (name == "--capture") {
         a.Captures.emplace_back();
         return ParseCapture(value, a.Captures.back());

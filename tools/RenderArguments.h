@@ -22,6 +22,7 @@ struct RenderArguments {
     std::optional<std::string> Out;
     std::vector<Capture> Captures;
     bool Trace = false;
+    std::optional<std::string> Audio; // a WAV file of the frames' sound
 };
 
 // Nothing when the arguments are wrong; `error` then says why.

@@ -1,4 +1,5 @@
 // swfrender: draws frames of a movie to PNG files, without a window.
+#include "AudioCapture.h"
 #include "PngFile.h"
 #include "RenderArguments.h"
 #include "StageImage.h"
@@ -15,7 +16,7 @@ constexpr int BadArguments = 2, UnreadableMovie = 3;
 void Usage(const std::string& error) {
     std::cerr << "swfrender: " << error << "\n"
               << "usage: swfrender MOVIE.swf [--frames N] [--quality low|medium|high|best] [--scale S]\n"
-              << "                 [--out FILE.png] [--capture K:FILE.png]... [--trace]\n";
+              << "                 [--out FILE.png] [--capture K:FILE.png]... [--audio FILE.wav] [--trace]\n";
 }
 
 // Writes the pictures due after frame `frame`; false when one fails.
@@ -37,6 +38,16 @@ bool WriteDue(swf::Player& player, const tools::RenderArguments& args, int frame
     return ok;
 }
 
+bool WriteAudio(const std::string& path, const tools::AudioCapture& audio) {
+    try {
+        tools::WriteWav(path, audio.Samples());
+        return true;
+    } catch (const std::exception& e) {
+        std::cerr << "swfrender: " << e.what() << "\n";
+        return false;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -55,10 +66,15 @@ int main(int argc, char** argv) {
         return UnreadableMovie;
     }
     bool ok = true;
+    tools::AudioCapture audio(player.FramesPerSecond());
     for (int frame = 1; frame <= args->Frames; ++frame) {
         if (frame > 1)
             player.Advance();
         ok = WriteDue(player, *args, frame) && ok;
+        if (args->Audio)
+            audio.AfterFrame(player);
     }
+    if (args->Audio)
+        ok = WriteAudio(*args->Audio, audio) && ok;
     return ok ? 0 : 1;
 }

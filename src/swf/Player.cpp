@@ -75,6 +75,8 @@ void Player::Load(std::span<const uint8_t> file) {
     Unload();
     try {
         movie_ = Movie::Parse(file);
+        sounds_ = std::make_unique<sound::MovieSound>(movie_->Tags());
+        limits_.Sounds = sounds_.get();
         root_ =
             std::make_unique<Timeline>(movie_->Frames(), movie_->FrameCount(), movie_->Characters(), limits_);
         playing_ = true;
@@ -87,9 +89,17 @@ void Player::Load(std::span<const uint8_t> file) {
 
 void Player::Unload() {
     root_.reset();
+    sounds_.reset();
+    limits_.Sounds = nullptr;
     movie_.reset();
     loadError_.clear();
     playing_ = false;
+}
+
+void Player::StopPlay() {
+    playing_ = false;
+    if (sounds_)
+        sounds_->StopAll();
 }
 
 void Player::Back() {
@@ -107,11 +117,27 @@ void Player::Forward() {
 void Player::GotoFrame(uint32_t frame) {
     if (root_)
         root_->GotoFrame(frame);
+    // A halted movie has no stream sound, even on the frames it is shown.
+    if (!playing_ && sounds_)
+        sounds_->StopStreams();
 }
 
 void Player::Advance() {
-    if (playing_ && root_)
+    if (playing_ && root_) {
         root_->Advance();
+        sounds_->EndTick();
+    }
+}
+
+void Player::MixAudio(std::span<int16_t> out) {
+    if (sounds_)
+        sounds_->Mix(out);
+    else
+        std::fill(out.begin(), out.end(), int16_t{0});
+}
+
+std::optional<double> Player::StreamPosition() const {
+    return sounds_ ? sounds_->StreamPosition(root_.get()) : std::nullopt;
 }
 
 Matrix Player::StageToView(int width, int height) const {

@@ -7,6 +7,7 @@
 #include "swf/Rasterizer.h"
 #include "swf/Surface.h"
 #include "swf/Timeline.h"
+#include "swf/sound/MovieSound.h"
 
 #include <filesystem>
 #include <memory>
@@ -36,7 +37,7 @@ public:
     ~Player();
 
     void Play() { playing_ = HasMovie(); }
-    void StopPlay() { playing_ = false; }
+    void StopPlay(); // also silences the movie
     void Stop() { StopPlay(); }
     void Rewind() { GotoFrame(0); }
     void Back();
@@ -49,6 +50,14 @@ public:
 
     // Moves a playing movie on by one frame, looping after the last.
     void Advance();
+
+    // The movie's sound goes on in `out`: 44.1 kHz, 16-bit, left and right
+    // interleaved; silence without a movie.
+    void MixAudio(std::span<int16_t> out);
+    // How far the stream sound of the movie's own timeline has been mixed,
+    // in its frames; nothing while it has none playing. A frame clock that
+    // follows it stays in step with the sound.
+    std::optional<double> StreamPosition() const;
 
     // Draws the current frame over the whole surface. With no override the
     // movie's own background colour is used (white when it has none).
@@ -70,6 +79,7 @@ public:
 private:
     std::shared_ptr<const Movie> movie_;
     Timeline::Limits limits_;
+    std::unique_ptr<sound::MovieSound> sounds_; // outlives the timelines, which report to it
     std::unique_ptr<Timeline> root_;
     std::shared_ptr<FontProvider> fonts_;
     std::unique_ptr<Rasterizer> rasterizer_;

@@ -28,9 +28,14 @@ Timeline::Timeline(const TagList& frames, uint32_t frameCount, const Dictionary&
       limits_(limits), nesting_(nesting) {
     ++limits_.Instances;
     ExecuteFrame(0, objects_, true);
+    EnterSounds(0);
 }
 
-Timeline::~Timeline() { --limits_.Instances; }
+Timeline::~Timeline() {
+    if (limits_.Sounds)
+        limits_.Sounds->TimelineEnded(this);
+    --limits_.Instances;
+}
 
 void Timeline::Advance() {
     for (auto& [depth, object] : objects_)
@@ -39,6 +44,7 @@ void Timeline::Advance() {
     if (frame_ + 1 < frameCount_) {
         ++frame_;
         ExecuteFrame(frame_, objects_, true);
+        EnterSounds(frame_);
     } else if (frame_ > 0) {
         Rewind(0);
     }
@@ -51,6 +57,8 @@ void Timeline::GotoFrame(uint32_t frame) {
     while (frame_ < frame) {
         ++frame_;
         ExecuteFrame(frame_, objects_, true);
+        if (frame_ == frame)
+            EnterSounds(frame_);
     }
 }
 
@@ -69,6 +77,7 @@ void Timeline::Rewind(uint32_t frame) {
     }
     objects_ = std::move(target);
     frame_ = frame;
+    EnterSounds(frame);
 }
 
 void Timeline::ExecuteFrame(uint32_t frame, DisplayList& list, bool instantiate) {
@@ -134,6 +143,13 @@ void Timeline::Instantiate(DisplayObject& object) {
     if (sprite && nesting_ < Limits::MaxNesting && limits_.Instances < Limits::MaxInstances)
         object.Clip = std::make_unique<Timeline>((*sprite)->Frames, (*sprite)->FrameCount, dictionary_,
                                                  limits_, nesting_ + 1);
+}
+
+// Only frames the timeline really shows start their sounds: not those a
+// jump passes over, nor those replayed to rebuild the list when going back.
+void Timeline::EnterSounds(uint32_t frame) {
+    if (limits_.Sounds)
+        limits_.Sounds->FrameEntered(this, frames_, frame);
 }
 
 } // namespace swf

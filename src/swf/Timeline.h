@@ -2,6 +2,7 @@
 
 #include "swf/DisplayObject.h"
 #include "swf/Placement.h"
+#include "swf/sound/SoundSink.h"
 
 namespace swf {
 
@@ -20,6 +21,7 @@ public:
         static constexpr int MaxNesting = 64;
         static constexpr size_t MaxInstances = 20000;
         size_t Instances = 0;
+        sound::SoundSink* Sounds = nullptr; // where the frames' sounds go, if anywhere
     };
 
     // Starts on the first frame, its tags applied.
@@ -40,6 +42,7 @@ public:
 
 private:
     void Rewind(uint32_t frame);
+    void EnterSounds(uint32_t frame);
     void ExecuteFrame(uint32_t frame, DisplayList& list, bool instantiate);
     void Execute(const Tag& tag, uint32_t frame, DisplayList& list, bool instantiate);
     void Place(const Placement& p, uint32_t frame, DisplayList& list, bool instantiate);
