@@ -102,19 +102,48 @@ std::string RunVisual(const tools::Json& c, const Options& options) {
     return std::to_string(strict) + " " + std::to_string(near) + detail;
 }
 
-// Trace output is empty until scripts run; the case still has to play.
+// Trace lines, line ends normalised and trailing blank lines dropped.
+std::string NormaliseTrace(std::string text) {
+    std::string out;
+    for (char c : text)
+        if (c != '\r')
+            out += c;
+    while (!out.empty() && out.back() == '\n')
+        out.pop_back();
+    return out;
+}
+
+// Plays the case as the reference player ran it and compares what the
+// movie traced; the first differing line goes into the detail.
 std::string RunTrace(const tools::Json& c, const Options& options) {
     std::filesystem::path dir = options.Corpus / c["dir"].Text;
+    std::string ours;
     swf::Player player;
+    player.OnTrace = [&ours](const std::string& line) { ours += line + "\n"; };
     player.Load(dir / "test.swf");
+    if (!player.HasMovie())
+        return "0 0 load failed: " + player.LoadError();
     int frames = static_cast<int>(c["num_frames"].Number);
-    for (int frame = 1; frame <= frames && player.HasMovie(); ++frame)
+    for (int frame = 2; frame <= frames; ++frame)
         player.Advance();
-    std::string expected = ReadText(dir / "output.txt");
-    while (!expected.empty() && (expected.back() == '\n' || expected.back() == '\r'))
-        expected.pop_back();
-    bool pass = expected.empty();
-    return std::to_string(pass) + " " + std::to_string(pass) + (player.HasMovie() ? "" : " load failed");
+    ours = NormaliseTrace(ours);
+    std::string expected = NormaliseTrace(ReadText(dir / "output.txt"));
+    bool pass = ours == expected;
+    if (!options.Save.empty()) {
+        std::string name = c["dir"].Text;
+        std::replace(name.begin(), name.end(), '/', '_');
+        std::ofstream(options.Save / (name + ".trace.txt")) << ours << "\n";
+    }
+    std::string detail;
+    if (!pass) {
+        std::istringstream a(ours), b(expected);
+        std::string x, y;
+        int line = 1;
+        while (std::getline(a, x) && std::getline(b, y) && x == y)
+            ++line;
+        detail = " line " + std::to_string(line);
+    }
+    return std::to_string(pass) + " " + std::to_string(pass) + detail;
 }
 
 // Forks, runs the case in the child and reads its one-line verdict.

@@ -60,6 +60,10 @@ int main(int argc, char** argv) {
     swf::Player player;
     player.SetFontProvider(std::make_shared<swf::FreeTypeFonts>());
     player.Quality = args->Level;
+    if (args->Trace)
+        player.OnTrace = [](const std::string& line) { std::cout << line << "\n"; };
+    // Scripts stopped for running too long are reported, trace or not.
+    player.OnScriptError = [](const std::string& message) { std::cerr << "swfrender: " << message << "\n"; };
     player.Load(std::filesystem::path(args->Movie));
     if (!player.HasMovie()) {
         std::cerr << "swfrender: " << args->Movie << ": " << player.LoadError() << "\n";

@@ -11,6 +11,9 @@
 namespace swf {
 
 class Timeline;
+namespace script {
+class Object;
+}
 
 // One entry of a display list: a character placed at a depth.
 struct DisplayObject {
@@ -28,7 +31,10 @@ struct DisplayObject {
     uint8_t Blend = 0; // BlendMode of PlaceObject3; 0 and 1 are normal
     std::string Name;
     uint32_t PlacedFrame = 0;       // the frame of the parent that created it
+    bool Dynamic = false;           // placed by a script, not by the frames
+    bool Visible = true;
     std::unique_ptr<Timeline> Clip; // the running timeline of a sprite
+    std::shared_ptr<script::Object> Script; // a named button's or text field's script object
 };
 
 using DisplayList = std::map<uint16_t, DisplayObject>;

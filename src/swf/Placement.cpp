@@ -41,6 +41,15 @@ Placement ParsePlaceObject23(ByteReader& in, bool three) {
         SkipFilterList(in);
     if (flags2 & 0x02)
         p.Blend = in.U8();
+    if (flags & 0x80) {
+        if (flags2 & 0x04)
+            in.U8(); // bitmap caching
+        if (flags2 & 0x20)
+            in.U8(); // visibility
+        if (flags2 & 0x40)
+            in.Skip(4); // background colour
+        p.ClipActions = in.Bytes(in.Remaining());
+    }
     return p;
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace swf {
@@ -22,10 +23,13 @@ struct Placement {
     std::optional<std::string> Name;
     std::optional<uint16_t> ClipDepth;
     std::optional<uint8_t> Blend;
+    // The clip event records (PlaceObject2/3), read by the script engine,
+    // which knows the movie's version that decides their layout.
+    std::span<const uint8_t> ClipActions;
 };
 
 // PlaceObject, PlaceObject2 and PlaceObject3. Filters are skipped (not drawn
-// yet); clip actions, after the blend mode, are left alone.
+// yet).
 Placement ParsePlacement(const Tag& tag);
 
 // The depth a RemoveObject or RemoveObject2 tag clears.

@@ -77,8 +77,14 @@ void Player::Load(std::span<const uint8_t> file) {
         movie_ = Movie::Parse(file);
         sounds_ = std::make_unique<sound::MovieSound>(movie_->Tags());
         limits_.Sounds = sounds_.get();
+        scripts_ = std::make_unique<script::Vm>(movie_->Header().Version);
+        scripts_->OnTrace = OnTrace;
+        scripts_->OnError = OnScriptError;
+        limits_.Events = scripts_.get();
         root_ =
             std::make_unique<Timeline>(movie_->Frames(), movie_->FrameCount(), movie_->Characters(), limits_);
+        scripts_->SetRoot(root_.get());
+        scripts_->RunQueue();
         playing_ = true;
     } catch (const Error& e) {
         loadError_ = e.what();
@@ -89,6 +95,8 @@ void Player::Load(std::span<const uint8_t> file) {
 
 void Player::Unload() {
     root_.reset();
+    scripts_.reset();
+    limits_.Events = nullptr;
     sounds_.reset();
     limits_.Sounds = nullptr;
     movie_.reset();
@@ -114,9 +122,17 @@ void Player::Forward() {
         GotoFrame(CurrentFrame() + 1);
 }
 
-void Player::GotoFrame(uint32_t frame) {
+void Player::Play() {
+    playing_ = HasMovie();
     if (root_)
+        root_->Play();
+}
+
+void Player::GotoFrame(uint32_t frame) {
+    if (root_) {
         root_->GotoFrame(frame);
+        scripts_->RunQueue();
+    }
     // A halted movie has no stream sound, even on the frames it is shown.
     if (!playing_ && sounds_)
         sounds_->StopStreams();
@@ -124,7 +140,10 @@ void Player::GotoFrame(uint32_t frame) {
 
 void Player::Advance() {
     if (playing_ && root_) {
+        scripts_->EnterFrame();
+        scripts_->RunQueue();
         root_->Advance();
+        scripts_->RunQueue();
         sounds_->EndTick();
     }
 }

@@ -7,9 +7,11 @@
 #include "swf/Rasterizer.h"
 #include "swf/Surface.h"
 #include "swf/Timeline.h"
+#include "swf/script/Vm.h"
 #include "swf/sound/MovieSound.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,7 +38,7 @@ public:
     Player();
     ~Player();
 
-    void Play() { playing_ = HasMovie(); }
+    void Play();
     void StopPlay(); // also silences the movie
     void Stop() { StopPlay(); }
     void Rewind() { GotoFrame(0); }
@@ -59,6 +61,12 @@ public:
     // follows it stays in step with the sound.
     std::optional<double> StreamPosition() const;
 
+    // Where the movie's trace() lines go (nowhere by default), and the
+    // message when the engine stops a script that ran too long or too deep.
+    // Set them before Load.
+    std::function<void(const std::string&)> OnTrace;
+    std::function<void(const std::string&)> OnScriptError;
+
     // Draws the current frame over the whole surface. With no override the
     // movie's own background colour is used (white when it has none).
     void Render(const Surface& target, std::optional<Rgb> background) const;
@@ -79,6 +87,7 @@ public:
 private:
     std::shared_ptr<const Movie> movie_;
     Timeline::Limits limits_;
+    std::unique_ptr<script::Vm> scripts_; // outlives the timelines it hears from
     std::unique_ptr<sound::MovieSound> sounds_; // outlives the timelines, which report to it
     std::unique_ptr<Timeline> root_;
     std::shared_ptr<FontProvider> fonts_;

@@ -4,6 +4,7 @@
 #include "swf/Placement.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace swf {
 
@@ -23,26 +24,49 @@ DisplayObject& DisplayObject::operator=(DisplayObject&&) noexcept = default;
 DisplayObject::~DisplayObject() = default;
 
 Timeline::Timeline(const TagList& frames, uint32_t frameCount, const Dictionary& dictionary, Limits& limits,
-                   int nesting)
+                   int nesting, Timeline* parent, uint16_t depth)
     : frames_(frames), frameCount_(std::max<uint32_t>(frameCount, 1)), dictionary_(dictionary),
-      limits_(limits), nesting_(nesting) {
+      limits_(limits), nesting_(nesting), parent_(parent), depth_(depth) {
     ++limits_.Instances;
+    QueueActions(0);
     ExecuteFrame(0, objects_, true);
     EnterSounds(0);
 }
 
 Timeline::~Timeline() {
+    // Children go first, so that the script engine forgets them before us.
+    objects_.clear();
+    if (limits_.Events)
+        limits_.Events->Removed(*this);
     if (limits_.Sounds)
         limits_.Sounds->TimelineEnded(this);
     --limits_.Instances;
 }
 
+DisplayObject* Timeline::Self() const {
+    if (!parent_)
+        return nullptr;
+    auto it = parent_->objects_.find(depth_);
+    return it != parent_->objects_.end() && it->second.Clip.get() == this ? &it->second : nullptr;
+}
+
 void Timeline::Advance() {
-    for (auto& [depth, object] : objects_)
-        if (object.Clip)
-            object.Clip->Advance();
+    // A script may remove clips while this runs; the list of clips to move
+    // on is taken first, and each is looked up again before it moves.
+    std::vector<std::pair<uint16_t, const Timeline*>> clips;
+    for (auto it = objects_.rbegin(); it != objects_.rend(); ++it)
+        if (it->second.Clip)
+            clips.emplace_back(it->first, it->second.Clip.get());
+    for (auto [depth, clip] : clips) {
+        auto it = objects_.find(depth);
+        if (it != objects_.end() && it->second.Clip.get() == clip)
+            it->second.Clip->Advance();
+    }
+    if (!playing_)
+        return;
     if (frame_ + 1 < frameCount_) {
         ++frame_;
+        QueueActions(frame_);
         ExecuteFrame(frame_, objects_, true);
         EnterSounds(frame_);
     } else if (frame_ > 0) {
@@ -52,28 +76,108 @@ void Timeline::Advance() {
 
 void Timeline::GotoFrame(uint32_t frame) {
     frame = std::min(frame, frameCount_ - 1);
-    if (frame < frame_)
+    if (frame == frame_)
+        return;
+    if (frame < frame_) {
         Rewind(frame);
+        return;
+    }
     while (frame_ < frame) {
         ++frame_;
+        if (frame_ == frame)
+            QueueActions(frame_);
         ExecuteFrame(frame_, objects_, true);
         if (frame_ == frame)
             EnterSounds(frame_);
     }
 }
 
+std::optional<uint32_t> Timeline::FindLabel(const std::string& label) const {
+    auto lower = [](std::string s) {
+        for (char& c : s)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return s;
+    };
+    std::string wanted = lower(label);
+    for (uint32_t f = 0; f < frames_.FramesInStream(); ++f)
+        for (size_t i = frames_.FrameStart(f); i < frames_.FrameStart(f + 1); ++i) {
+            const Tag& tag = frames_.Tags[i];
+            if (tag.Code != tagcode::FrameLabel)
+                continue;
+            std::string name(tag.Body.begin(), std::find(tag.Body.begin(), tag.Body.end(), uint8_t(0)));
+            if (lower(name) == wanted)
+                return f;
+        }
+    return std::nullopt;
+}
+
+DisplayObject* Timeline::AttachSprite(uint16_t depth, uint16_t id, const std::string& name) {
+    static const TagList empty;
+    if (nesting_ >= Limits::MaxNesting || limits_.Instances >= Limits::MaxInstances)
+        return nullptr;
+    objects_.erase(depth);
+    DisplayObject& object = objects_[depth];
+    object.Dynamic = true;
+    object.Name = name;
+    object.PlacedFrame = frame_;
+    if (id == 0) {
+        object.Clip = std::make_unique<Timeline>(empty, 1, dictionary_, limits_, nesting_ + 1, this, depth);
+        return &object;
+    }
+    object.CharacterId = id;
+    object.Definition = dictionary_.Find(id);
+    Instantiate(object, depth);
+    return &object;
+}
+
+void Timeline::SwapDepths(uint16_t a, uint16_t b) {
+    auto first = objects_.extract(a), second = objects_.extract(b);
+    for (auto* node : {&first, &second}) {
+        if (node->empty())
+            continue;
+        uint16_t to = node == &first ? b : a;
+        node->key() = to;
+        node->mapped().Dynamic = true;
+        if (node->mapped().Clip)
+            node->mapped().Clip->depth_ = to;
+        objects_.insert(std::move(*node));
+    }
+}
+
+// Frame actions wait in the engine's queue until the tick's display-list
+// work is done; init actions are queued ahead of them.
+void Timeline::QueueActions(uint32_t frame) {
+    if (!limits_.Events || frame >= frames_.FramesInStream())
+        return;
+    size_t begin = frames_.FrameStart(frame), end = frames_.FrameStart(frame + 1);
+    for (size_t i = begin; i < end; ++i) {
+        const Tag& tag = frames_.Tags[i];
+        if (tag.Code == tagcode::DoInitAction && tag.Body.size() >= 2)
+            limits_.Events->InitActions(*this, uint16_t(tag.Body[0] | tag.Body[1] << 8), tag.Body.subspan(2));
+    }
+    for (size_t i = begin; i < end; ++i)
+        if (frames_.Tags[i].Code == tagcode::DoAction)
+            limits_.Events->FrameActions(*this, frames_.Tags[i].Body);
+}
+
 void Timeline::Rewind(uint32_t frame) {
     DisplayList target;
+    QueueActions(frame);
     for (uint32_t f = 0; f <= frame; ++f)
         ExecuteFrame(f, target, false);
+    for (auto& [depth, object] : objects_)
+        if (object.Dynamic && !target.count(depth))
+            target.emplace(depth, std::move(object));
     for (auto& [depth, object] : target) {
+        if (object.Dynamic)
+            continue;
         auto current = objects_.find(depth);
         bool same = current != objects_.end() && current->second.CharacterId == object.CharacterId &&
                     current->second.PlacedFrame == object.PlacedFrame;
         if (same)
             object.Clip = std::move(current->second.Clip);
         else
-            Instantiate(object);
+            Instantiate(object, depth);
     }
     objects_ = std::move(target);
     frame_ = frame;
@@ -110,7 +214,8 @@ void Timeline::Execute(const Tag& tag, uint32_t frame, DisplayList& list, bool i
 
 void Timeline::Place(const Placement& p, uint32_t frame, DisplayList& list, bool instantiate) {
     auto it = list.find(p.Depth);
-    if (!p.Move || it == list.end()) {
+    bool created = !p.Move || it == list.end();
+    if (created) {
         // A new object; without a character there is nothing to place.
         if (!p.CharacterId)
             return;
@@ -119,30 +224,32 @@ void Timeline::Place(const Placement& p, uint32_t frame, DisplayList& list, bool
     }
     DisplayObject& object = it->second;
     if (p.CharacterId && (object.CharacterId != *p.CharacterId || !object.Definition))
-        SetCharacter(object, *p.CharacterId, instantiate);
+        SetCharacter(object, *p.CharacterId, p.Depth, instantiate);
     TakeIfGiven(object.Transform, p.Transform);
     TakeIfGiven(object.Colors, p.Colors);
     TakeIfGiven(object.Ratio, p.Ratio);
     TakeIfGiven(object.Name, p.Name);
     TakeIfGiven(object.ClipDepth, p.ClipDepth);
     TakeIfGiven(object.Blend, p.Blend);
+    if (created && instantiate && object.Clip && !p.ClipActions.empty() && limits_.Events)
+        limits_.Events->Placed(*object.Clip, p.ClipActions);
 }
 
-void Timeline::SetCharacter(DisplayObject& object, uint16_t id, bool instantiate) {
+void Timeline::SetCharacter(DisplayObject& object, uint16_t id, uint16_t depth, bool instantiate) {
     object.CharacterId = id;
     object.Definition = dictionary_.Find(id);
     object.Clip.reset();
     if (instantiate)
-        Instantiate(object);
+        Instantiate(object, depth);
 }
 
-void Timeline::Instantiate(DisplayObject& object) {
+void Timeline::Instantiate(DisplayObject& object, uint16_t depth) {
     if (!object.Definition)
         return;
     auto sprite = std::get_if<std::shared_ptr<const Sprite>>(object.Definition);
     if (sprite && nesting_ < Limits::MaxNesting && limits_.Instances < Limits::MaxInstances)
         object.Clip = std::make_unique<Timeline>((*sprite)->Frames, (*sprite)->FrameCount, dictionary_,
-                                                 limits_, nesting_ + 1);
+                                                 limits_, nesting_ + 1, this, depth);
 }
 
 // Only frames the timeline really shows start their sounds: not those a

@@ -4,7 +4,26 @@
 #include "swf/Placement.h"
 #include "swf/sound/SoundSink.h"
 
+#include <optional>
+#include <span>
+#include <string>
+
 namespace swf {
+
+class Timeline;
+
+// What a script engine hears from the timelines: the action blocks a frame
+// brings (frame actions after the frame's display-list tags, init actions
+// once per sprite before them) and timelines going away.
+class TimelineEvents {
+public:
+    virtual ~TimelineEvents() = default;
+    virtual void FrameActions(Timeline& timeline, std::span<const uint8_t> actions) = 0;
+    virtual void InitActions(Timeline& timeline, uint16_t spriteId, std::span<const uint8_t> actions) = 0;
+    virtual void Removed(Timeline& timeline) = 0;
+    // A sprite placed by the frames with clip event actions.
+    virtual void Placed(Timeline& clip, std::span<const uint8_t> clipActions) = 0;
+};
 
 // A running timeline, the movie's own or a sprite instance's: the frame it
 // shows and the display list built by the tags of the frames so far.
@@ -22,11 +41,12 @@ public:
         static constexpr size_t MaxInstances = 20000;
         size_t Instances = 0;
         sound::SoundSink* Sounds = nullptr; // where the frames' sounds go, if anywhere
+        TimelineEvents* Events = nullptr; // the movie's script engine, if any
     };
 
     // Starts on the first frame, its tags applied.
     Timeline(const TagList& frames, uint32_t frameCount, const Dictionary& dictionary, Limits& limits,
-             int nesting = 0);
+             int nesting = 0, Timeline* parent = nullptr, uint16_t depth = 0);
     ~Timeline();
     Timeline(const Timeline&) = delete;
     Timeline& operator=(const Timeline&) = delete;
@@ -35,25 +55,50 @@ public:
     uint32_t FrameCount() const { return frameCount_; }
     const DisplayList& Objects() const { return objects_; }
 
-    // One tick: the sprites already on the list move on, then this timeline
-    // shows its next frame, looping after the last.
+    DisplayList& Objects() { return objects_; }
+
+    // One tick: the sprites already on the list move on (the topmost
+    // first), then this timeline, when it plays, shows its next frame,
+    // looping after the last.
     void Advance();
+    // Shows the frame; its frame actions run, those of frames passed over
+    // do not.
     void GotoFrame(uint32_t frame);
+    void Play() { playing_ = true; }
+    void Stop() { playing_ = false; }
+    bool IsPlaying() const { return playing_; }
+
+    // The timeline this sprite instance is placed in, and the entry that
+    // places it; none for the movie's own timeline.
+    Timeline* Parent() const { return parent_; }
+    DisplayObject* Self() const;
+    uint16_t Depth() const { return depth_; }
+    // The frame with this label (labels compare without case).
+    std::optional<uint32_t> FindLabel(const std::string& label) const;
+    // Places a sprite (or an empty clip for id 0) at a depth from a script;
+    // such objects stay when the timeline goes back.
+    DisplayObject* AttachSprite(uint16_t depth, uint16_t id, const std::string& name);
+    // Exchanges the objects at two depths (either may be empty).
+    void SwapDepths(uint16_t a, uint16_t b);
 
 private:
     void Rewind(uint32_t frame);
     void EnterSounds(uint32_t frame);
     void ExecuteFrame(uint32_t frame, DisplayList& list, bool instantiate);
+    void QueueActions(uint32_t frame);
     void Execute(const Tag& tag, uint32_t frame, DisplayList& list, bool instantiate);
     void Place(const Placement& p, uint32_t frame, DisplayList& list, bool instantiate);
-    void SetCharacter(DisplayObject& object, uint16_t id, bool instantiate);
-    void Instantiate(DisplayObject& object);
+    void SetCharacter(DisplayObject& object, uint16_t id, uint16_t depth, bool instantiate);
+    void Instantiate(DisplayObject& object, uint16_t depth);
 
     const TagList& frames_;
     uint32_t frameCount_;
     const Dictionary& dictionary_;
     Limits& limits_;
     int nesting_;
+    Timeline* parent_;
+    uint16_t depth_;
+    bool playing_ = true;
     uint32_t frame_ = 0;
     DisplayList objects_;
 };

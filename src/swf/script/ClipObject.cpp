@@ -86,9 +86,15 @@ bool ClipObject::SetComputed(Vm& vm, const std::string& name, const Value& v) {
 std::optional<Value> ClipObject::GetFallback(Vm& vm, const std::string& name) {
     if (!timeline_)
         return std::nullopt;
-    for (auto& [depth, object] : timeline_->Objects())
-        if (object.Clip && SameName(object.Name, name, CaseSensitive()))
+    for (auto& [depth, object] : timeline_->Objects()) {
+        if (object.Name.empty() || !SameName(object.Name, name, CaseSensitive()))
+            continue;
+        if (object.Clip)
             return Value(vm.ClipObjectFor(*object.Clip));
+        if (!object.Script)
+            object.Script = vm.NewObject();
+        return Value(object.Script);
+    }
     return std::nullopt;
 }
 

@@ -2,12 +2,46 @@
 
 #include "swf/script/Object.h"
 
+#include <span>
+#include <vector>
+
 namespace swf {
 class Timeline;
 struct DisplayObject;
 } // namespace swf
 
 namespace swf::script {
+
+// Clip events of PlaceObject2/3 clip actions, as bits of the event flags.
+namespace clipevent {
+enum : uint32_t {
+    Load = 0x01,
+    EnterFrame = 0x02,
+    Unload = 0x04,
+    MouseMove = 0x08,
+    MouseDown = 0x10,
+    MouseUp = 0x20,
+    KeyDown = 0x40,
+    KeyUp = 0x80,
+    Data = 0x100,
+    Initialize = 0x200,
+    Press = 0x400,
+    Release = 0x800,
+    ReleaseOutside = 0x1000,
+    RollOver = 0x2000,
+    RollOut = 0x4000,
+    DragOver = 0x8000,
+    DragOut = 0x10000,
+    KeyPress = 0x20000,
+    Construct = 0x40000,
+};
+} // namespace clipevent
+
+struct ClipEventHandler {
+    uint32_t Events = 0;
+    uint8_t Key = 0; // for KeyPress
+    std::span<const uint8_t> Actions;
+};
 
 // The script side of a movie clip: its timeline variables are the object's
 // own properties; display properties (_x, _alpha, ...) and child clips by
@@ -30,6 +64,9 @@ public:
     std::optional<Value> GetProperty(Vm& vm, int index);
     void SetProperty(Vm& vm, int index, const Value& v);
     static int PropertyIndex(const std::string& name);
+
+    // The actions of this clip's onClipEvent handlers.
+    std::vector<ClipEventHandler> Handlers;
 
     // The dot path of the clip: "_level0.a.b".
     std::string TargetPath() const;

@@ -4,7 +4,6 @@
 
 #include <cctype>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 namespace swf::script::builtins {
@@ -48,35 +47,7 @@ Value ParseInt(Vm& vm, const Value&, std::span<const Value> args) {
 }
 
 Value ParseFloat(Vm& vm, const Value&, std::span<const Value> args) {
-    std::string s = vm.ToString(Arg(args, 0));
-    size_t pos = 0;
-    while (pos < s.size() && std::isspace(static_cast<unsigned char>(s[pos])))
-        ++pos;
-    // The longest prefix that is a decimal number.
-    size_t end = pos;
-    if (end < s.size() && (s[end] == '-' || s[end] == '+'))
-        ++end;
-    size_t digits = end;
-    while (end < s.size() && std::isdigit(static_cast<unsigned char>(s[end])))
-        ++end;
-    if (end < s.size() && s[end] == '.') {
-        ++end;
-        while (end < s.size() && std::isdigit(static_cast<unsigned char>(s[end])))
-            ++end;
-    }
-    if (end == digits || (end == digits + 1 && s[digits] == '.'))
-        return std::nan("");
-    if (end < s.size() && (s[end] == 'e' || s[end] == 'E')) {
-        size_t e = end + 1;
-        if (e < s.size() && (s[e] == '-' || s[e] == '+'))
-            ++e;
-        if (e < s.size() && std::isdigit(static_cast<unsigned char>(s[e]))) {
-            while (e < s.size() && std::isdigit(static_cast<unsigned char>(s[e])))
-                ++e;
-            end = e;
-        }
-    }
-    return std::strtod(s.substr(pos, end - pos).c_str(), nullptr);
+    return LeadingNumber(vm.ToString(Arg(args, 0))).value_or(std::nan(""));
 }
 
 Value Escape(Vm& vm, const Value&, std::span<const Value> args) {

@@ -422,46 +422,49 @@ Value Interpreter::Less(const Value& a, const Value& b) {
     return x < y;
 }
 
-bool Interpreter::Arithmetic(uint8_t code) {
+// The operators of SWF 4 on numbers; the left operand converts first.
+void Interpreter::Numeric(uint8_t code) {
+    Value right = Pop(), left = Pop();
+    double a = vm_.ToNumber(left), b = vm_.ToNumber(right);
     switch (code) {
-    case action::Add: {
-        double b = PopNumber(), a = PopNumber();
+    case action::Add:
         Push(a + b);
-        return true;
-    }
-    case action::Subtract: {
-        double b = PopNumber(), a = PopNumber();
+        break;
+    case action::Subtract:
         Push(a - b);
-        return true;
-    }
-    case action::Multiply: {
-        double b = PopNumber(), a = PopNumber();
+        break;
+    case action::Multiply:
         Push(a * b);
-        return true;
-    }
-    case action::Divide: {
-        double b = PopNumber(), a = PopNumber();
+        break;
+    case action::Divide:
         if (b == 0 && a_.Version < 5)
             Push("#ERROR#");
         else
             Push(a / b);
-        return true;
-    }
-    case action::Modulo: {
-        double b = PopNumber(), a = PopNumber();
+        break;
+    case action::Modulo:
         Push(std::fmod(a, b));
-        return true;
-    }
-    case action::Equals: {
-        double b = PopNumber(), a = PopNumber();
+        break;
+    case action::Equals:
         Push(Boolean(a == b));
-        return true;
-    }
-    case action::Less: {
-        double b = PopNumber(), a = PopNumber();
+        break;
+    default:
         Push(Boolean(a < b));
-        return true;
+        break;
     }
+}
+
+bool Interpreter::Arithmetic(uint8_t code) {
+    switch (code) {
+    case action::Add:
+    case action::Subtract:
+    case action::Multiply:
+    case action::Divide:
+    case action::Modulo:
+    case action::Equals:
+    case action::Less:
+        Numeric(code);
+        return true;
     case action::And: {
         bool b = ToBoolean(Pop(), a_.Version), a = ToBoolean(Pop(), a_.Version);
         Push(Boolean(a && b));
@@ -521,7 +524,8 @@ bool Interpreter::Arithmetic(uint8_t code) {
     case action::BitLShift:
     case action::BitRShift:
     case action::BitURShift: {
-        int32_t b = ToInt32(PopNumber()), a = ToInt32(PopNumber());
+        Value right = Pop(), left = Pop();
+        int32_t a = ToInt32(vm_.ToNumber(left)), b = ToInt32(vm_.ToNumber(right));
         auto ua = static_cast<uint32_t>(a);
         unsigned shift = static_cast<unsigned>(b) & 31;
         double result = code == action::BitAnd      ? double(a & b)

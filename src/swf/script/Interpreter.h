@@ -45,6 +45,7 @@ private:
     bool Timeline(const Record& r);
     bool Stack(const Record& r);
     bool Arithmetic(uint8_t code);
+    void Numeric(uint8_t code);
     bool Strings(uint8_t code);
     bool Variables(uint8_t code);
     bool Objects(uint8_t code);

@@ -94,12 +94,41 @@ std::string NumberToString(double d, int radix) {
     return negative ? "-" + out : out;
 }
 
+std::optional<double> LeadingNumber(const std::string& s) {
+    size_t pos = 0;
+    while (pos < s.size() && IsSpace(s[pos]))
+        ++pos;
+    size_t end = pos;
+    if (end < s.size() && (s[end] == '-' || s[end] == '+'))
+        ++end;
+    size_t digits = end;
+    while (end < s.size() && std::isdigit(static_cast<unsigned char>(s[end])))
+        ++end;
+    if (end < s.size() && s[end] == '.')
+        for (++end; end < s.size() && std::isdigit(static_cast<unsigned char>(s[end]));)
+            ++end;
+    if (end == digits || (end == digits + 1 && s[digits] == '.'))
+        return std::nullopt;
+    if (end < s.size() && (s[end] == 'e' || s[end] == 'E')) {
+        size_t e = end + 1;
+        if (e < s.size() && (s[e] == '-' || s[e] == '+'))
+            ++e;
+        if (e < s.size() && std::isdigit(static_cast<unsigned char>(s[e])))
+            for (end = e; end < s.size() && std::isdigit(static_cast<unsigned char>(s[end]));)
+                ++end;
+    }
+    return std::strtod(s.substr(pos, end - pos).c_str(), nullptr);
+}
+
 double StringToNumber(const std::string& s, int version) {
+    // SWF 4 reads the longest leading number and takes 0 where there is none.
+    if (version < 5)
+        return LeadingNumber(s).value_or(0);
     size_t pos = 0;
     while (pos < s.size() && IsSpace(s[pos]))
         ++pos;
     if (pos == s.size())
-        return version >= 5 ? NaN : 0;
+        return NaN;
     bool negative = false;
     size_t sign = pos;
     if (s[pos] == '-' || s[pos] == '+') {

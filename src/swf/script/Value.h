@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -58,6 +59,9 @@ private:
 std::string NumberToString(double d);
 std::string NumberToString(double d, int radix);
 double StringToNumber(const std::string& s, int version);
+// The longest decimal number at the start of s (after white space), as
+// parseFloat reads it.
+std::optional<double> LeadingNumber(const std::string& s);
 double PrimitiveToNumber(const Value& v, int version);
 std::string PrimitiveToString(const Value& v, int version);
 bool ToBoolean(const Value& v, int version);

@@ -1,5 +1,7 @@
 #include "swf/script/Vm.h"
 
+#include "swf/ByteReader.h"
+#include "swf/Error.h"
 #include "swf/script/Builtins.h"
 #include "swf/script/ClipObject.h"
 #include "swf/script/Interpreter.h"
@@ -28,13 +30,13 @@ void Vm::SetRoot(Timeline* root) { root_ = root; }
 // ---- the queue ----
 
 void Vm::FrameActions(Timeline& timeline, std::span<const uint8_t> actions) {
-    queue_.push_back({ClipObjectFor(timeline), actions, false, {}});
+    queue_.push_back({ClipObjectFor(timeline), actions, {}});
 }
 
 void Vm::InitActions(Timeline& timeline, uint16_t spriteId, std::span<const uint8_t> actions) {
     if (!initDone_.insert(spriteId).second)
         return;
-    queue_.push_back({ClipObjectFor(timeline), actions, false, {}});
+    queue_.push_back({ClipObjectFor(timeline), actions, {}});
 }
 
 void Vm::Removed(Timeline& timeline) {
@@ -45,6 +47,39 @@ void Vm::Removed(Timeline& timeline) {
     clips_.erase(it);
     if (&timeline == root_)
         root_ = nullptr;
+}
+
+void Vm::Placed(Timeline& clip, std::span<const uint8_t> clipActions) {
+    auto object = std::static_pointer_cast<ClipObject>(ClipObjectFor(clip));
+    // The event masks are 16 bits wide before SWF 6.
+    bool wide = version_ >= 6;
+    try {
+        ByteReader in(clipActions);
+        in.U16();
+        wide ? in.U32() : in.U16();
+        while (uint32_t events = wide ? in.U32() : in.U16()) {
+            uint32_t size = in.U32();
+            ClipEventHandler handler;
+            handler.Events = events;
+            if ((events & clipevent::KeyPress) && size > 0) {
+                handler.Key = in.U8();
+                --size;
+            }
+            handler.Actions = in.Bytes(size);
+            object->Handlers.push_back(handler);
+        }
+    } catch (const Error&) {
+        // Damaged clip actions: the handlers read so far stay.
+    }
+    QueueClipEvent(object, clipevent::Initialize, true);
+    QueueClipEvent(object, clipevent::Construct, true);
+    QueueClipEvent(object, clipevent::Load, false);
+}
+
+void Vm::QueueClipEvent(const ObjectPtr& clip, uint32_t event, bool early) {
+    for (const ClipEventHandler& h : static_cast<ClipObject&>(*clip).Handlers)
+        if (h.Events & event)
+            (early ? early_ : queue_).push_back({clip, h.Actions, {}});
 }
 
 void Vm::RunGuarded(const std::function<void()>& work, const std::string& where) {
@@ -66,11 +101,13 @@ void Vm::RunQueue() {
     aborted_ = false;
     // Each block may queue more (gotoAndPlay queues the target frame's).
     size_t budget = 100000;
-    while (!queue_.empty() && budget-- > 0) {
-        Queued item = std::move(queue_.front());
-        queue_.pop_front();
+    while ((!early_.empty() || !queue_.empty()) && budget-- > 0) {
+        auto& from = early_.empty() ? queue_ : early_;
+        Queued item = std::move(from.front());
+        from.pop_front();
         RunOne(item);
     }
+    early_.clear();
     queue_.clear();
 }
 
@@ -108,9 +145,10 @@ void Vm::EnterFrame() {
     std::vector<ObjectPtr> clips;
     CollectEnterFrame(*root_, clips);
     for (const ObjectPtr& clip : clips) {
+        QueueClipEvent(clip, clipevent::EnterFrame, false);
         Value handler = GetMember(Value(clip), "onEnterFrame");
         if (handler.IsObject() && handler.Object()->Callable())
-            queue_.push_back({clip, {}, false, handler});
+            queue_.push_back({clip, {}, handler});
     }
 }
 

@@ -58,6 +58,7 @@ public:
     void FrameActions(Timeline& timeline, std::span<const uint8_t> actions) override;
     void InitActions(Timeline& timeline, uint16_t spriteId, std::span<const uint8_t> actions) override;
     void Removed(Timeline& timeline) override;
+    void Placed(Timeline& clip, std::span<const uint8_t> clipActions) override;
 
     // Runs the queued action blocks, and those they queue, in order.
     void RunQueue();
@@ -129,7 +130,6 @@ private:
     struct Queued {
         ObjectPtr Clip;
         std::span<const uint8_t> Actions;
-        bool Function = false;
         Value Handler; // a function to call on the clip instead of actions
     };
     struct Interval {
@@ -144,12 +144,16 @@ private:
     void RunOne(const Queued& item);
     void RunGuarded(const std::function<void()>& work, const std::string& where);
     void CollectEnterFrame(Timeline& timeline, std::vector<ObjectPtr>& clips);
+    // Queues the clip's handlers of an event (early: before queued frame
+    // actions).
+    void QueueClipEvent(const ObjectPtr& clip, uint32_t event, bool early);
     void RunIntervals();
 
     int version_;
     Timeline* root_ = nullptr;
     ObjectPtr global_;
     std::deque<Queued> queue_;
+    std::deque<Queued> early_; // construction events, ahead of the queue
     std::unordered_map<const Timeline*, std::shared_ptr<ClipObject>> clips_;
     std::set<uint16_t> initDone_;
     std::map<int, Interval> intervals_;
