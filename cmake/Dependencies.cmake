@@ -12,6 +12,10 @@ find_library(MPG123_LIBRARY NAMES mpg123 REQUIRED)
 add_library(Mpg123::Mpg123 UNKNOWN IMPORTED)
 set_target_properties(Mpg123::Mpg123 PROPERTIES IMPORTED_LOCATION "${MPG123_LIBRARY}"
   INTERFACE_INCLUDE_DIRECTORIES "${MPG123_INCLUDE_DIR}")
+if(WIN32)
+  # The static library resolves file names through the shell's path helpers.
+  set_property(TARGET Mpg123::Mpg123 APPEND PROPERTY INTERFACE_LINK_LIBRARIES shlwapi)
+endif()
 if(NOT WIN32)
   find_package(PNG REQUIRED)
   find_package(Freetype REQUIRED)

@@ -1,5 +1,6 @@
 #include "playback/ShockwaveFlash.h"
 
+#include "playback/WaveOutput.h"
 #include "ui/Text.h"
 
 #include <algorithm>
@@ -19,13 +20,20 @@ bool IsNoMovie(const std::wstring& path) { return path.find_first_not_of(L' ') =
 
 } // namespace
 
-TShockwaveFlash::TShockwaveFlash() {
+TShockwaveFlash::TShockwaveFlash() : sound_(std::make_unique<WaveOutput>()) {
     frameTimer_.OnTimer = [this] { Tick(); };
+}
+
+void TShockwaveFlash::SetSoundOutput(std::unique_ptr<SoundOutput> output) {
+    sound_->Stop();
+    sound_ = std::move(output);
+    Changed();
 }
 
 void TShockwaveFlash::SetMovie(const std::wstring& path) {
     movie_ = path;
     problem_.clear();
+    sound_->Stop(); // what is queued of the last movie goes with it
     if (IsNoMovie(path)) {
         player_.Unload();
     } else {
@@ -75,6 +83,12 @@ void TShockwaveFlash::Changed() {
     // Ticks at twice the frame rate keep each frame close to its due time.
     frameTimer_.SetInterval(static_cast<UINT>(std::clamp(500.0 / fps, 5.0, 500.0)));
     frameTimer_.SetEnabled(player_.IsPlaying());
+    // Halted, closed or replaced, the movie is silent at once: the sound
+    // already queued is dropped too.
+    if (!player_.IsPlaying())
+        sound_->Stop();
+    else if (!sound_->Running())
+        sound_->Start([this](std::span<int16_t> out) { player_.MixAudio(out); });
 }
 
 double TShockwaveFlash::PlaybackRate() const {
@@ -86,8 +100,23 @@ void TShockwaveFlash::RestartClock() {
     framesSinceStart_ = 0;
 }
 
+// While a stream sound plays on the output, the frames follow the sound
+// heard, not the clock: a device that runs a little fast or slow would
+// otherwise leave picture and sound apart.
+bool TShockwaveFlash::FollowStream() {
+    auto mixed = player_.StreamPosition();
+    if (!mixed || !sound_->Running())
+        return false;
+    double heard = *mixed - static_cast<double>(sound_->Pending()) * PlaybackRate() / 44100.0;
+    for (uint64_t steps = 0; player_.CurrentFrame() + 1.0 <= heard && steps < MaxCatchUpFrames; ++steps)
+        player_.Advance();
+    RestartClock(); // the clock takes over from here when the stream ends
+    Invalidate();
+    return true;
+}
+
 void TShockwaveFlash::Tick() {
-    if (!player_.IsPlaying())
+    if (!player_.IsPlaying() || FollowStream())
         return;
     double fps = PlaybackRate();
     std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - clockStart_;

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "playback/SoundOutput.h"
 #include "swf/Player.h"
 #include "ui/Handles.h"
 #include "ui/Timer.h"
 #include "ui/WinControl.h"
 
 #include <chrono>
+#include <memory>
 #include <string>
 
 namespace playback {
@@ -38,6 +40,10 @@ public:
     int CurrentFrame() const { return static_cast<int>(player_.CurrentFrame()); }
     bool IsPlaying() const { return player_.IsPlaying(); }
 
+    // Where the movie's sound goes (the system's wave output unless a test
+    // puts its own).
+    void SetSoundOutput(std::unique_ptr<SoundOutput> output);
+
     // The text shown over the background when a movie could not be played.
     const std::wstring& ProblemText() const { return problem_; }
 
@@ -48,6 +54,7 @@ protected:
 private:
     void Changed();
     void Tick();
+    bool FollowStream();
     void RestartClock();
     double PlaybackRate() const; // frames per second, never 0
     void EnsureBuffer(int width, int height);
@@ -63,6 +70,10 @@ private:
     ui::Timer frameTimer_;
     std::chrono::steady_clock::time_point clockStart_;
     uint64_t framesSinceStart_ = 0;
+
+    // Asks the player for its sound while it plays; declared after the
+    // player, so it stops before the player goes.
+    std::unique_ptr<SoundOutput> sound_;
 
     ui::BitmapHandle buffer_;
     uint32_t* bufferPixels_ = nullptr;
