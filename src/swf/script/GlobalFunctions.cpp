@@ -68,9 +68,11 @@ Value Escape(Vm& vm, const Value&, std::span<const Value> args) {
 Value Unescape(Vm& vm, const Value&, std::span<const Value> args) {
     std::string s = vm.ToString(Arg(args, 0)), out;
     for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '%' && i + 2 < s.size() + 0 && DigitValue(s[i + 1]) < 16 && DigitValue(s[i + 2]) < 16) {
+        if (s[i] == '%' && i + 2 < s.size() && DigitValue(s[i + 1]) < 16 && DigitValue(s[i + 2]) < 16) {
             out += static_cast<char>(DigitValue(s[i + 1]) * 16 + DigitValue(s[i + 2]));
             i += 2;
+        } else if (s[i] == '+') {
+            out += ' ';
         } else {
             out += s[i];
         }

@@ -405,10 +405,11 @@ Value Interpreter::Equals(const Value& a, const Value& b) {
         return Equals(Value(a.Boolean() ? 1.0 : 0.0), b);
     if (b.IsBoolean())
         return Equals(a, Value(b.Boolean() ? 1.0 : 0.0));
-    if (a.GetType() == T::Object)
-        return Equals(vm_.ToPrimitive(a), b);
+    // The right operand converts first.
     if (b.GetType() == T::Object)
         return Equals(a, vm_.ToPrimitive(b));
+    if (a.GetType() == T::Object)
+        return Equals(vm_.ToPrimitive(a), b);
     return false;
 }
 
@@ -425,7 +426,11 @@ Value Interpreter::Less(const Value& a, const Value& b) {
 // The operators of SWF 4 on numbers; the left operand converts first.
 void Interpreter::Numeric(uint8_t code) {
     Value right = Pop(), left = Pop();
-    double a = vm_.ToNumber(left), b = vm_.ToNumber(right);
+    // Equality converts its right operand first, the others their left.
+    double b = code == action::Equals ? vm_.ToNumber(right) : 0;
+    double a = vm_.ToNumber(left);
+    if (code != action::Equals)
+        b = vm_.ToNumber(right);
     switch (code) {
     case action::Add:
         Push(a + b);
@@ -500,7 +505,9 @@ bool Interpreter::Arithmetic(uint8_t code) {
     }
     case action::StrictEquals: {
         Value b = Pop(), a = Pop();
-        Push(a.IsNumber() && b.IsNumber() ? Value(a.Number() == b.Number()) : Value(a == b));
+        // The plug-in finds NaN strictly equal to itself.
+        bool bothNan = a.IsNumber() && b.IsNumber() && std::isnan(a.Number()) && std::isnan(b.Number());
+        Push(bothNan || (a.IsNumber() && b.IsNumber() ? a.Number() == b.Number() : a == b));
         return true;
     }
     case action::Increment:

@@ -15,7 +15,8 @@ Value HasOwnProperty(Vm& vm, const Value& self, std::span<const Value> args) {
         return false;
     std::string name = vm.ToString(Arg(args, 0));
     const ObjectPtr& o = self.Object();
-    return o->FindOwn(name) != nullptr || o->GetComputed(vm, name).has_value();
+    bool element = dynamic_cast<ArrayObject*>(o.get()) && ArrayIndex(name) && o->GetComputed(vm, name);
+    return o->FindOwn(name) != nullptr || element;
 }
 
 Value IsPrototypeOf(Vm&, const Value& self, std::span<const Value> args) {

@@ -138,11 +138,18 @@ double StringToNumber(const std::string& s, int version) {
     if (version >= 6 && pos + 1 < s.size() && s[pos] == '0' && (s[pos + 1] == 'x' || s[pos + 1] == 'X'))
         return HexToNumber(s, pos + 2, negative);
     std::string rest = s.substr(sign);
-    if (rest.find_first_of("iInN") != std::string::npos) {
-        // strtod would accept "inf" and "nan"; the plug-in does not, except
-        // for an exponent written with e.
-        if (rest != "Infinity" && rest != "-Infinity" && rest != "+Infinity")
-            return NaN;
+    // strtod would take hexadecimal, "inf" and "nan"; the plug-in takes none.
+    if (rest.find_first_of("xXiInN") != std::string::npos)
+        return NaN;
+    // From SWF 6, a leading zero makes octal when every digit is one.
+    size_t digits = pos;
+    while (digits < s.size() && s[digits] >= '0' && s[digits] <= '7')
+        ++digits;
+    if (version >= 6 && s[pos] == '0' && digits == s.size() && digits > pos + 1) {
+        double n = 0;
+        for (size_t i = pos; i < digits; ++i)
+            n = n * 8 + (s[i] - '0');
+        return negative ? -n : n;
     }
     const char* begin = s.c_str() + sign;
     char* end = nullptr;
