@@ -1,5 +1,6 @@
 #include "playback/ShockwaveFlash.h"
 
+#include "playback/GdiFonts.h"
 #include "playback/WaveOutput.h"
 #include "ui/Text.h"
 
@@ -22,6 +23,7 @@ bool IsNoMovie(const std::wstring& path) { return path.find_first_not_of(L' ') =
 
 TShockwaveFlash::TShockwaveFlash() : sound_(std::make_unique<WaveOutput>()) {
     frameTimer_.OnTimer = [this] { Tick(); };
+    player_.SetFontProvider(std::make_shared<GdiFonts>());
 }
 
 void TShockwaveFlash::SetSoundOutput(std::unique_ptr<SoundOutput> output) {

@@ -1,5 +1,7 @@
 #include "swf/FontProvider.h"
 
+#include <cctype>
+
 namespace swf {
 namespace {
 
@@ -21,6 +23,18 @@ Shape BoxShape() {
 }
 
 } // namespace
+
+GenericFace GenericFaceOf(const std::string& face) {
+    std::string name;
+    for (char c : face)
+        name.push_back(char(std::tolower(static_cast<unsigned char>(c))));
+    auto has = [&name](const char* part) { return name.find(part) != std::string::npos; };
+    if (name == "_typewriter" || has("courier") || has("mono"))
+        return GenericFace::Typewriter;
+    if (name == "_serif" || has("times") || has("georgia") || (has("serif") && !has("sans")))
+        return GenericFace::Serif;
+    return GenericFace::Sans;
+}
 
 const DeviceGlyph* BoxFontProvider::Glyph(const std::string&, bool, bool, char32_t code) {
     if (!box_.Outline) {

@@ -29,6 +29,12 @@ public:
     virtual FontMetrics Metrics(const std::string& face, bool bold, bool italic) = 0;
 };
 
+// Which of the player's generic faces a font name stands for or most looks
+// like: "_serif" and serif names (Times, Georgia), "_typewriter" and
+// monospaced names (Courier, ...Mono), everything else sans.
+enum class GenericFace { Sans, Serif, Typewriter };
+GenericFace GenericFaceOf(const std::string& name);
+
 // Used when no provider is set: every visible character is an outlined box
 // of the right size, so that text is seen to be there.
 class BoxFontProvider : public FontProvider {

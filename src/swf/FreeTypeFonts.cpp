@@ -5,7 +5,6 @@
 #include FT_OUTLINE_H
 
 #include <algorithm>
-#include <cctype>
 
 namespace swf {
 
@@ -38,15 +37,11 @@ struct FreeTypeFonts::Face {
 namespace {
 
 std::string FileFor(const std::string& face, bool bold, bool italic) {
-    std::string name;
-    for (char c : face)
-        name.push_back(char(std::tolower(static_cast<unsigned char>(c))));
-    bool serif = name == "_serif" || name.find("times") != std::string::npos ||
-                 name.find("georgia") != std::string::npos ||
-                 (name.find("serif") != std::string::npos && name.find("sans") == std::string::npos);
-    bool mono = name == "_typewriter" || name.find("courier") != std::string::npos ||
-                name.find("mono") != std::string::npos;
-    std::string family = mono ? "DejaVuSansMono" : serif ? "DejaVuSerif" : "DejaVuSans";
+    GenericFace generic = GenericFaceOf(face);
+    bool serif = generic == GenericFace::Serif;
+    std::string family = generic == GenericFace::Typewriter ? "DejaVuSansMono"
+                         : serif                            ? "DejaVuSerif"
+                                                            : "DejaVuSans";
     std::string slant = serif ? "Italic" : "Oblique";
     std::string style = bold && italic ? "-Bold" + slant : bold ? "-Bold" : italic ? "-" + slant : "";
     return family + style + ".ttf";
