@@ -80,6 +80,7 @@ void Player::Load(std::span<const uint8_t> file) {
         scripts_ = std::make_unique<script::Vm>(movie_->Header().Version);
         scripts_->OnTrace = OnTrace;
         scripts_->OnError = OnScriptError;
+        scripts_->TimeLimit = ScriptTimeLimit;
         limits_.Events = scripts_.get();
         root_ =
             std::make_unique<Timeline>(movie_->Frames(), movie_->FrameCount(), movie_->Characters(), limits_);

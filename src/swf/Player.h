@@ -66,6 +66,8 @@ public:
     // Set them before Load.
     std::function<void(const std::string&)> OnTrace;
     std::function<void(const std::string&)> OnScriptError;
+    // How long the scripts of one tick may run before they are stopped.
+    std::chrono::milliseconds ScriptTimeLimit{4000};
 
     // Draws the current frame over the whole surface. With no override the
     // movie's own background colour is used (white when it has none).

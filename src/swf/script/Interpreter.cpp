@@ -745,11 +745,15 @@ bool Interpreter::Objects(uint8_t code) {
         return true;
     case action::InitObject: {
         double n = PopNumber();
-        ObjectPtr o = vm_.NewObject();
+        std::vector<std::pair<Value, Value>> pairs;
         for (double i = 0; i < n && !stack_.empty(); ++i) {
             Value v = Pop();
-            vm_.SetMember(Value(o), PopString(), v);
+            pairs.emplace_back(Pop(), v);
         }
+        // Properties are made in the order the literal writes them.
+        ObjectPtr o = vm_.NewObject();
+        for (auto it = pairs.rbegin(); it != pairs.rend(); ++it)
+            vm_.SetMember(Value(o), vm_.ToString(it->first), it->second);
         Push(o);
         return true;
     }

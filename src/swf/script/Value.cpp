@@ -41,7 +41,7 @@ double HexToNumber(const std::string& s, size_t pos, bool negative) {
 
 } // namespace
 
-// Fifteen significant digits; exponent notation outside 1e-5 .. 1e15, with
+// Fifteen significant digits; exponent notation outside 1e-4 .. 1e15, with
 // the exponent written without padding ("1e+21", "5.4e-6").
 std::string NumberToString(double d) {
     if (std::isnan(d))
@@ -63,7 +63,7 @@ std::string NumberToString(double d) {
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
     std::string out = negative ? "-" : "";
-    if (exponent < -5 || exponent >= 15) {
+    if (exponent < -4 || exponent >= 15) {
         out += digits.substr(0, 1);
         if (digits.size() > 1)
             out += "." + digits.substr(1);

@@ -156,7 +156,7 @@ void Vm::EnterFrame() {
 
 void Vm::Step() {
     if ((++steps_ & 0xFFF) == 0 && std::chrono::steady_clock::now() > deadline_)
-        throw ScriptAbort("it ran longer than " + std::to_string(TimeLimit.count() / 1000) + " seconds");
+        throw ScriptAbort("it ran longer than " + std::to_string(TimeLimit.count()) + " ms");
 }
 
 Vm::DepthGuard::DepthGuard(Vm& vm) : vm_(vm) {

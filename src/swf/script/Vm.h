@@ -36,10 +36,10 @@ public:
 // or crashing the player.
 class Vm : public TimelineEvents {
 public:
+    static constexpr int MaxCallDepth = 256;
     // A script that runs longer than this is stopped, and so are the other
     // scripts of that tick.
-    static constexpr std::chrono::milliseconds TimeLimit{4000};
-    static constexpr int MaxCallDepth = 256;
+    std::chrono::milliseconds TimeLimit{4000};
 
     explicit Vm(int version);
     ~Vm() override;
