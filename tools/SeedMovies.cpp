@@ -126,7 +126,7 @@ std::vector<uint8_t> BitmapsMovie() {
     w.Tag(DefineShape3, swfw::ShapeBody(5, 3, {0, 4000, 0, 3000}, s));
     Place(w, 1, 5);
     w.ShowFrame();
-    return w.Build(swfw::Compression::Zlib);
+    return w.Build(); // uncompressed, so that the fuzzer mutates the images themselves
 }
 
 std::vector<uint8_t> TextMovie() {

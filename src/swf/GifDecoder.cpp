@@ -88,11 +88,8 @@ int RowOf(int n, int height, bool interlaced) {
     return height;
 }
 
-void Paint(Bitmap& bmp, const ImageBlock& image, std::optional<uint8_t> transparent) {
-    size_t count = size_t(image.Width) * size_t(image.Height);
-    std::vector<uint8_t> indices = DecodeGifLzw(image.Data, image.MinCodeSize, count);
-    if (indices.empty())
-        ThrowDamaged("GIF image has no pixels");
+void Paint(Bitmap& bmp, const ImageBlock& image, const std::vector<uint8_t>& indices,
+           std::optional<uint8_t> transparent) {
     // Rows the data does not reach stay transparent, as viewers show a
     // file cut short.
     for (size_t i = 0; i < indices.size(); ++i) {
@@ -127,6 +124,12 @@ Bitmap DecodeGif(std::span<const uint8_t> file) {
                 transparent = t;
         } else if (block == 0x2c) {
             ImageBlock image = ReadImage(in, globalColors);
+            // Decoded before the screen is allocated: a file whose data
+            // holds nothing costs nothing.
+            std::vector<uint8_t> indices =
+                DecodeGifLzw(image.Data, image.MinCodeSize, size_t(image.Width) * size_t(image.Height));
+            if (indices.empty())
+                ThrowDamaged("GIF image has no pixels");
             // Some writers leave the screen size at 0: the image decides.
             if (bmp.Width == 0 || bmp.Height == 0) {
                 bmp.Width = image.Left + image.Width;
@@ -134,7 +137,7 @@ Bitmap DecodeGif(std::span<const uint8_t> file) {
             }
             CheckBitmapSize(bmp.Width, bmp.Height);
             bmp.Pixels.assign(size_t(bmp.Width) * size_t(bmp.Height), 0);
-            Paint(bmp, image, transparent);
+            Paint(bmp, image, indices, transparent);
             break;
         } else {
             ThrowDamaged("GIF file has no image");

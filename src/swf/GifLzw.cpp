@@ -101,7 +101,6 @@ std::vector<uint8_t> DecodeGifLzw(std::span<const uint8_t> data, int minCodeSize
     auto table = std::make_unique<StringTable>(minCodeSize);
     CodeReader in(data);
     std::vector<uint8_t> out;
-    out.reserve(limit);
     const uint32_t none = TableSize;
     uint32_t previous = none, code = 0;
     while (out.size() < limit && in.Next(table->CodeBits(), code)) {
