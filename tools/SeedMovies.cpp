@@ -2,6 +2,7 @@
 
 #include "swfwriter/GifWriter.h"
 #include "swfwriter/PngWriter.h"
+#include "swfwriter/SoundBodies.h"
 #include "swfwriter/TagBodies.h"
 
 #include <random>
@@ -182,6 +183,53 @@ std::vector<uint8_t> MorphMovie() {
     return w.Build(swfw::Compression::Lzma);
 }
 
+std::vector<uint8_t> Noise(size_t count, uint32_t seed) {
+    std::mt19937 random(seed);
+    std::vector<uint8_t> bytes(count);
+    for (auto& b : bytes)
+        b = static_cast<uint8_t>(random());
+    return bytes;
+}
+
+// Event sounds with every sound-info field, an ADPCM stream on the movie's
+// timeline and a PCM stream in a sprite.
+std::vector<uint8_t> SoundMovie() {
+    using swfw::SoundFormatBits;
+    swfw::MovieWriter w(8, {0, 2000, 0, 2000}, 12);
+    w.Tag(swfw::code::DefineSound,
+          swfw::DefineSoundBody(1, SoundFormatBits(3, 0, false, false), 200, Noise(200, 1)));
+    w.Tag(swfw::code::DefineSound,
+          swfw::DefineSoundBody(2, SoundFormatBits(1, 2, true, true), 900, Noise(600, 2)));
+    swfw::SoundStart shaped;
+    shaped.InPoint = 80;
+    shaped.OutPoint = 1200;
+    shaped.Loops = 3;
+    shaped.Envelope = {{0, 0, 32768}, {800, 32768, 0}};
+    w.Tag(swfw::code::StartSound, swfw::StartSoundBody(1, shaped));
+    swfw::SoundStart once;
+    once.NoMultiple = true;
+    w.Tag(swfw::code::StartSound, swfw::StartSoundBody(2, {}));
+    w.Tag(swfw::code::StartSound, swfw::StartSoundBody(2, once));
+    swfw::MovieWriter sprite(8, {}, 12);
+    sprite.Tag(swfw::code::SoundStreamHead2, swfw::StreamHeadBody(SoundFormatBits(3, 1, true, false), 920));
+    for (uint32_t k = 0; k < 2; ++k) {
+        sprite.Tag(swfw::code::SoundStreamBlock, Noise(1840, 10 + k));
+        sprite.ShowFrame();
+    }
+    w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(3, sprite));
+    Place(w, 1, 3);
+    w.Tag(swfw::code::SoundStreamHead2, swfw::StreamHeadBody(SoundFormatBits(1, 1, true, false), 920));
+    for (uint32_t k = 0; k < 3; ++k) {
+        w.Tag(swfw::code::SoundStreamBlock, Noise(300, 20 + k));
+        w.ShowFrame();
+    }
+    swfw::SoundStart stop;
+    stop.Stop = true;
+    w.Tag(swfw::code::StartSound, swfw::StartSoundBody(1, stop));
+    w.ShowFrame();
+    return w.Build();
+}
+
 } // namespace
 
 std::vector<std::pair<std::string, std::vector<uint8_t>>> SeedMovies() {
@@ -189,7 +237,8 @@ std::vector<std::pair<std::string, std::vector<uint8_t>>> SeedMovies() {
             {"shapes-zlib.swf", ShapesMovie(swfw::Compression::Zlib)},
             {"bitmaps.swf", BitmapsMovie()},
             {"text.swf", TextMovie()},
-            {"morph.swf", MorphMovie()}};
+            {"morph.swf", MorphMovie()},
+            {"sound.swf", SoundMovie()}};
 }
 
 // Each shape is a character of its own at a depth of its own.
@@ -221,6 +270,24 @@ std::vector<uint8_t> HeavyScene(Scene scene, int count) {
         auto id = uint16_t(i + 2);
         w.Tag(DefineShape3, swfw::ShapeBody(id, 3, {0, 25600, 0, 14400}, s));
         Place(w, uint16_t(i + 1), id);
+    }
+    w.ShowFrame();
+    return w.Build();
+}
+
+std::vector<uint8_t> SoundScene(int voices, int seconds) {
+    swfw::MovieWriter w(8, {0, 2000, 0, 2000}, 30);
+    // 2 header bits, then per 4096-sample packet 22 bits and 4095 4-bit codes
+    // for each channel.
+    const size_t frames = size_t(22050) * size_t(seconds);
+    const size_t bytes = (frames / 4096 + 1) * (2 * 22 + 4095 * 8) / 8;
+    for (int v = 1; v <= voices; ++v) {
+        auto data = Noise(bytes, uint32_t(100 + v));
+        data[0] = uint8_t((data[0] & 0x3F) | 0x80); // 4-bit codes
+        w.Tag(swfw::code::DefineSound,
+              swfw::DefineSoundBody(uint16_t(v), swfw::SoundFormatBits(1, 2, true, true), uint32_t(frames),
+                                    data));
+        w.Tag(swfw::code::StartSound, swfw::StartSoundBody(uint16_t(v), {}));
     }
     w.ShowFrame();
     return w.Build();

@@ -15,4 +15,8 @@ std::vector<std::pair<std::string, std::vector<uint8_t>>> SeedMovies();
 enum class Scene { Gradients, Strokes, Bitmaps };
 std::vector<uint8_t> HeavyScene(Scene scene, int count);
 
+// A sound scene for the benchmark: `voices` different 4-bit ADPCM stereo
+// sounds at 22 kHz of `seconds` each, all started on the first frame.
+std::vector<uint8_t> SoundScene(int voices, int seconds);
+
 } // namespace tools

@@ -86,6 +86,25 @@ void Corpus(const std::filesystem::path& dir) {
     Row("corpus slowest", rates.front());
 }
 
+// Seconds of sound mixed per second of work, after the sounds were decoded
+// at load (whose time is printed too).
+void Sound(int voices) {
+    constexpr int Seconds = 20;
+    auto movie = tools::SoundScene(voices, Seconds);
+    swf::Player player;
+    auto start = Clock::now();
+    player.Load(movie);
+    double load = std::chrono::duration<double>(Clock::now() - start).count();
+    std::vector<int16_t> chunk(2 * 2048);
+    start = Clock::now();
+    for (size_t done = 0; done < size_t(44100) * Seconds; done += chunk.size() / 2)
+        player.MixAudio(chunk);
+    double mix = std::chrono::duration<double>(Clock::now() - start).count();
+    std::cout << "sound: " << voices << " ADPCM voices at 22 kHz, " << Seconds << " s each: decoded in "
+              << std::fixed << std::setprecision(3) << load << " s, mixed " << std::setprecision(0)
+              << Seconds / mix << " times faster than real time\n";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -94,6 +113,8 @@ int main(int argc, char** argv) {
     Row("2000 overlapping gradient shapes", RunMovie(tools::HeavyScene(tools::Scene::Gradients, 2000), 10));
     Row("2000 curved strokes", RunMovie(tools::HeavyScene(tools::Scene::Strokes, 2000), 10));
     Row("1000 bitmap-filled shapes", RunMovie(tools::HeavyScene(tools::Scene::Bitmaps, 1000), 10));
+    Sound(8);
+    Sound(64);
     if (argc > 1)
         Corpus(argv[1]);
     return 0;

@@ -18,9 +18,11 @@ bool Exercise(const std::vector<uint8_t>& bytes) {
         return false;
     }
     std::vector<uint32_t> pixels(48 * 32);
+    std::vector<int16_t> sound(2 * 3000);
     for (auto q : {swf::Quality::Low, swf::Quality::High}) {
         p.Quality = q;
         p.Render({pixels.data(), 48, 32, 48}, std::nullopt);
+        p.MixAudio(sound);
         p.Advance();
     }
     p.Back();
