@@ -90,7 +90,8 @@ private:
     std::shared_ptr<const Movie> movie_;
     Timeline::Limits limits_;
     std::unique_ptr<script::Vm> scripts_; // outlives the timelines it hears from
-    std::unique_ptr<sound::MovieSound> sounds_; // outlives the timelines, which report to it
+    // The movie's sound outlives the timelines, which report to it.
+    std::unique_ptr<sound::MovieSound> sounds_;
     std::unique_ptr<Timeline> root_;
     std::shared_ptr<FontProvider> fonts_;
     std::unique_ptr<Rasterizer> rasterizer_;

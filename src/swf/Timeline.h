@@ -40,8 +40,8 @@ public:
         static constexpr int MaxNesting = 64;
         static constexpr size_t MaxInstances = 20000;
         size_t Instances = 0;
-        sound::SoundSink* Sounds = nullptr; // where the frames' sounds go, if anywhere
-        TimelineEvents* Events = nullptr; // the movie's script engine, if any
+        TimelineEvents* Events = nullptr;   // the movie's script engine, if any
+        sound::SoundSink* Sounds = nullptr; // where the frames' sounds go, if any
     };
 
     // Starts on the first frame, its tags applied.
