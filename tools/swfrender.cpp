@@ -1,8 +1,8 @@
 // swfrender: draws frames of a movie to PNG files, without a window.
-#include "AudioCapture.h"
 #include "PngFile.h"
 #include "RenderArguments.h"
 #include "StageImage.h"
+#include "WavRecorder.h"
 
 #include "swf/FreeTypeFonts.h"
 #include "swf/Player.h"
@@ -19,16 +19,22 @@ void Usage(const std::string& error) {
               << "                 [--out FILE.png] [--capture K:FILE.png]... [--audio FILE.wav] [--trace]\n";
 }
 
+// Runs a step that writes a file; false (and a line on stderr) when it fails.
+template <typename Step> bool Report(Step step) {
+    try {
+        step();
+        return true;
+    } catch (const std::exception& e) {
+        std::cerr << "swfrender: " << e.what() << "\n";
+        return false;
+    }
+}
+
 // Writes the pictures due after frame `frame`; false when one fails.
 bool WriteDue(swf::Player& player, const tools::RenderArguments& args, int frame) {
     bool ok = true;
     auto write = [&](const std::string& path) {
-        try {
-            tools::WritePng(path, tools::RenderStage(player, args.Scale));
-        } catch (const std::exception& e) {
-            std::cerr << "swfrender: " << e.what() << "\n";
-            ok = false;
-        }
+        ok = Report([&] { tools::WritePng(path, tools::RenderStage(player, args.Scale)); }) && ok;
     };
     for (const tools::Capture& c : args.Captures)
         if (c.Frame == frame)
@@ -36,16 +42,6 @@ bool WriteDue(swf::Player& player, const tools::RenderArguments& args, int frame
     if (args.Out && frame == args.Frames)
         write(*args.Out);
     return ok;
-}
-
-bool WriteAudio(const std::string& path, const tools::AudioCapture& audio) {
-    try {
-        tools::WriteWav(path, audio.Samples());
-        return true;
-    } catch (const std::exception& e) {
-        std::cerr << "swfrender: " << e.what() << "\n";
-        return false;
-    }
 }
 
 } // namespace
@@ -70,15 +66,17 @@ int main(int argc, char** argv) {
         return UnreadableMovie;
     }
     bool ok = true;
-    tools::AudioCapture audio(player.FramesPerSecond());
+    std::optional<tools::WavRecorder> audio;
+    if (args->Audio)
+        ok = Report([&] { audio.emplace(*args->Audio, player.FramesPerSecond()); });
     for (int frame = 1; frame <= args->Frames; ++frame) {
         if (frame > 1)
             player.Advance();
         ok = WriteDue(player, *args, frame) && ok;
-        if (args->Audio)
-            audio.AfterFrame(player);
+        if (audio)
+            audio->AfterFrame(player);
     }
-    if (args->Audio)
-        ok = WriteAudio(*args->Audio, audio) && ok;
+    if (audio)
+        ok = Report([&] { audio->Finish(); }) && ok;
     return ok ? 0 : 1;
 }
