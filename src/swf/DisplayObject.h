@@ -26,6 +26,7 @@ struct DisplayObject {
     const Character* Definition = nullptr;
     Matrix Transform;
     ColorTransform Colors;
+    const Dictionary* Source = nullptr; // of an imported character; else the timeline's own
     uint16_t Ratio = 0;
     uint16_t ClipDepth = 0;
     uint8_t Blend = 0; // BlendMode of PlaceObject3; 0 and 1 are normal

@@ -65,7 +65,7 @@ void Player::SetRasterizer(std::unique_ptr<Rasterizer> rasterizer) {
 void Player::Load(const std::filesystem::path& path) {
     Unload();
     try {
-        Load(ReadFile(path));
+        Open(ReadFile(path), path.parent_path());
     } catch (const Error& e) {
         loadError_ = e.what();
     }
@@ -73,14 +73,23 @@ void Player::Load(const std::filesystem::path& path) {
 
 void Player::Load(std::span<const uint8_t> file) {
     Unload();
+    Open(file, {});
+}
+
+void Player::Open(std::span<const uint8_t> file, const std::filesystem::path& folder) {
     try {
         movie_ = Movie::Parse(file);
         sounds_ = std::make_unique<sound::MovieSound>(movie_->Tags());
         limits_.Sounds = sounds_.get();
+        imports_ = std::make_unique<AssetImports>();
+        imports_->Resolve(*movie_, folder);
+        limits_.Imports = imports_.get();
         scripts_ = std::make_unique<script::Vm>(movie_->Header().Version);
         scripts_->OnTrace = OnTrace;
         scripts_->OnError = OnScriptError;
         scripts_->TimeLimit = ScriptTimeLimit;
+        if (movie_->Header().FramesPerSecond() > 0)
+            scripts_->FrameMilliseconds = 1000 / movie_->Header().FramesPerSecond();
         limits_.Events = scripts_.get();
         root_ =
             std::make_unique<Timeline>(movie_->Frames(), movie_->FrameCount(), movie_->Characters(), limits_);
@@ -98,6 +107,8 @@ void Player::Unload() {
     root_.reset();
     scripts_.reset();
     limits_.Events = nullptr;
+    imports_.reset();
+    limits_.Imports = nullptr;
     sounds_.reset();
     limits_.Sounds = nullptr;
     movie_.reset();

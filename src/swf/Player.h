@@ -87,8 +87,12 @@ public:
     swf::Quality Quality = Quality::High;
 
 private:
+    // Reads the movie; its imports come from `folder` (none when empty).
+    void Open(std::span<const uint8_t> file, const std::filesystem::path& folder);
+
     std::shared_ptr<const Movie> movie_;
     Timeline::Limits limits_;
+    std::unique_ptr<AssetImports> imports_;
     std::unique_ptr<script::Vm> scripts_; // outlives the timelines it hears from
     // The movie's sound outlives the timelines, which report to it.
     std::unique_ptr<sound::MovieSound> sounds_;

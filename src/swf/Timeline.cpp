@@ -124,9 +124,7 @@ DisplayObject* Timeline::AttachSprite(uint16_t depth, uint16_t id, const std::st
         object.Clip = std::make_unique<Timeline>(empty, 1, dictionary_, limits_, nesting_ + 1, this, depth);
         return &object;
     }
-    object.CharacterId = id;
-    object.Definition = dictionary_.Find(id);
-    Instantiate(object, depth);
+    SetCharacter(object, id, depth, true);
     return &object;
 }
 
@@ -244,12 +242,19 @@ void Timeline::SetCharacter(DisplayObject& object, uint16_t id, uint16_t depth, 
 }
 
 void Timeline::Instantiate(DisplayObject& object, uint16_t depth) {
+    object.Source = nullptr;
+    if (const AssetImports::Imported* imported = limits_.Imports ? limits_.Imports->Find(id) : nullptr;
+        !object.Definition && imported) {
+        object.Definition = imported->Definition;
+        object.Source = imported->Source;
+    }
     if (!object.Definition)
         return;
     auto sprite = std::get_if<std::shared_ptr<const Sprite>>(object.Definition);
     if (sprite && nesting_ < Limits::MaxNesting && limits_.Instances < Limits::MaxInstances)
-        object.Clip = std::make_unique<Timeline>((*sprite)->Frames, (*sprite)->FrameCount, dictionary_,
-                                                 limits_, nesting_ + 1, this, depth);
+        object.Clip = std::make_unique<Timeline>((*sprite)->Frames, (*sprite)->FrameCount,
+                                                 object.Source ? *object.Source : dictionary_, limits_,
+                                                 nesting_ + 1, this, depth);
 }
 
 // Only frames the timeline really shows start their sounds: not those a

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "swf/AssetImports.h"
 #include "swf/DisplayObject.h"
 #include "swf/Placement.h"
 #include "swf/sound/SoundSink.h"
@@ -40,8 +41,9 @@ public:
         static constexpr int MaxNesting = 64;
         static constexpr size_t MaxInstances = 20000;
         size_t Instances = 0;
-        TimelineEvents* Events = nullptr;   // the movie's script engine, if any
-        sound::SoundSink* Sounds = nullptr; // where the frames' sounds go, if any
+        TimelineEvents* Events = nullptr;      // the movie's script engine, if any
+        sound::SoundSink* Sounds = nullptr;    // where the frames' sounds go, if any
+        const AssetImports* Imports = nullptr; // characters from other movies
     };
 
     // Starts on the first frame, its tags applied.

@@ -137,6 +137,7 @@ void Vm::CollectEnterFrame(Timeline& timeline, std::vector<ObjectPtr>& clips) {
 }
 
 void Vm::EnterFrame() {
+    ++frames_;
     deadline_ = std::chrono::steady_clock::now() + TimeLimit;
     aborted_ = false;
     RunIntervals();
@@ -171,7 +172,8 @@ void Vm::Trace(const std::string& line) {
 }
 
 double Vm::MillisecondsSinceStart() const {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_).count();
+    double real = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_).count();
+    return std::max(real, double(frames_) * FrameMilliseconds);
 }
 
 int Vm::AddInterval(Value function, Value thisValue, std::string method, std::vector<Value> args, double ms,

@@ -114,7 +114,12 @@ public:
     };
 
     void Trace(const std::string& line);
+    // Time for getTimer and intervals: the real time since the movie
+    // started, but at least the frames played so far at the frame rate, so
+    // that a movie played faster than real time (swfrender) keeps its
+    // timers in step with its frames.
     double MillisecondsSinceStart() const;
+    double FrameMilliseconds = 1000.0 / 12;
 
     // setInterval / clearInterval.
     int AddInterval(Value function, Value thisValue, std::string method, std::vector<Value> args, double ms,
@@ -159,6 +164,7 @@ private:
     std::map<int, Interval> intervals_;
     int nextInterval_ = 1;
     int depth_ = 0;
+    uint64_t frames_ = 0;
     uint32_t steps_ = 0;
     bool aborted_ = false;
     std::chrono::steady_clock::time_point deadline_;
