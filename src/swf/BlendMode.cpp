@@ -41,11 +41,31 @@ float Channel(BlendMode mode, float s, float sa, float d, float da) {
 } // namespace
 
 bool BlendsApart(uint8_t mode) {
-    return mode >= uint8_t(BlendMode::Multiply) && mode <= uint8_t(BlendMode::HardLight) && mode != 11 &&
-           mode != 12;
+    return mode >= uint8_t(BlendMode::Layer) && mode <= uint8_t(BlendMode::HardLight) &&
+           !NeedsParentLayer(mode);
 }
 
+bool NeedsParentLayer(uint8_t mode) {
+    return mode == uint8_t(BlendMode::Alpha) || mode == uint8_t(BlendMode::Erase);
+}
+
+namespace {
+
+// Alpha keeps what is below where the object is opaque, erase where it is
+// transparent; the object's colours do not matter.
+uint32_t MaskPixel(BlendMode mode, uint32_t src, uint32_t dst) {
+    uint32_t keep = mode == BlendMode::Alpha ? src >> 24 : 255 - (src >> 24);
+    uint32_t out = 0;
+    for (int shift = 0; shift < 32; shift += 8)
+        out |= ((dst >> shift & 0xff) * keep + 127) / 255 << shift;
+    return out;
+}
+
+} // namespace
+
 uint32_t BlendPixel(BlendMode mode, uint32_t src, uint32_t dst) {
+    if (mode == BlendMode::Alpha || mode == BlendMode::Erase)
+        return MaskPixel(mode, src, dst);
     float sa = float(src >> 24) / 255, da = float(dst >> 24) / 255;
     float alpha = mode == BlendMode::Add ? std::min(1.0f, sa + da) : sa + da - sa * da;
     uint32_t out = uint32_t(std::lround(std::clamp(alpha, 0.0f, 1.0f) * 255)) << 24;

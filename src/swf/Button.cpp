@@ -2,43 +2,9 @@
 
 #include "swf/Error.h"
 #include "swf/Records.h"
+#include "swf/filters/FilterParser.h"
 
 namespace swf {
-
-void SkipFilterList(ByteReader& in) {
-    unsigned count = in.U8();
-    for (unsigned i = 0; i < count; ++i) {
-        uint8_t id = in.U8();
-        switch (id) {
-        case 0: // drop shadow
-            in.Skip(23);
-            break;
-        case 1: // blur
-            in.Skip(9);
-            break;
-        case 2: // glow
-            in.Skip(15);
-            break;
-        case 3: // bevel
-            in.Skip(27);
-            break;
-        case 4: // gradient glow
-        case 7: // gradient bevel
-            in.Skip(size_t(in.U8()) * 5 + 19);
-            break;
-        case 5: { // convolution
-            size_t cells = size_t(in.U8()) * in.U8();
-            in.Skip(8 + cells * 4 + 4 + 1);
-            break;
-        }
-        case 6: // colour matrix
-            in.Skip(80);
-            break;
-        default:
-            ThrowDamaged("unknown filter");
-        }
-    }
-}
 
 Button ParseButton(ByteReader& in, int version) {
     Button button;
@@ -58,7 +24,7 @@ Button ParseButton(ByteReader& in, int version) {
         if (version == 2) {
             r.Colors = ReadColorTransform(in, true);
             if (flags & 0x10)
-                SkipFilterList(in);
+                ParseFilterList(in); // not drawn on buttons yet
             if (flags & 0x20)
                 in.U8(); // blend mode
         }

@@ -25,7 +25,4 @@ struct Button {
 // DefineButton (version 1) and DefineButton2 (version 2), after the id.
 Button ParseButton(ByteReader& in, int version);
 
-// Skips a filter list; filters are not drawn yet.
-void SkipFilterList(ByteReader& in);
-
 } // namespace swf

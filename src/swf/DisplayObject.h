@@ -3,9 +3,11 @@
 #include "swf/ColorTransform.h"
 #include "swf/Dictionary.h"
 #include "swf/Matrix.h"
+#include "swf/filters/Filter.h"
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace swf {
@@ -36,6 +38,11 @@ struct DisplayObject {
     bool Visible = true;
     std::unique_ptr<Timeline> Clip; // the running timeline of a sprite
     std::shared_ptr<script::Object> Script; // a named button's or text field's script object
+    // Null or empty: none.
+    std::shared_ptr<const FilterList> Filters;
+    bool CacheAsBitmap = false;
+    // The opaque background, drawn behind the object's bounds.
+    std::optional<Rgba> Background;
 };
 
 using DisplayList = std::map<uint16_t, DisplayObject>;

@@ -1,7 +1,7 @@
 #include "swf/Placement.h"
 
-#include "swf/Button.h"
 #include "swf/Records.h"
+#include "swf/filters/FilterParser.h"
 
 namespace swf {
 namespace {
@@ -38,18 +38,17 @@ Placement ParsePlaceObject23(ByteReader& in, bool three) {
     if (flags & 0x40)
         p.ClipDepth = in.U16();
     if (flags2 & 0x01)
-        SkipFilterList(in);
+        p.Filters = std::make_shared<const FilterList>(ParseFilterList(in));
     if (flags2 & 0x02)
         p.Blend = in.U8();
-    if (flags & 0x80) {
-        if (flags2 & 0x04)
-            in.U8(); // bitmap caching
-        if (flags2 & 0x20)
-            in.U8(); // visibility
-        if (flags2 & 0x40)
-            in.Skip(4); // background colour
+    if (flags2 & 0x04)
+        p.CacheAsBitmap = in.U8() != 0;
+    if (flags2 & 0x20)
+        p.Visible = in.U8() != 0;
+    if (flags2 & 0x40)
+        p.Background = ReadRgba(in);
+    if (flags & 0x80)
         p.ClipActions = in.Bytes(in.Remaining());
-    }
     return p;
 }
 

@@ -1,7 +1,12 @@
 #include "swf/StageRenderer.h"
 
 #include "swf/BlendMode.h"
+#include "swf/LayerCompositor.h"
 #include "swf/Timeline.h"
+#include "swf/filters/FilterChain.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace swf {
 namespace {
@@ -10,13 +15,55 @@ DrawState Inside(const DrawState& parent, const Matrix& transform, const ColorTr
     return {parent.ToDevice.Then(transform), parent.Colors.Then(colors)};
 }
 
-uint32_t MixPixels(uint32_t a, uint32_t b, float t) {
-    uint32_t out = 0;
-    for (int shift = 0; shift < 32; shift += 8) {
-        float v = float(a >> shift & 0xff) + (float(b >> shift & 0xff) - float(a >> shift & 0xff)) * t;
-        out |= uint32_t(v + 0.5f) << shift;
+bool HasFilters(const DisplayObject& object) { return object.Filters && !object.Filters->empty(); }
+
+// Filter sizes are stage pixels of the object: they scale with everything
+// that scales the object, the view included (twips are 1/20 pixel).
+FilterScale ScaleOf(const Matrix& toDevice) {
+    return {std::hypot(toDevice.A, toDevice.B) * 20, std::hypot(toDevice.C, toDevice.D) * 20};
+}
+
+// The smallest rectangle holding every pixel painted on the layer.
+IntRect PaintedBounds(const Surface& layer) {
+    IntRect box{layer.Width, layer.Height, 0, 0};
+    for (int y = 0; y < layer.Height; ++y) {
+        const uint32_t* row = layer.Row(y);
+        int first = 0;
+        while (first < layer.Width && row[first] == 0)
+            ++first;
+        if (first == layer.Width)
+            continue;
+        int last = layer.Width - 1;
+        while (row[last] == 0)
+            --last;
+        box = {std::min(box.X0, first), std::min(box.Y0, y), std::max(box.X1, last + 1), y + 1};
     }
-    return out;
+    return box;
+}
+
+IntRect Grown(const IntRect& box, const FilterMargin& m, const IntRect& limit) {
+    return {std::max(limit.X0, box.X0 - m.Left), std::max(limit.Y0, box.Y0 - m.Top),
+            std::min(limit.X1, box.X1 + m.Right), std::min(limit.Y1, box.Y1 + m.Bottom)};
+}
+
+FilterImage Cut(const Surface& layer, const IntRect& box) {
+    FilterImage image{box.X0, box.Y0, box.Width(), box.Y1 - box.Y0, {}};
+    image.Pixels.reserve(size_t(image.Width) * size_t(image.Height));
+    for (int y = box.Y0; y < box.Y1; ++y)
+        image.Pixels.insert(image.Pixels.end(), layer.Row(y) + box.X0, layer.Row(y) + box.X1);
+    return image;
+}
+
+// The opaque background fills the object's bounds behind it.
+void UnderlayBackground(FilterImage& image, Rgba color) {
+    color.A = 255;
+    uint32_t background = Premultiply(color);
+    for (uint32_t& pixel : image.Pixels) {
+        uint32_t rest = 255 - (pixel >> 24), under = 0;
+        for (int shift = 0; shift < 32; shift += 8)
+            under |= ((background >> shift & 0xff) * rest + 127) / 255 << shift;
+        pixel += under;
+    }
 }
 
 } // namespace
@@ -55,8 +102,8 @@ void StageRenderer::DrawObject(const DisplayObject& object, const DrawState& par
         return;
     ++depth_;
     DrawState state = Inside(parent, object.Transform, object.Colors);
-    if (BlendsApart(object.Blend) && layers_ < MaxLayers && !canvas_.BuildingMask())
-        DrawBlended(object, state);
+    if (DrawnApart(object) && layers_ < MaxLayers && !canvas_.BuildingMask())
+        DrawIsolated(object, state);
     else
         DrawContent(object, state);
     --depth_;
@@ -69,26 +116,43 @@ void StageRenderer::DrawContent(const DisplayObject& object, const DrawState& st
         DrawCharacter(*object.Definition, &object, state);
 }
 
-// The object is drawn alone onto a transparent layer, which is then blended
+// Blend modes, filters, a cached bitmap and an opaque background each need
+// the object drawn alone first; alpha and erase only inside a layer.
+bool StageRenderer::DrawnApart(const DisplayObject& object) const {
+    return BlendsApart(object.Blend) || HasFilters(object) || object.CacheAsBitmap || object.Background ||
+           (NeedsParentLayer(object.Blend) && layers_ > 0);
+}
+
+// The object is drawn alone onto a transparent layer; the part of it that
+// was painted, grown by what its filters add, is filtered and then blended
 // onto what is below it, through the clip mask in force.
-void StageRenderer::DrawBlended(const DisplayObject& object, const DrawState& state) {
+void StageRenderer::DrawIsolated(const DisplayObject& object, const DrawState& state) {
     const Surface& target = canvas_.Target();
     std::vector<uint32_t> pixels(size_t(target.Width) * size_t(target.Height), 0);
     Surface layer{pixels.data(), target.Width, target.Height, target.Width};
     Canvas layerCanvas(layer, canvas_.Raster(), canvas_.Level());
-    StageRenderer(layerCanvas, dictionary_, fonts_, layers_ + 1).DrawContent(object, state);
-    auto mode = static_cast<BlendMode>(object.Blend);
-    for (int y = 0; y < target.Height; ++y) {
-        uint32_t* row = target.Row(y);
-        const uint32_t* src = layer.Row(y);
-        const float* mask = canvas_.MaskRow(y);
-        for (int x = 0; x < target.Width; ++x) {
-            if (src[x] == 0 || (mask && mask[x] <= 0))
-                continue;
-            uint32_t blended = BlendPixel(mode, src[x], row[x]);
-            row[x] = mask && mask[x] < 1 ? MixPixels(row[x], blended, mask[x]) : blended;
-        }
-    }
+    StageRenderer inner(layerCanvas, dictionary_, fonts_, layers_ + 1);
+    inner.depth_ = depth_;
+    // The colour transform applies to the finished layer, so fading a group
+    // fades it as one, its filters' colours included.
+    inner.DrawContent(object, {state.ToDevice, {}});
+    auto mode = static_cast<BlendMode>(std::max<uint8_t>(object.Blend, 1));
+    // Under alpha, what the object leaves clear is cleared below it too.
+    IntRect box = mode == BlendMode::Alpha ? canvas_.Bounds() : PaintedBounds(layer);
+    FilterScale scale = ScaleOf(state.ToDevice);
+    if (HasFilters(object) && !box.Empty())
+        box = Grown(box, MarginOf(*object.Filters, scale), canvas_.Bounds());
+    if (box.Empty())
+        return;
+    FilterImage image = Cut(layer, box);
+    if (object.Background)
+        UnderlayBackground(image, *object.Background);
+    if (HasFilters(object))
+        ApplyFilters(*object.Filters, image, scale);
+    if (!state.Colors.IsIdentity())
+        for (uint32_t& pixel : image.Pixels)
+            pixel = state.Colors.ApplyPremultiplied(pixel);
+    CompositeLayer(canvas_, image, mode);
 }
 
 void StageRenderer::DrawCharacter(const Character& character, const DisplayObject* object,

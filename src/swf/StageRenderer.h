@@ -18,7 +18,8 @@ public:
 private:
     void DrawObject(const DisplayObject& object, const DrawState& parent);
     void DrawContent(const DisplayObject& object, const DrawState& state);
-    void DrawBlended(const DisplayObject& object, const DrawState& state);
+    bool DrawnApart(const DisplayObject& object) const;
+    void DrawIsolated(const DisplayObject& object, const DrawState& state);
     void DrawCharacter(const Character& character, const DisplayObject* object, const DrawState& state);
     void DrawButton(const Button& button, const DrawState& state);
     void DrawSpriteAtRest(const Sprite& sprite, const DrawState& state);
@@ -28,8 +29,8 @@ private:
     // in one frame, nothing more is drawn.
     static constexpr int MaxDepth = 64;
     static constexpr long MaxCharacters = 200000;
-    // Objects with a blend mode are drawn into a layer of their own, each a
-    // copy of the target's size; deeper ones blend normally.
+    // Objects with a blend mode or filters are drawn into a layer of their
+    // own, each a copy of the target's size; deeper ones are drawn directly.
     static constexpr int MaxLayers = 4;
 
     Canvas& canvas_;

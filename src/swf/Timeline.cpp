@@ -236,18 +236,18 @@ void Timeline::Place(const Placement& p, uint32_t frame, DisplayList& list, bool
 void Timeline::SetCharacter(DisplayObject& object, uint16_t id, uint16_t depth, bool instantiate) {
     object.CharacterId = id;
     object.Definition = dictionary_.Find(id);
-    object.Clip.reset();
-    if (instantiate)
-        Instantiate(object, depth);
-}
-
-void Timeline::Instantiate(DisplayObject& object, uint16_t depth) {
     object.Source = nullptr;
     if (const AssetImports::Imported* imported = limits_.Imports ? limits_.Imports->Find(id) : nullptr;
         !object.Definition && imported) {
         object.Definition = imported->Definition;
         object.Source = imported->Source;
     }
+    object.Clip.reset();
+    if (instantiate)
+        Instantiate(object, depth);
+}
+
+void Timeline::Instantiate(DisplayObject& object, uint16_t depth) {
     if (!object.Definition)
         return;
     auto sprite = std::get_if<std::shared_ptr<const Sprite>>(object.Definition);

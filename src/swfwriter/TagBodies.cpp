@@ -36,7 +36,8 @@ std::vector<uint8_t> PlaceBody(const Place& p, bool three) {
                     (p.Move ? 0x01 : 0);
     out.U8(flags);
     if (three)
-        out.U8(p.Blend ? 0x02 : 0);
+        out.U8(uint8_t((p.Background ? 0x40 : 0) | (p.CacheAsBitmap ? 0x04 : 0) | (p.Blend ? 0x02 : 0) |
+                       (p.Filters.empty() ? 0 : 0x01)));
     out.U16(p.Depth);
     if (p.CharacterId)
         out.U16(*p.CharacterId);
@@ -50,8 +51,14 @@ std::vector<uint8_t> PlaceBody(const Place& p, bool three) {
         WriteString(out, *p.Name);
     if (p.ClipDepth)
         out.U16(*p.ClipDepth);
+    if (three)
+        out.Bytes(p.Filters);
     if (three && p.Blend)
         out.U8(*p.Blend);
+    if (three && p.CacheAsBitmap)
+        out.U8(*p.CacheAsBitmap ? 1 : 0);
+    if (three && p.Background)
+        WriteColor(out, *p.Background, true);
     return out.Data();
 }
 

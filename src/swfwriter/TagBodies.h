@@ -26,6 +26,9 @@ struct Place {
     std::optional<uint16_t> ClipDepth;
     bool Move = false;
     std::optional<uint8_t> Blend; // only in PlaceObject3
+    std::vector<uint8_t> Filters;  // a FilterList; only in PlaceObject3
+    std::optional<bool> CacheAsBitmap;
+    std::optional<Rgba> Background;
 };
 std::vector<uint8_t> PlaceObject2Body(const Place& p);
 std::vector<uint8_t> PlaceObject3Body(const Place& p);

@@ -1,0 +1,243 @@
+#include "RenderHelpers.h"
+
+#include "swf/ByteReader.h"
+#include "swf/Error.h"
+#include "swf/filters/BoxBlur.h"
+#include "swf/filters/FilterParser.h"
+#include "swfwriter/FilterRecords.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+using testing_swf::Difference;
+
+constexpr uint32_t White = 0xffffffffu;
+constexpr uint32_t Black = 0xff000000u;
+
+uint32_t Red(uint32_t argb) { return argb >> 16 & 0xff; }
+uint32_t Green(uint32_t argb) { return argb >> 8 & 0xff; }
+uint32_t Blue(uint32_t argb) { return argb & 0xff; }
+
+TEST(BoxBlur, MatchesTheReferenceOnRandomPlanes) {
+    std::mt19937 random(13);
+    for (int round = 0; round < 60; ++round) {
+        int w = 1 + int(random() % 40), h = 1 + int(random() % 40);
+        std::vector<uint8_t> fast(size_t(w) * size_t(h));
+        for (uint8_t& v : fast)
+            v = random() % 3 == 0 ? 0 : uint8_t(random());
+        std::vector<uint8_t> slow = fast;
+        int rx = int(random() % 12), ry = int(random() % 12), passes = 1 + int(random() % 3);
+        swf::BoxBlur({fast, w, h}, rx, ry, passes);
+        swf::BoxBlurReference({slow, w, h}, rx, ry, passes);
+        ASSERT_EQ(fast, slow) << w << "x" << h << " radii " << rx << "," << ry << " passes " << passes;
+    }
+}
+
+TEST(BoxBlur, SpreadsAStepEvenlyAndKeepsFlatAreas) {
+    std::vector<uint8_t> v(21, 0);
+    std::fill(v.begin() + 10, v.end(), 255);
+    swf::BoxBlur({v, 21, 1}, 2, 0, 1);
+    EXPECT_EQ(v[7], 0);
+    EXPECT_EQ(v[8], 51);
+    EXPECT_EQ(v[10], 153);
+    EXPECT_EQ(v[12], 255);
+    EXPECT_EQ(swf::BoxRadius(5), 2);
+    EXPECT_EQ(swf::BoxRadius(1), 0);
+    EXPECT_EQ(swf::BoxRadius(1e12), 4096); // bounded whatever the scale
+}
+
+swf::FilterList Parse(const std::vector<std::vector<uint8_t>>& records) {
+    std::vector<uint8_t> bytes = swfw::FilterList(records);
+    swf::ByteReader in(bytes);
+    swf::FilterList list = swf::ParseFilterList(in);
+    EXPECT_TRUE(in.AtEnd());
+    return list;
+}
+
+TEST(FilterRecords, EveryKindReadsBackItsFields) {
+    swfw::EdgeFields edge{{10, 20, 30, 40}, 6, 8, 0.5, 7, 1.5, true, true, true, true, 3};
+    std::vector<std::pair<uint8_t, swfw::Rgba>> stops{{0, {1, 2, 3, 4}}, {255, {5, 6, 7, 8}}};
+    swfw::Convolution conv{3, 2, {1, 2, 3, 4, 5, 6}, 21, 0.5f, {9, 9, 9, 9}, false, true};
+    std::array<float, 20> matrix{};
+    matrix[19] = 0.25f;
+    auto list = Parse({swfw::DropShadowRecord(edge), swfw::BlurRecord(2.5, 3, 2), swfw::GlowRecord(edge),
+                       swfw::BevelRecord(edge, {200, 201, 202, 203}), swfw::GradientGlowRecord(stops, edge),
+                       swfw::ConvolutionRecord(conv), swfw::ColorMatrixRecord(matrix),
+                       swfw::GradientBevelRecord(stops, edge)});
+    ASSERT_EQ(list.size(), 8u);
+    auto shadow = std::get<swf::DropShadowFilter>(list[0]);
+    EXPECT_EQ(shadow.Color, (swf::Rgba{10, 20, 30, 40}));
+    EXPECT_DOUBLE_EQ(shadow.BlurY, 8);
+    EXPECT_NEAR(shadow.Angle, 0.5, 1e-4);
+    EXPECT_DOUBLE_EQ(shadow.Distance, 7);
+    EXPECT_DOUBLE_EQ(shadow.Strength, 1.5);
+    EXPECT_TRUE(shadow.Inner && shadow.Knockout && shadow.HideObject);
+    EXPECT_EQ(shadow.Passes, 3);
+    auto blur = std::get<swf::BlurFilter>(list[1]);
+    EXPECT_DOUBLE_EQ(blur.BlurX, 2.5);
+    EXPECT_EQ(blur.Passes, 2);
+    EXPECT_TRUE(std::get<swf::GlowFilter>(list[2]).Inner);
+    auto bevel = std::get<swf::BevelFilter>(list[3]);
+    EXPECT_EQ(bevel.Highlight, (swf::Rgba{200, 201, 202, 203}));
+    EXPECT_TRUE(bevel.OnTop);
+    auto glow = std::get<swf::GradientGlowFilter>(list[4]);
+    ASSERT_EQ(glow.Stops.size(), 2u);
+    EXPECT_EQ(glow.Stops[1].Ratio, 255);
+    EXPECT_EQ(glow.Stops[1].Color, (swf::Rgba{5, 6, 7, 8}));
+    auto convolution = std::get<swf::ConvolutionFilter>(list[5]);
+    EXPECT_EQ(convolution.Columns, 3);
+    EXPECT_EQ(convolution.Weights[5], 6);
+    EXPECT_FALSE(convolution.Clamp);
+    EXPECT_TRUE(convolution.PreserveAlpha);
+    EXPECT_FLOAT_EQ(std::get<swf::ColorMatrixFilter>(list[6]).Matrix[19], 0.25f);
+    EXPECT_EQ(std::get<swf::GradientBevelFilter>(list[7]).Passes, 3);
+}
+
+TEST(FilterRecords, WildValuesAreHeldAndDamageIsReported) {
+    swfw::EdgeFields wild{{0, 0, 0, 255}, 30000, -3, 0, 1e6, 100000, false, false, false, false, 31};
+    auto shadow = std::get<swf::DropShadowFilter>(Parse({swfw::DropShadowRecord(wild)})[0]);
+    EXPECT_DOUBLE_EQ(shadow.BlurX, 255);
+    EXPECT_DOUBLE_EQ(shadow.BlurY, 0);
+    EXPECT_DOUBLE_EQ(shadow.Distance, 1000);
+    EXPECT_LE(shadow.Strength, 255);
+    EXPECT_EQ(shadow.Passes, 15);
+    swfw::Convolution huge{40, 40, std::vector<float>(1600, 1.0f)};
+    EXPECT_TRUE(std::get<swf::ConvolutionFilter>(Parse({swfw::ConvolutionRecord(huge)})[0]).Weights.empty());
+
+    std::vector<uint8_t> unknown{1, 9};
+    swf::ByteReader in(unknown);
+    EXPECT_THROW(swf::ParseFilterList(in), swf::Error);
+    std::vector<uint8_t> cut = swfw::FilterList({swfw::BlurRecord(4, 4, 1)});
+    cut.pop_back();
+    swf::ByteReader shortIn(cut);
+    EXPECT_THROW(swf::ParseFilterList(shortIn), swf::Error);
+}
+
+// A 40x40 stage, white, with a 20x20 square at (10, 10) placed through
+// PlaceObject3 with the given filters (and options).
+testing_swf::Frame Filtered(const std::vector<std::vector<uint8_t>>& records,
+                            swfw::Rgba color = {255, 0, 0, 255}, std::optional<swfw::Rgba> background = {}) {
+    auto w = testing_swf::Stage(40, 40);
+    w.Tag(swfw::code::DefineShape3, testing_swf::RectShape(1, 10, 10, 30, 30, color));
+    swfw::Place p;
+    p.CharacterId = 1;
+    if (!records.empty())
+        p.Filters = swfw::FilterList(records);
+    p.Background = background;
+    w.Tag(swfw::code::PlaceObject3, swfw::PlaceObject3Body(p));
+    w.ShowFrame();
+    return testing_swf::RenderMovie(w.Build(), swf::Quality::Low);
+}
+
+TEST(Filters, BlurSpreadsTheObjectOverItsEdges) {
+    auto f = Filtered({swfw::BlurRecord(5, 5, 1)});
+    EXPECT_EQ(f.At(20, 20), 0xffff0000u);    // well inside: unchanged
+    EXPECT_EQ(f.At(7, 20), White);           // beyond the box's reach
+    EXPECT_EQ(Green(f.At(8, 20)), 255 - 51); // one fifth of the box covers it
+    EXPECT_EQ(Green(f.At(10, 20)), 255 - 153);
+    EXPECT_EQ(Red(f.At(8, 20)), 255);
+    auto twice = Filtered({swfw::BlurRecord(5, 5, 2)});
+    EXPECT_LT(Green(twice.At(6, 20)), 255); // each pass reaches further
+}
+
+TEST(Filters, DropShadowFallsBehindTheObjectAndHasItsVariants) {
+    swfw::EdgeFields shadow{{0, 0, 0, 255}, 0, 0, 0, 6, 1};
+    auto f = Filtered({swfw::DropShadowRecord(shadow)});
+    EXPECT_EQ(f.At(20, 20), 0xffff0000u); // the object stays on top
+    EXPECT_EQ(f.At(33, 20), Black);       // six pixels to the right
+    EXPECT_EQ(f.At(36, 20), White);
+    EXPECT_EQ(f.At(8, 20), White);
+
+    shadow.Knockout = true;
+    auto knockout = Filtered({swfw::DropShadowRecord(shadow)});
+    EXPECT_EQ(knockout.At(20, 20), White); // the object is cut out of its shadow
+    EXPECT_EQ(knockout.At(33, 20), Black);
+
+    shadow.Knockout = false;
+    shadow.HideObject = true;
+    auto hidden = Filtered({swfw::DropShadowRecord(shadow)});
+    EXPECT_EQ(hidden.At(20, 20), Black); // only the shadow is drawn
+    EXPECT_EQ(hidden.At(12, 20), White);
+
+    shadow.HideObject = false;
+    shadow.Inner = true;
+    auto inner = Filtered({swfw::DropShadowRecord(shadow)});
+    EXPECT_EQ(inner.At(12, 20), Black);       // the edge the light misses
+    EXPECT_EQ(inner.At(25, 20), 0xffff0000u); // the lit side
+    EXPECT_EQ(inner.At(33, 20), White);       // nothing outside
+}
+
+TEST(Filters, GlowSurroundsTheObjectWithItsStrength) {
+    swfw::EdgeFields glow{{0, 0, 255, 255}, 5, 5, 0, 0, 1};
+    auto f = Filtered({swfw::GlowRecord(glow)});
+    for (auto [x, y] : {std::pair{8, 20}, {31, 20}, {20, 8}, {20, 31}}) {
+        EXPECT_LT(Red(f.At(x, y)), 255) << x << "," << y;
+        EXPECT_EQ(Blue(f.At(x, y)), 255) << x << "," << y;
+    }
+    glow.Strength = 3;
+    auto strong = Filtered({swfw::GlowRecord(glow)});
+    EXPECT_LT(Red(strong.At(8, 20)), Red(f.At(8, 20)));
+    EXPECT_EQ(strong.At(20, 20), 0xffff0000u);
+}
+
+TEST(Filters, BevelLightsTheEdgesFacingTheLight) {
+    // Light from the top left: highlight there, shadow at the bottom right.
+    swfw::EdgeFields bevel{{0, 0, 0, 255}, 2, 2, 0.785398, 4, 1, true};
+    auto f = Filtered({swfw::BevelRecord(bevel, {255, 255, 255, 255})}, {128, 128, 128, 255});
+    EXPECT_GT(Red(f.At(11, 11)), 128);
+    EXPECT_LT(Red(f.At(28, 28)), 128);
+    EXPECT_EQ(f.At(20, 20), 0xff808080u); // the flat face
+    EXPECT_EQ(f.At(5, 5), White);         // an inner bevel stays inside
+
+    std::vector<std::pair<uint8_t, swfw::Rgba>> stops{
+        {0, {0, 255, 0, 255}}, {128, {0, 0, 0, 0}}, {255, {0, 0, 255, 255}}};
+    auto g = Filtered({swfw::GradientBevelRecord(stops, bevel)}, {128, 128, 128, 255});
+    EXPECT_GT(Green(g.At(11, 11)), Blue(g.At(11, 11)));
+    EXPECT_GT(Blue(g.At(28, 28)), Green(g.At(28, 28)));
+}
+
+TEST(Filters, GradientGlowColoursByStrength) {
+    std::vector<std::pair<uint8_t, swfw::Rgba>> stops{{0, {0, 255, 0, 0}}, {255, {0, 0, 255, 255}}};
+    swfw::EdgeFields fields{{}, 9, 9, 0, 0, 1};
+    auto f = Filtered({swfw::GradientGlowRecord(stops, fields)});
+    uint32_t near = f.At(9, 20), far = f.At(6, 20);
+    EXPECT_LT(Red(near), Red(far)); // more glow next to the object
+    EXPECT_EQ(Red(f.At(2, 20)), 255);
+}
+
+TEST(Filters, ColorMatrixAndConvolutionWorkOnStraightColours) {
+    std::array<float, 20> swap{0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0};
+    EXPECT_EQ(Filtered({swfw::ColorMatrixRecord(swap)}, {200, 100, 50, 255}).At(20, 20), 0xff3264c8u);
+    std::array<float, 20> offset{1, 0, 0, 0, -100, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0.5f, 0};
+    uint32_t half = Filtered({swfw::ColorMatrixRecord(offset)}, {200, 100, 50, 255}).At(20, 20);
+    EXPECT_LE(Difference(half, 0xffb1b198u), 1); // (100, 100, 50) at half alpha over white
+
+    swfw::Convolution sharpen{3, 3, {0, -1, 0, -1, 5, -1, 0, -1, 0}, 1, 0, {}, true, true};
+    auto f = Filtered({swfw::ConvolutionRecord(sharpen)}, {100, 100, 100, 255});
+    EXPECT_EQ(f.At(20, 20), 0xff646464u); // flat areas keep their colour
+    swfw::Convolution biased{1, 1, {0.5f}, 1, 20, {}, true, true};
+    EXPECT_EQ(Filtered({swfw::ConvolutionRecord(biased)}, {100, 100, 100, 255}).At(20, 20), 0xff464646u);
+}
+
+TEST(Filters, FiltersChainInOrderAndOpaqueBackgroundsFillTheBounds) {
+    std::array<float, 20> toBlue{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0};
+    swfw::EdgeFields shadow{{255, 0, 0, 255}, 0, 0, 0, 6, 1};
+    // The matrix moves red into blue and drops the rest: after the shadow it
+    // turns the red shadow blue; before it, only the blue object (to black).
+    auto after =
+        Filtered({swfw::DropShadowRecord(shadow), swfw::ColorMatrixRecord(toBlue)}, {0, 0, 255, 255});
+    auto before =
+        Filtered({swfw::ColorMatrixRecord(toBlue), swfw::DropShadowRecord(shadow)}, {0, 0, 255, 255});
+    EXPECT_EQ(after.At(33, 20), 0xff0000ffu);
+    EXPECT_EQ(before.At(33, 20), 0xffff0000u);
+    EXPECT_EQ(before.At(20, 20), Black);
+
+    auto backed = Filtered({}, {0, 0, 0, 128}, swfw::Rgba{0, 255, 0, 255});
+    EXPECT_LE(Difference(backed.At(20, 20), 0xff007f00u), 1);
+    EXPECT_EQ(backed.At(5, 5), White);
+}
+
+} // namespace
