@@ -229,6 +229,12 @@ void Timeline::Place(const Placement& p, uint32_t frame, DisplayList& list, bool
     TakeIfGiven(object.Name, p.Name);
     TakeIfGiven(object.ClipDepth, p.ClipDepth);
     TakeIfGiven(object.Blend, p.Blend);
+    if (p.Filters)
+        object.Filters = p.Filters;
+    TakeIfGiven(object.CacheAsBitmap, p.CacheAsBitmap);
+    TakeIfGiven(object.Visible, p.Visible);
+    if (p.Background)
+        object.Background = p.Background;
     if (created && instantiate && object.Clip && !p.ClipActions.empty() && limits_.Events)
         limits_.Events->Placed(*object.Clip, p.ClipActions);
 }
