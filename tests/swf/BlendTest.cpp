@@ -43,3 +43,44 @@ TEST(BlendModes, TransparentSourceLeavesTheDestination) {
 }
 
 } // namespace
+
+namespace {
+
+// A sprite holding a red square with, over its left half, a square of the
+// given alpha and blend mode; the sprite itself has the given mode.
+uint32_t InsideSprite(uint8_t spriteMode, uint8_t childMode, uint8_t childAlpha, int x) {
+    auto w = testing_swf::Stage(20, 10);
+    w.Tag(swfw::code::DefineShape3, testing_swf::RectShape(1, 0, 0, 20, 10, {255, 0, 0, 255}));
+    w.Tag(swfw::code::DefineShape3, testing_swf::RectShape(2, 0, 0, 10, 10, {0, 0, 255, childAlpha}));
+    swfw::MovieWriter sprite(10, {}, 12);
+    testing_swf::PlaceAt(sprite, 1, 1);
+    swfw::Place child;
+    child.Depth = 2;
+    child.CharacterId = 2;
+    child.Blend = childMode;
+    sprite.Tag(swfw::code::PlaceObject3, swfw::PlaceObject3Body(child));
+    sprite.ShowFrame();
+    w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(3, sprite));
+    swfw::Place p;
+    p.CharacterId = 3;
+    p.Blend = spriteMode;
+    w.Tag(swfw::code::PlaceObject3, swfw::PlaceObject3Body(p));
+    w.ShowFrame();
+    return testing_swf::RenderMovie(w.Build()).At(x, 5);
+}
+
+TEST(BlendModes, AlphaAndEraseCutIntoTheirParentsLayer) {
+    // Alpha keeps the layer where the child is opaque: half of the red
+    // square over white where the child has alpha 128, nothing beside it.
+    EXPECT_LE(Difference(InsideSprite(2, 11, 128, 5), 0xffff7f7fu), 1);
+    EXPECT_EQ(InsideSprite(2, 11, 128, 15), 0xffffffffu);
+    // Erase keeps it where the child is clear.
+    EXPECT_LE(Difference(InsideSprite(2, 12, 128, 5), 0xffff8080u), 1);
+    EXPECT_EQ(InsideSprite(2, 12, 128, 15), 0xffff0000u);
+    // Without a layer to cut into, they draw as normal.
+    EXPECT_LE(Difference(InsideSprite(1, 12, 255, 5), 0xff0000ffu), 1);
+    // A layer alone changes nothing.
+    EXPECT_LE(Difference(InsideSprite(2, 1, 255, 5), 0xff0000ffu), 1);
+}
+
+} // namespace
