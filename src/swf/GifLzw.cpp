@@ -93,11 +93,17 @@ private:
     std::array<uint8_t, TableSize + 1> stack_{};
 };
 
+void CheckCodeSize(int minCodeSize) {
+    if (minCodeSize < 2 || minCodeSize > 8)
+        ThrowDamaged("GIF image has a code size out of range");
+}
+
+[[noreturn]] void ThrowUndefinedCode() { ThrowDamaged("GIF image data uses a code that is not defined"); }
+
 } // namespace
 
 std::vector<uint8_t> DecodeGifLzw(std::span<const uint8_t> data, int minCodeSize, size_t limit) {
-    if (minCodeSize < 2 || minCodeSize > 8)
-        ThrowDamaged("GIF image has a code size out of range");
+    CheckCodeSize(minCodeSize);
     auto table = std::make_unique<StringTable>(minCodeSize);
     CodeReader in(data);
     std::vector<uint8_t> out;
@@ -111,7 +117,7 @@ std::vector<uint8_t> DecodeGifLzw(std::span<const uint8_t> data, int minCodeSize
             break;
         } else if (previous == none) {
             if (code > table->Clear())
-                ThrowDamaged("GIF image data starts with a code that is not defined");
+                ThrowUndefinedCode();
             table->Emit(code, -1, out, limit);
             previous = code;
         } else if (code < table->Next()) {
@@ -125,8 +131,59 @@ std::vector<uint8_t> DecodeGifLzw(std::span<const uint8_t> data, int minCodeSize
             table->Add(previous, first);
             previous = code;
         } else {
-            ThrowDamaged("GIF image data uses a code that is not defined");
+            ThrowUndefinedCode();
         }
+    }
+    return out;
+}
+
+std::vector<uint8_t> DecodeGifLzwReference(std::span<const uint8_t> data, int minCodeSize, size_t limit) {
+    CheckCodeSize(minCodeSize);
+    const uint32_t clear = 1u << minCodeSize, end = clear + 1;
+    std::vector<std::vector<uint8_t>> table; // the clear and end entries are placeholders
+    int bits = 0;
+    auto reset = [&] {
+        table.clear();
+        for (uint32_t i = 0; i < end + 1; ++i)
+            table.push_back({uint8_t(i)});
+        bits = minCodeSize + 1;
+    };
+    size_t bit = 0;
+    auto read = [&](uint32_t& code) {
+        if (bit + size_t(bits) > data.size() * 8)
+            return false;
+        code = 0;
+        for (int i = 0; i < bits; ++i, ++bit)
+            code |= uint32_t(data[bit / 8] >> (bit % 8) & 1) << i;
+        return true;
+    };
+    reset();
+    std::vector<uint8_t> out, previous;
+    uint32_t code = 0;
+    while (out.size() < limit && read(code)) {
+        if (code == clear) {
+            reset();
+            previous.clear();
+            continue;
+        }
+        if (code == end)
+            break;
+        std::vector<uint8_t> entry;
+        if (code < table.size())
+            entry = table[code];
+        else if (code == table.size() && !previous.empty())
+            entry = previous, entry.push_back(previous[0]);
+        else
+            ThrowUndefinedCode();
+        if (!previous.empty() && table.size() < TableSize) {
+            table.push_back(previous);
+            table.back().push_back(entry[0]);
+        }
+        for (size_t i = 0; i < entry.size() && out.size() < limit; ++i)
+            out.push_back(entry[i]);
+        previous = entry;
+        if (table.size() == (1u << bits) && bits < MaxCodeBits)
+            ++bits;
     }
     return out;
 }

@@ -12,4 +12,8 @@ namespace swf {
 // be shorter. Throws swf::Error on a code that is not defined yet.
 std::vector<uint8_t> DecodeGifLzw(std::span<const uint8_t> data, int minCodeSize, size_t limit);
 
+// The same with every table entry kept as its whole string, read bit by
+// bit: slow, and kept to check the fast one against.
+std::vector<uint8_t> DecodeGifLzwReference(std::span<const uint8_t> data, int minCodeSize, size_t limit);
+
 } // namespace swf

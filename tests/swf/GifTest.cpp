@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <string>
 
@@ -126,6 +127,34 @@ TEST(Gif, FullTableWithoutClearKeepsTwelveBitCodes) {
     put(5, 12);
     put(0, 8);
     EXPECT_EQ(swf::DecodeGifLzw(data, 2, 100000), expected);
+}
+
+// Both decoders agree on what our writer produces, on damaged codes and on
+// noise: the same indices, or both refuse.
+TEST(Gif, FastLzwMatchesTheReference) {
+    std::mt19937 rng(6);
+    auto decode = [](auto decoder, const std::vector<uint8_t>& data, int minCodeSize, size_t limit) {
+        try {
+            return std::optional(decoder(data, minCodeSize, limit));
+        } catch (const swf::Error&) {
+            return std::optional<std::vector<uint8_t>>();
+        }
+    };
+    for (int round = 0; round < 300; ++round) {
+        int minCodeSize = 2 + int(rng() % 7);
+        // Our writer's codes, then the same with bytes changed, then noise.
+        std::vector<uint8_t> data = swfw::EncodeGifLzw(
+            RandomImage(1 + int(rng() % 90), 1 + int(rng() % 60), minCodeSize, rng).Indices, minCodeSize);
+        for (int flips = round % 3 == 1 ? 3 : 0; flips > 0; --flips)
+            data[rng() % data.size()] = uint8_t(rng());
+        if (round % 3 == 2)
+            for (auto& b : data)
+                b = uint8_t(rng());
+        size_t limit = rng() % 6000;
+        auto fast = decode(swf::DecodeGifLzw, data, minCodeSize, limit);
+        auto slow = decode(swf::DecodeGifLzwReference, data, minCodeSize, limit);
+        ASSERT_EQ(fast, slow) << "round " << round;
+    }
 }
 
 void ExpectRefused(const std::vector<uint8_t>& file, const std::string& what) {
