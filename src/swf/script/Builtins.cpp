@@ -19,11 +19,6 @@ void Install(Vm& vm) {
     InstallGlobals(vm);
     InstallMovieClip(vm);
     InstallStage(vm);
-    InstallKey(vm);
-    InstallMouse(vm);
-    InstallError(vm);
-    InstallSystem(vm);
-    InstallPlaceholders(vm);
 }
 
 } // namespace swf::script::builtins

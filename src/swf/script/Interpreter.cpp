@@ -919,10 +919,8 @@ Interpreter::Outcome Interpreter::Try(const Record& r, size_t& pc) {
     try {
         o = Execute(tryBegin, catchBegin);
     } catch (const ScriptThrow& thrown) {
-        // A finally block that returns or jumps away drops the exception.
         if (!hasCatch) {
-            if (Outcome f = runFinally({}); f.Kind != Outcome::Done)
-                return f;
+            runFinally({});
             throw;
         }
         stack_.resize(std::min(depth, stack_.size()));
@@ -935,8 +933,7 @@ Interpreter::Outcome Interpreter::Try(const Record& r, size_t& pc) {
         try {
             o = Execute(catchBegin, finallyBegin);
         } catch (const ScriptThrow&) {
-            if (Outcome f = runFinally({}); f.Kind != Outcome::Done)
-                return f;
+            runFinally({});
             throw;
         }
     }
