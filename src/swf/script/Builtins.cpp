@@ -19,6 +19,11 @@ void Install(Vm& vm) {
     InstallGlobals(vm);
     InstallMovieClip(vm);
     InstallStage(vm);
+    InstallKey(vm);
+    InstallMouse(vm);
+    InstallError(vm);
+    InstallSystem(vm);
+    InstallPlaceholders(vm);
 }
 
 } // namespace swf::script::builtins

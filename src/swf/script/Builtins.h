@@ -22,6 +22,11 @@ void InstallMath(Vm& vm);
 void InstallGlobals(Vm& vm);
 void InstallMovieClip(Vm& vm);
 void InstallStage(Vm& vm);
+void InstallKey(Vm& vm);
+void InstallMouse(Vm& vm);
+void InstallError(Vm& vm);
+void InstallSystem(Vm& vm);
+void InstallPlaceholders(Vm& vm);
 
 // Argument i, undefined past the end.
 inline Value Arg(std::span<const Value> args, size_t i) { return i < args.size() ? args[i] : Value(); }

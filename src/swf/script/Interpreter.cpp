@@ -919,8 +919,10 @@ Interpreter::Outcome Interpreter::Try(const Record& r, size_t& pc) {
     try {
         o = Execute(tryBegin, catchBegin);
     } catch (const ScriptThrow& thrown) {
+        // A finally block that returns or jumps away drops the exception.
         if (!hasCatch) {
-            runFinally({});
+            if (Outcome f = runFinally({}); f.Kind != Outcome::Done)
+                return f;
             throw;
         }
         stack_.resize(std::min(depth, stack_.size()));
@@ -933,7 +935,8 @@ Interpreter::Outcome Interpreter::Try(const Record& r, size_t& pc) {
         try {
             o = Execute(catchBegin, finallyBegin);
         } catch (const ScriptThrow&) {
-            runFinally({});
+            if (Outcome f = runFinally({}); f.Kind != Outcome::Done)
+                return f;
             throw;
         }
     }

@@ -48,7 +48,7 @@ void InstallBoolean(Vm& vm) {
     ObjectPtr ctor = vm.NewClass(
         proto,
         [](Vm& vm, const Value&, std::span<const Value> args) -> Value {
-            return args.empty() ? false : vm.ToBoolean(args[0]);
+            return args.empty() ? Value() : Value(vm.ToBoolean(args[0]));
         },
         [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
             self.Object()->Primitive = Value(args.empty() ? false : vm.ToBoolean(args[0]));
