@@ -39,8 +39,9 @@ std::shared_ptr<const Movie> LoadLocal(const std::filesystem::path& folder, cons
     }
 }
 
-// The names a movie exports, with their ids.
-std::map<std::string, uint16_t> Exports(const Movie& movie) {
+} // namespace
+
+std::map<std::string, uint16_t> AssetImports::Exports(const Movie& movie) {
     std::map<std::string, uint16_t> names;
     for (const Tag& tag : movie.Tags()) {
         if (tag.Code != tagcode::ExportAssets)
@@ -57,8 +58,6 @@ std::map<std::string, uint16_t> Exports(const Movie& movie) {
     }
     return names;
 }
-
-} // namespace
 
 void AssetImports::Resolve(const Movie& movie, const std::filesystem::path& folder) {
     for (const Tag& tag : movie.Tags()) {

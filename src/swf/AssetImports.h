@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace swf {
@@ -25,6 +26,8 @@ public:
     // Reads the movies the root timeline imports from, relative to `folder`.
     void Resolve(const Movie& movie, const std::filesystem::path& folder);
     const Imported* Find(uint16_t id) const;
+    // The names a movie exports (ExportAssets), with their ids.
+    static std::map<std::string, uint16_t> Exports(const Movie& movie);
 
 private:
     // An imported movie may not import again: one level is enough for the

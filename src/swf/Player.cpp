@@ -94,6 +94,7 @@ void Player::Open(std::span<const uint8_t> file, const std::filesystem::path& fo
         root_ =
             std::make_unique<Timeline>(movie_->Frames(), movie_->FrameCount(), movie_->Characters(), limits_);
         scripts_->SetRoot(root_.get());
+        scripts_->SetExports(imports_->Exports(*movie_));
         scripts_->RunQueue();
         playing_ = true;
     } catch (const Error& e) {

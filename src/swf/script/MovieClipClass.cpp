@@ -3,6 +3,7 @@
 #include "swf/script/ClipObject.h"
 #include "swf/script/Vm.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace swf::script::builtins {
@@ -48,6 +49,14 @@ Value Create(Vm& vm, Timeline& parent, const std::string& name, double depth, ui
     return made && made->Clip ? Value(vm.ClipObjectFor(*made->Clip)) : Value();
 }
 
+// The initObject of attachMovie and duplicateMovieClip.
+void CopyProperties(Vm& vm, const Value& from, const Value& to) {
+    if (!from.IsObject() || !to.IsObject())
+        return;
+    for (const std::string& name : vm.EnumerableNames(from.Object()))
+        vm.SetMember(to, name, vm.GetMember(from, name));
+}
+
 void InstallDepthMethods(Vm& vm, const ObjectPtr& proto) {
     vm.Method(proto, "getDepth", [](Vm& vm, const Value& self, std::span<const Value>) -> Value {
         Timeline* t = vm.TimelineOf(self);
@@ -56,6 +65,24 @@ void InstallDepthMethods(Vm& vm, const ObjectPtr& proto) {
     vm.Method(proto, "createEmptyMovieClip", [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
         Timeline* t = vm.TimelineOf(self);
         return t ? Create(vm, *t, vm.ToString(Arg(args, 0)), vm.ToNumber(Arg(args, 1)), 0) : Value();
+    });
+    vm.Method(proto, "attachMovie", [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
+        Timeline* t = vm.TimelineOf(self);
+        auto id = vm.ExportedId(vm.ToString(Arg(args, 0)));
+        if (!t || !id)
+            return {};
+        Value made = Create(vm, *t, vm.ToString(Arg(args, 1)), vm.ToNumber(Arg(args, 2)), *id);
+        CopyProperties(vm, Arg(args, 3), made);
+        return made;
+    });
+    vm.Method(proto, "getNextHighestDepth", [](Vm& vm, const Value& self, std::span<const Value>) -> Value {
+        Timeline* t = vm.TimelineOf(self);
+        if (!t)
+            return {};
+        int next = 0;
+        if (!t->Objects().empty())
+            next = std::max(0, int(t->Objects().rbegin()->first) - DepthOffset + 1);
+        return double(next);
     });
     vm.Method(proto, "duplicateMovieClip", [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
         Timeline* t = vm.TimelineOf(self);
@@ -66,6 +93,7 @@ void InstallDepthMethods(Vm& vm, const ObjectPtr& proto) {
         ColorTransform colors = source->Colors;
         Value made = Create(vm, *t->Parent(), vm.ToString(Arg(args, 0)), vm.ToNumber(Arg(args, 1)),
                             source->CharacterId);
+        CopyProperties(vm, Arg(args, 2), made);
         if (Timeline* copy = vm.TimelineOf(made)) {
             copy->Self()->Transform = transform;
             copy->Self()->Colors = colors;

@@ -27,6 +27,14 @@ void Vm::InstallBuiltins() { builtins::Install(*this); }
 
 void Vm::SetRoot(Timeline* root) { root_ = root; }
 
+std::optional<uint16_t> Vm::ExportedId(const std::string& name) const {
+    // Symbol names compare without case, as the plug-in links them.
+    for (const auto& [symbol, id] : exports_)
+        if (ToLowerAscii(symbol) == ToLowerAscii(name))
+            return id;
+    return std::nullopt;
+}
+
 // ---- the queue ----
 
 void Vm::FrameActions(Timeline& timeline, std::span<const uint8_t> actions) {
@@ -87,8 +95,10 @@ void Vm::RunGuarded(const std::function<void()>& work, const std::string& where)
         return;
     try {
         work();
-    } catch (const ScriptThrow&) {
-        // An exception nobody caught ends the action block, as in the plug-in.
+    } catch (const ScriptThrow& e) {
+        // An exception nobody caught ends the action block; the plug-in
+        // logs it where trace() output goes.
+        Trace("Warning: Uncaught exception, " + ToString(e.Thrown));
     } catch (const ScriptAbort& e) {
         aborted_ = true;
         if (OnError)

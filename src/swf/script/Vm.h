@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <span>
 #include <stdexcept>
@@ -49,6 +50,9 @@ public:
     int Version() const { return version_; }
     bool CaseSensitive() const { return version_ >= 7; }
     void SetRoot(Timeline* root);
+    // The symbols the movie exports by name (ExportAssets), for attachMovie.
+    void SetExports(std::map<std::string, uint16_t> exports) { exports_ = std::move(exports); }
+    std::optional<uint16_t> ExportedId(const std::string& name) const;
     Timeline* Root() const { return root_; }
     // trace() output, one line per call, and messages about stopped scripts.
     std::function<void(const std::string&)> OnTrace;
@@ -161,6 +165,7 @@ private:
     std::deque<Queued> early_; // construction events, ahead of the queue
     std::unordered_map<const Timeline*, std::shared_ptr<ClipObject>> clips_;
     std::set<uint16_t> initDone_;
+    std::map<std::string, uint16_t> exports_;
     std::map<int, Interval> intervals_;
     int nextInterval_ = 1;
     int depth_ = 0;
