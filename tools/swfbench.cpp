@@ -7,12 +7,15 @@
 
 #include "swf/FreeTypeFonts.h"
 #include "swf/Player.h"
+#include "swfwriter/FilterRecords.h"
+#include "swfwriter/TagBodies.h"
 
 #include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <iomanip>
 #include <iostream>
+#include <random>
 #include <sstream>
 
 namespace {
@@ -88,6 +91,55 @@ void Corpus(const std::filesystem::path& dir) {
 
 // Seconds of sound mixed per second of work, after the sounds were decoded
 // at load (whose time is printed too).
+// A 60-pixel orange square.
+std::vector<uint8_t> SquareShape(uint16_t id) {
+    swfw::ShapeBuilder s;
+    s.Styles(0, s.SolidFill({255, 140, 0, 255}), 0);
+    s.MoveTo(0, 0);
+    s.LineTo(1200, 0);
+    s.LineTo(1200, 1200);
+    s.LineTo(0, 1200);
+    s.LineTo(0, 0);
+    return swfw::ShapeBody(id, 3, {0, 1200, 0, 1200}, s);
+}
+
+// `count` 60-pixel squares, each blurred (odd ones) or glowing (even ones),
+// moving a whole pixel a frame. With `reshaped` each also changes its
+// scale a little every frame, so no kept layer can be used again.
+std::vector<uint8_t> FilterScene(int count, bool reshaped, int frames) {
+    std::mt19937 rng(11);
+    swfw::MovieWriter w(10, {0, 25600, 0, 14400}, 30);
+    w.SetBackgroundColor(255, 255, 255);
+    w.Tag(swfw::code::DefineShape3, SquareShape(1));
+    std::vector<swfw::Transform> places;
+    for (int i = 0; i < count; ++i) {
+        swfw::Place p;
+        p.Depth = uint16_t(i + 1);
+        p.CharacterId = 1;
+        p.Matrix = swfw::Transform{1, 0, 0, 1, int32_t(rng() % 23000), int32_t(rng() % 12000)};
+        swfw::EdgeFields glow{{uint8_t(rng()), uint8_t(rng()), 255, 255}, 8, 8, 0, 0, 2};
+        p.Filters = swfw::FilterList({i % 2 ? swfw::BlurRecord(8, 8, 2) : swfw::GlowRecord(glow)});
+        places.push_back(*p.Matrix);
+        w.Tag(swfw::code::PlaceObject3, swfw::PlaceObject3Body(p));
+    }
+    w.ShowFrame();
+    for (int f = 1; f < frames; ++f) {
+        for (int i = 0; i < count; ++i) {
+            swfw::Place move;
+            move.Depth = uint16_t(i + 1);
+            move.Move = true;
+            swfw::Transform m = places[size_t(i)];
+            m.Tx += 20 * f;
+            if (reshaped)
+                m.A = m.D = 1 + 0.01 * f;
+            move.Matrix = m;
+            w.Tag(swfw::code::PlaceObject3, swfw::PlaceObject3Body(move));
+        }
+        w.ShowFrame();
+    }
+    return w.Build();
+}
+
 void Sound(int voices) {
     constexpr int Seconds = 20;
     auto movie = tools::SoundScene(voices, Seconds);
@@ -113,6 +165,11 @@ int main(int argc, char** argv) {
     Row("2000 overlapping gradient shapes", RunMovie(tools::HeavyScene(tools::Scene::Gradients, 2000), 10));
     Row("2000 curved strokes", RunMovie(tools::HeavyScene(tools::Scene::Strokes, 2000), 10));
     Row("1000 bitmap-filled shapes", RunMovie(tools::HeavyScene(tools::Scene::Bitmaps, 1000), 10));
+    for (int count : {100, 400}) {
+        std::string clips = std::to_string(count) + " blurred and glowing clips";
+        Row(clips + ", moving (kept layers)", RunMovie(FilterScene(count, false, 30), 30));
+        Row(clips + ", rescaled (redrawn)", RunMovie(FilterScene(count, true, 30), 30));
+    }
     Sound(8);
     Sound(64);
     if (argc > 1)

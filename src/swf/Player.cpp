@@ -105,6 +105,7 @@ void Player::Open(std::span<const uint8_t> file, const std::filesystem::path& fo
 }
 
 void Player::Unload() {
+    layerCache_ = std::make_unique<LayerCache>();
     root_.reset();
     scripts_.reset();
     limits_.Events = nullptr;
@@ -214,7 +215,10 @@ void Player::Render(const Surface& target, std::optional<Rgb> background) const 
     view.Tx -= std::clamp(x0, 0, target.Width);
     view.Ty -= std::clamp(y0, 0, target.Height);
     Canvas canvas(stageArea, *rasterizer_, Quality);
-    StageRenderer(canvas, movie_->Characters(), *fonts_).DrawList(root_->Objects(), {view, {}});
+    StageRenderer renderer(canvas, movie_->Characters(), *fonts_);
+    renderer.UseCache(layerCache_.get());
+    renderer.DrawList(root_->Objects(), {view, {}});
+    layerCache_->EndFrame();
 }
 
 } // namespace swf

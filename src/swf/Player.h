@@ -1,6 +1,7 @@
 #pragma once
 
 #include "swf/FontProvider.h"
+#include "swf/LayerCache.h"
 #include "swf/Matrix.h"
 #include "swf/Movie.h"
 #include "swf/Quality.h"
@@ -99,6 +100,8 @@ private:
     std::unique_ptr<Timeline> root_;
     std::shared_ptr<FontProvider> fonts_;
     std::unique_ptr<Rasterizer> rasterizer_;
+    // The layers of filtered and cached objects, kept between frames.
+    std::unique_ptr<LayerCache> layerCache_ = std::make_unique<LayerCache>();
     std::string loadError_;
     bool playing_ = false;
 };

@@ -1,6 +1,7 @@
 #include "swf/StageRenderer.h"
 
 #include "swf/BlendMode.h"
+#include "swf/LayerCache.h"
 #include "swf/LayerCompositor.h"
 #include "swf/Timeline.h"
 #include "swf/filters/FilterChain.h"
@@ -125,34 +126,56 @@ bool StageRenderer::DrawnApart(const DisplayObject& object) const {
 
 // The object is drawn alone onto a transparent layer; the part of it that
 // was painted, grown by what its filters add, is filtered and then blended
-// onto what is below it, through the clip mask in force.
+// onto what is below it, through the clip mask in force. Filtered and cached
+// objects keep their layer while they do not change.
 void StageRenderer::DrawIsolated(const DisplayObject& object, const DrawState& state) {
+    auto mode = static_cast<BlendMode>(std::max<uint8_t>(object.Blend, 1));
+    std::optional<uint64_t> signature;
+    if (cache_ && (HasFilters(object) || object.CacheAsBitmap) && mode != BlendMode::Alpha)
+        signature = LayerCache::SignatureOf(object, state.ToDevice, int(canvas_.Level()));
+    const FilterImage* kept = signature ? cache_->Find(object, *signature, state.ToDevice) : nullptr;
+    if (kept && state.Colors.IsIdentity()) {
+        CompositeLayer(canvas_, *kept, mode);
+        return;
+    }
+    FilterImage image = kept ? *kept : DrawLayer(object, state.ToDevice, mode);
+    // A layer cut off at the view's edge would be missing its cut part
+    // once the object moves.
+    IntRect all = canvas_.Bounds();
+    bool whole = image.Left > all.X0 && image.Top > all.Y0 && image.Left + image.Width < all.X1 &&
+                 image.Top + image.Height < all.Y1;
+    if (signature && !kept && whole && !image.Pixels.empty())
+        cache_->Store(object, *signature, state.ToDevice, image);
+    if (!state.Colors.IsIdentity())
+        for (uint32_t& pixel : image.Pixels)
+            pixel = state.Colors.ApplyPremultiplied(pixel);
+    CompositeLayer(canvas_, image, mode);
+}
+
+// The colour transform is left for the finished layer, so fading a group
+// fades it as one, its filters' colours included.
+FilterImage StageRenderer::DrawLayer(const DisplayObject& object, const Matrix& toDevice, BlendMode mode) {
     const Surface& target = canvas_.Target();
     std::vector<uint32_t> pixels(size_t(target.Width) * size_t(target.Height), 0);
     Surface layer{pixels.data(), target.Width, target.Height, target.Width};
     Canvas layerCanvas(layer, canvas_.Raster(), canvas_.Level());
     StageRenderer inner(layerCanvas, dictionary_, fonts_, layers_ + 1);
     inner.depth_ = depth_;
-    // The colour transform applies to the finished layer, so fading a group
-    // fades it as one, its filters' colours included.
-    inner.DrawContent(object, {state.ToDevice, {}});
-    auto mode = static_cast<BlendMode>(std::max<uint8_t>(object.Blend, 1));
+    inner.cache_ = cache_;
+    inner.DrawContent(object, {toDevice, {}});
     // Under alpha, what the object leaves clear is cleared below it too.
     IntRect box = mode == BlendMode::Alpha ? canvas_.Bounds() : PaintedBounds(layer);
-    FilterScale scale = ScaleOf(state.ToDevice);
+    FilterScale scale = ScaleOf(toDevice);
     if (HasFilters(object) && !box.Empty())
         box = Grown(box, MarginOf(*object.Filters, scale), canvas_.Bounds());
     if (box.Empty())
-        return;
+        return {};
     FilterImage image = Cut(layer, box);
     if (object.Background)
         UnderlayBackground(image, *object.Background);
     if (HasFilters(object))
         ApplyFilters(*object.Filters, image, scale);
-    if (!state.Colors.IsIdentity())
-        for (uint32_t& pixel : image.Pixels)
-            pixel = state.Colors.ApplyPremultiplied(pixel);
-    CompositeLayer(canvas_, image, mode);
+    return image;
 }
 
 void StageRenderer::DrawCharacter(const Character& character, const DisplayObject* object,

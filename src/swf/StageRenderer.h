@@ -1,8 +1,10 @@
 #pragma once
 
+#include "swf/BlendMode.h"
 #include "swf/Dictionary.h"
 #include "swf/DisplayObject.h"
 #include "swf/FontProvider.h"
+#include "swf/LayerCache.h"
 #include "swf/ShapeRenderer.h"
 #include "swf/TextRenderer.h"
 
@@ -15,11 +17,15 @@ public:
 
     void DrawList(const DisplayList& list, const DrawState& state);
 
+    // Filtered and cached objects keep their layers here between frames.
+    void UseCache(LayerCache* cache) { cache_ = cache; }
+
 private:
     void DrawObject(const DisplayObject& object, const DrawState& parent);
     void DrawContent(const DisplayObject& object, const DrawState& state);
     bool DrawnApart(const DisplayObject& object) const;
     void DrawIsolated(const DisplayObject& object, const DrawState& state);
+    FilterImage DrawLayer(const DisplayObject& object, const Matrix& toDevice, BlendMode mode);
     void DrawCharacter(const Character& character, const DisplayObject* object, const DrawState& state);
     void DrawButton(const Button& button, const DrawState& state);
     void DrawSpriteAtRest(const Sprite& sprite, const DrawState& state);
@@ -42,6 +48,7 @@ private:
     TextRenderer text_;
     int depth_ = 0;
     long budget_ = MaxCharacters;
+    LayerCache* cache_ = nullptr;
 };
 
 } // namespace swf

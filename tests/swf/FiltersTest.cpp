@@ -241,3 +241,46 @@ TEST(Filters, FiltersChainInOrderAndOpaqueBackgroundsFillTheBounds) {
 }
 
 } // namespace
+
+namespace {
+
+// Four frames of a glowing square: moved by whole pixels, by half a pixel,
+// recoloured, then moved again. Each frame drawn from the kept layer must
+// equal the same frame drawn afresh.
+TEST(LayerCache, KeptLayersDrawAsFreshOnes) {
+    auto w = testing_swf::Stage(60, 40);
+    w.Tag(swfw::code::DefineShape3, testing_swf::RectShape(1, 0, 0, 10, 10, {255, 0, 0, 255}));
+    swfw::EdgeFields glow{{0, 0, 255, 255}, 6, 6, 0, 0, 2};
+    swfw::Place p;
+    p.CharacterId = 1;
+    p.Matrix = swfw::Transform{1, 0, 0, 1, 200, 200};
+    p.Filters = swfw::FilterList({swfw::GlowRecord(glow)});
+    w.Tag(swfw::code::PlaceObject3, swfw::PlaceObject3Body(p));
+    w.ShowFrame();
+    swfw::Place move;
+    move.Move = true;
+    for (swfw::Transform m : {swfw::Transform{1, 0, 0, 1, 260, 220}, swfw::Transform{1, 0, 0, 1, 270, 220}}) {
+        move.Matrix = m;
+        w.Tag(swfw::code::PlaceObject3, swfw::PlaceObject3Body(move));
+        w.ShowFrame();
+    }
+    move.Matrix.reset();
+    move.Colors = swfw::ColorTransform{128, 256, 256, 256};
+    w.Tag(swfw::code::PlaceObject3, swfw::PlaceObject3Body(move));
+    w.ShowFrame();
+    auto movie = w.Build();
+
+    swf::Player kept;
+    kept.Load(movie);
+    for (uint32_t frame = 0; frame < 4; ++frame) {
+        if (frame > 0)
+            kept.Advance();
+        swf::Player fresh;
+        fresh.Load(movie);
+        fresh.GotoFrame(frame);
+        auto a = testing_swf::Render(kept), b = testing_swf::Render(fresh);
+        ASSERT_EQ(a.Pixels, b.Pixels) << "frame " << frame;
+    }
+}
+
+} // namespace
