@@ -19,6 +19,20 @@ WAVEFORMATEX Format() {
     return f;
 }
 
+// The device whose volume the main window's bar sets: the first with a
+// volume control of its own, as the bar chooses; the system's choice when
+// none has one.
+UINT PlaybackDevice() {
+    UINT count = waveOutGetNumDevs();
+    for (UINT id = 0; id < count; ++id) {
+        WAVEOUTCAPSW caps{};
+        if (waveOutGetDevCapsW(id, &caps, sizeof caps) == MMSYSERR_NOERROR &&
+            (caps.dwSupport & WAVECAPS_VOLUME))
+            return id;
+    }
+    return WAVE_MAPPER;
+}
+
 } // namespace
 
 WaveOutput::WaveOutput() {
@@ -39,7 +53,7 @@ bool WaveOutput::Start(Source source) {
     if (device_)
         return true;
     WAVEFORMATEX format = Format();
-    if (!window_ || waveOutOpen(&device_, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(window_), 0,
+    if (!window_ || waveOutOpen(&device_, PlaybackDevice(), &format, reinterpret_cast<DWORD_PTR>(window_), 0,
                                 CALLBACK_WINDOW) != MMSYSERR_NOERROR) {
         device_ = nullptr;
         return false;
@@ -78,6 +92,10 @@ void WaveOutput::Refill(WAVEHDR& header) {
     waveOutWrite(device_, &header, sizeof(WAVEHDR));
 }
 
+bool WaveOutput::Owns(const WAVEHDR* header) const {
+    return std::any_of(headers_.begin(), headers_.end(), [header](const WAVEHDR& h) { return &h == header; });
+}
+
 size_t WaveOutput::Pending() const {
     if (!device_)
         return 0;
@@ -92,10 +110,12 @@ LRESULT CALLBACK WaveOutput::WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM
     if (msg != MM_WOM_DONE)
         return DefWindowProcW(window, msg, wp, lp);
     auto* self = reinterpret_cast<WaveOutput*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* header = reinterpret_cast<WAVEHDR*>(lp);
     // A buffer returned by a device since closed (or by Stop's reset) is
-    // left alone.
-    if (self && self->device_ && reinterpret_cast<HWAVEOUT>(wp) == self->device_)
-        ui::App().Guard([&] { self->Refill(*reinterpret_cast<WAVEHDR*>(lp)); });
+    // left alone; so is one already queued again by a new start.
+    if (self && self->device_ && reinterpret_cast<HWAVEOUT>(wp) == self->device_ && self->Owns(header) &&
+        (header->dwFlags & WHDR_DONE) && !(header->dwFlags & WHDR_INQUEUE))
+        ui::App().Guard([&] { self->Refill(*header); });
     return 0;
 }
 

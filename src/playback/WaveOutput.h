@@ -34,6 +34,7 @@ private:
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
     void Refill(WAVEHDR& header);
+    bool Owns(const WAVEHDR* header) const;
 
     HWND window_ = nullptr;
     HWAVEOUT device_ = nullptr;
