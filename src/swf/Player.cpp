@@ -173,6 +173,43 @@ std::optional<double> Player::StreamPosition() const {
     return sounds_ ? sounds_->StreamPosition(root_.get()) : std::nullopt;
 }
 
+void Player::MouseMove(int x, int y, int viewWidth, int viewHeight) {
+    Matrix toStage;
+    if (!scripts_ || !StageToView(viewWidth, viewHeight).Invert(toStage))
+        return;
+    Point p = toStage.Apply({double(x), double(y)});
+    scripts_->MouseMove(p.X, p.Y);
+    scripts_->RunQueue();
+}
+
+void Player::MouseDown() {
+    if (scripts_) {
+        scripts_->MouseButton(true);
+        scripts_->RunQueue();
+    }
+}
+
+void Player::MouseUp() {
+    if (scripts_) {
+        scripts_->MouseButton(false);
+        scripts_->RunQueue();
+    }
+}
+
+void Player::KeyDown(uint32_t keyCode, uint32_t character) {
+    if (scripts_) {
+        scripts_->Key(true, keyCode, character);
+        scripts_->RunQueue();
+    }
+}
+
+void Player::KeyUp(uint32_t keyCode) {
+    if (scripts_) {
+        scripts_->Key(false, keyCode, 0);
+        scripts_->RunQueue();
+    }
+}
+
 Matrix Player::StageToView(int width, int height) const {
     Rect stage = movie_ ? movie_->Header().FrameSize : Rect{};
     double w = std::max(stage.Width(), 1) / 20.0, h = std::max(stage.Height(), 1) / 20.0;

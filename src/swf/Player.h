@@ -70,6 +70,19 @@ public:
     // How long the scripts of one tick may run before they are stopped.
     std::chrono::milliseconds ScriptTimeLimit{4000};
 
+    // Input from the view the movie is drawn in, in that view's pixels and
+    // size (as given to Render). The movie's scripts hear of it at once.
+    // Key codes are the plug-in's (Windows virtual-key codes); `character`
+    // is the typed character, 0 for none.
+    void MouseMove(int x, int y, int viewWidth, int viewHeight);
+    void MouseDown();
+    void MouseUp();
+    void KeyDown(uint32_t keyCode, uint32_t character);
+    void KeyUp(uint32_t keyCode);
+    // Whether the pointer should show the hand: over a button (not yet:
+    // buttons do not take the mouse so far).
+    bool WantsHandCursor() const { return false; }
+
     // Draws the current frame over the whole surface. With no override the
     // movie's own background colour is used (white when it has none).
     void Render(const Surface& target, std::optional<Rgb> background) const;

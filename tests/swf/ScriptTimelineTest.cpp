@@ -124,3 +124,47 @@ TEST(ScriptClips, ScriptsCreateDuplicateAndRemoveClips) {
 }
 
 } // namespace
+
+namespace {
+
+using namespace testing_swf;
+
+TEST(ScriptInput, MouseAndKeysReachClipEventsListenersAndProperties) {
+    auto w = swfw::MovieWriter(8, {0, 2000, 0, 2000}, 12);
+    DefineScriptedSprite(w, 1, {ActionAssembler()});
+    swfw::Place p;
+    p.Depth = 1;
+    p.CharacterId = 1;
+    p.Name = "kid";
+    p.Matrix = swfw::Transform{1, 0, 0, 1, 200, 400}; // at (10, 20) pixels
+    ActionAssembler down, key;
+    down.Trace("down").Push("_xmouse").Op(swf::action::GetVariable).Op(swf::action::Trace);
+    key.Push(0.0).Push("Key").Op(swf::action::GetVariable).Push("getCode").Op(swf::action::CallMethod);
+    key.Op(swf::action::Trace);
+    w.Tag(swfw::code::PlaceObject2,
+          swfw::WithClipActions(swfw::PlaceObject2Body(p),
+                                {{swf::script::clipevent::MouseDown, down}, {swf::script::clipevent::KeyDown, key}},
+                                8));
+    // A Key listener: Key.addListener({onKeyUp: function () { trace("up " + Key.isDown(65)); }})
+    ActionAssembler onUp;
+    onUp.Push("up ").Push(65.0).Push(1.0).Push("Key").Op(swf::action::GetVariable).Push("isDown");
+    onUp.Op(swf::action::CallMethod).Op(swf::action::Add2).Op(swf::action::Trace);
+    ActionAssembler listen;
+    listen.Push("onKeyUp").DefineFunction("", {}, onUp).Push(1.0).Op(swf::action::InitObject);
+    listen.Push(1.0).Push("Key").Op(swf::action::GetVariable).Push("addListener").Op(swf::action::CallMethod);
+    listen.Op(swf::action::Pop);
+    DoAction(w, listen);
+    w.ShowFrame();
+
+    std::vector<std::string> lines;
+    swf::Player player;
+    player.OnTrace = [&lines](const std::string& line) { lines.push_back(line); };
+    player.Load(w.Build());
+    player.MouseMove(60, 30, 100, 100); // the 100-pixel stage fills the view
+    player.MouseDown();
+    player.KeyDown(65, 'a');
+    player.KeyUp(65);
+    EXPECT_EQ(lines, (std::vector<std::string>{"down", "50", "65", "up false"}));
+}
+
+} // namespace

@@ -108,6 +108,9 @@ Value Sort(Vm& vm, const Value& self, std::span<const Value> args) {
             },
             flags);
     }
+    // Anything but a function or flags makes sort do nothing.
+    if (!args.empty() && !f.IsNumber())
+        return {};
     flags = f.IsNumber() ? static_cast<int>(f.Number()) : 0;
     return SortBy(vm, *a, [&](const Value& x, const Value& y) { return CompareDefault(vm, x, y, flags); }, flags);
 }
@@ -128,7 +131,7 @@ Value SortOn(Vm& vm, const Value& self, std::span<const Value> args) {
 
 Value Splice(Vm& vm, const Value& self, std::span<const Value> args) {
     ArrayObject* a = AsArray(self);
-    if (!a || args.empty())
+    if (!a || args.empty() || args[0].IsUndefined())
         return {};
     size_t length = a->Elements.size();
     size_t start = Position(vm, args[0], length, 0);

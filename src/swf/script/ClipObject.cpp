@@ -142,12 +142,21 @@ std::optional<Value> ClipObject::GetProperty(Vm& vm, int index) {
     case Quality:
         return "HIGH";
     case XMouse:
-    case YMouse:
-        return 0.0;
+    case YMouse: {
+        // The mouse in the clip's own coordinates.
+        Matrix toStage;
+        for (Timeline* t = timeline_; t; t = t->Parent())
+            if (DisplayObject* placed = t->Self())
+                toStage = placed->Transform.Then(toStage);
+        Matrix toClip;
+        if (!toStage.Invert(toClip))
+            return 0.0;
+        Point p = toClip.Apply({vm.MouseX(), vm.MouseY()});
+        return (index == XMouse ? p.X : p.Y) / 20;
+    }
     default:
         break;
     }
-    (void)vm;
     return std::nullopt;
 }
 

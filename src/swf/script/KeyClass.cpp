@@ -34,11 +34,14 @@ void InstallListeners(Vm& vm, const ObjectPtr& object) {
 void InstallKey(Vm& vm) {
     ObjectPtr key = vm.NewObject();
     InstallListeners(vm, key);
-    // Keys come with the input work; until then no key is ever down.
-    vm.Method(key, "isDown", [](Vm&, const Value&, std::span<const Value>) -> Value { return false; });
+    vm.Method(key, "isDown", [](Vm& vm, const Value&, std::span<const Value> args) -> Value {
+        return vm.IsKeyDown(static_cast<uint32_t>(ToInt32(vm.ToNumber(Arg(args, 0)))));
+    });
     vm.Method(key, "isToggled", [](Vm&, const Value&, std::span<const Value>) -> Value { return false; });
-    vm.Method(key, "getCode", [](Vm&, const Value&, std::span<const Value>) -> Value { return 0.0; });
-    vm.Method(key, "getAscii", [](Vm&, const Value&, std::span<const Value>) -> Value { return 0.0; });
+    vm.Method(key, "getCode",
+              [](Vm& vm, const Value&, std::span<const Value>) -> Value { return double(vm.LastKeyCode()); });
+    vm.Method(key, "getAscii",
+              [](Vm& vm, const Value&, std::span<const Value>) -> Value { return double(vm.LastCharacter()); });
     const std::pair<const char*, double> codes[] = {
         {"BACKSPACE", 8}, {"CAPSLOCK", 20}, {"CONTROL", 17}, {"DELETEKEY", 46}, {"DOWN", 40},
         {"END", 35},      {"ENTER", 13},    {"ESCAPE", 27},  {"HOME", 36},      {"INSERT", 45},

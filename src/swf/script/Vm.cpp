@@ -163,6 +163,64 @@ void Vm::EnterFrame() {
     }
 }
 
+// ---- input ----
+
+void Vm::Broadcast(uint32_t clipEvent, const std::string& method, const char* broadcaster, uint8_t key) {
+    if (root_) {
+        std::vector<ObjectPtr> clips;
+        CollectEnterFrame(*root_, clips);
+        for (const ObjectPtr& clip : clips) {
+            for (const ClipEventHandler& h : static_cast<ClipObject&>(*clip).Handlers)
+                if ((h.Events & clipEvent) && (clipEvent != clipevent::KeyPress || h.Key == key))
+                    queue_.push_back({clip, h.Actions, {}});
+            if (method.empty())
+                continue;
+            Value handler = GetMember(Value(clip), method);
+            if (handler.IsObject() && handler.Object()->Callable())
+                queue_.push_back({clip, {}, handler});
+        }
+    }
+    Value source = GetMember(Value(global_), broadcaster);
+    Value listeners = GetMember(source, "_listeners");
+    auto list = listeners.IsObject() ? dynamic_cast<ArrayObject*>(listeners.Object().get()) : nullptr;
+    if (!list || method.empty())
+        return;
+    std::vector<Value> copy = list->Elements;
+    RunGuarded(
+        [&] {
+            for (const Value& listener : copy)
+                CallMethod(listener, method, {});
+        },
+        "A listener was stopped: ");
+}
+
+void Vm::MouseMove(double x, double y) {
+    mouseX_ = x;
+    mouseY_ = y;
+    Broadcast(clipevent::MouseMove, "onMouseMove", "Mouse");
+}
+
+void Vm::MouseButton(bool down) {
+    Broadcast(down ? clipevent::MouseDown : clipevent::MouseUp, down ? "onMouseDown" : "onMouseUp", "Mouse");
+}
+
+void Vm::Key(bool down, uint32_t keyCode, uint32_t character) {
+    if (down) {
+        keysDown_.insert(keyCode);
+        lastKey_ = keyCode;
+        lastCharacter_ = character;
+        Broadcast(clipevent::KeyDown, "onKeyDown", "Key");
+        // on(keyPress) matches the character, or the code of a special key.
+        uint8_t press = character >= 32 && character < 127 ? static_cast<uint8_t>(character) : 0;
+        if (press)
+            Broadcast(clipevent::KeyPress, "", "Key", press);
+    } else {
+        keysDown_.erase(keyCode);
+        lastKey_ = keyCode;
+        Broadcast(clipevent::KeyUp, "onKeyUp", "Key");
+    }
+}
+
 // ---- time and limits ----
 
 void Vm::Step() {

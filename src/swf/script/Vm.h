@@ -69,6 +69,17 @@ public:
     // Start of a tick: onEnterFrame handlers and due intervals.
     void EnterFrame();
 
+    // Input, queued for the clips' event handlers and the Mouse and Key
+    // listeners; RunQueue runs them. Positions are stage twips.
+    void MouseMove(double x, double y);
+    void MouseButton(bool down);
+    void Key(bool down, uint32_t keyCode, uint32_t character);
+    double MouseX() const { return mouseX_; }
+    double MouseY() const { return mouseY_; }
+    bool IsKeyDown(uint32_t keyCode) const { return keysDown_.count(keyCode) != 0; }
+    uint32_t LastKeyCode() const { return lastKey_; }
+    uint32_t LastCharacter() const { return lastCharacter_; }
+
     // Objects.
     const ObjectPtr& Global() const { return global_; }
     ObjectPtr NewObject();
@@ -153,6 +164,9 @@ private:
     void RunOne(const Queued& item);
     void RunGuarded(const std::function<void()>& work, const std::string& where);
     void CollectEnterFrame(Timeline& timeline, std::vector<ObjectPtr>& clips);
+    // Queues an event for every clip (its handlers and its method) and the
+    // listeners of a broadcaster.
+    void Broadcast(uint32_t clipEvent, const std::string& method, const char* broadcaster, uint8_t key = 0);
     // Queues the clip's handlers of an event (early: before queued frame
     // actions).
     void QueueClipEvent(const ObjectPtr& clip, uint32_t event, bool early);
@@ -169,6 +183,9 @@ private:
     std::map<int, Interval> intervals_;
     int nextInterval_ = 1;
     int depth_ = 0;
+    double mouseX_ = 0, mouseY_ = 0;
+    std::set<uint32_t> keysDown_;
+    uint32_t lastKey_ = 0, lastCharacter_ = 0;
     uint64_t frames_ = 0;
     uint32_t steps_ = 0;
     bool aborted_ = false;
