@@ -23,27 +23,30 @@ private:
     uint64_t value_ = 14695981039346656037ull;
 };
 
-bool AddObject(Hash& hash, const DisplayObject& object);
+bool AddContent(Hash& hash, const DisplayObject& object);
 
+// Children count with their placement and colours; the object itself only
+// by its content: its placement is in the matrix the layer is drawn
+// through, its colour transform is applied to the kept layer.
 bool AddList(Hash& hash, const DisplayList& list) {
     for (const auto& [depth, child] : list) {
         hash.Add(depth);
-        if (!AddObject(hash, child))
+        for (double v : {child.Transform.A, child.Transform.B, child.Transform.C, child.Transform.D,
+                         child.Transform.Tx, child.Transform.Ty})
+            hash.Add(v);
+        for (float v : {child.Colors.MulR, child.Colors.MulG, child.Colors.MulB, child.Colors.MulA,
+                        child.Colors.AddR, child.Colors.AddG, child.Colors.AddB, child.Colors.AddA})
+            hash.Add(v);
+        if (!AddContent(hash, child))
             return false;
     }
     return true;
 }
 
-bool AddObject(Hash& hash, const DisplayObject& object) {
+bool AddContent(Hash& hash, const DisplayObject& object) {
     if (object.Definition && std::holds_alternative<std::shared_ptr<const EditText>>(*object.Definition))
         return false;
     hash.Add(object.Definition);
-    for (double v : {object.Transform.A, object.Transform.B, object.Transform.C, object.Transform.D,
-                     object.Transform.Tx, object.Transform.Ty})
-        hash.Add(v);
-    for (float v : {object.Colors.MulR, object.Colors.MulG, object.Colors.MulB, object.Colors.MulA,
-                    object.Colors.AddR, object.Colors.AddG, object.Colors.AddB, object.Colors.AddA})
-        hash.Add(v);
     hash.Add(object.Ratio);
     hash.Add(object.ClipDepth);
     hash.Add(object.Blend);
@@ -61,7 +64,7 @@ int64_t Fraction(double v) { return std::llround((v - std::floor(v)) * 64) % 64;
 std::optional<uint64_t> LayerCache::SignatureOf(const DisplayObject& object, const Matrix& toDevice,
                                                 int quality) {
     Hash hash;
-    if (!AddObject(hash, object))
+    if (!AddContent(hash, object))
         return std::nullopt;
     for (double v : {toDevice.A, toDevice.B, toDevice.C, toDevice.D})
         hash.Add(v);

@@ -8,18 +8,23 @@ namespace {
 
 using testing_swf::Difference;
 
+// Places the character at the depth with the blend mode, then ends the frame.
+void PlaceBlended(swfw::MovieWriter& w, uint16_t depth, uint16_t id, uint8_t mode) {
+    swfw::Place p;
+    p.Depth = depth;
+    p.CharacterId = id;
+    p.Blend = mode;
+    w.Tag(swfw::code::PlaceObject3, swfw::PlaceObject3Body(p));
+    w.ShowFrame();
+}
+
 // A grey square under a half-covering coloured one with the given mode.
 uint32_t Blended(uint8_t mode, swfw::Rgba top) {
     auto w = testing_swf::Stage(20, 10);
     w.Tag(swfw::code::DefineShape3, testing_swf::RectShape(1, 0, 0, 20, 10, {100, 150, 200, 255}));
     w.Tag(swfw::code::DefineShape3, testing_swf::RectShape(2, 0, 0, 10, 10, top));
     testing_swf::PlaceAt(w, 1, 1);
-    swfw::Place p;
-    p.Depth = 2;
-    p.CharacterId = 2;
-    p.Blend = mode;
-    w.Tag(swfw::code::PlaceObject3, swfw::PlaceObject3Body(p));
-    w.ShowFrame();
+    PlaceBlended(w, 2, 2, mode);
     auto f = testing_swf::RenderMovie(w.Build());
     EXPECT_EQ(f.At(15, 5), 0xff6496c8u); // outside the top square: untouched
     return f.At(5, 5);
@@ -42,10 +47,6 @@ TEST(BlendModes, TransparentSourceLeavesTheDestination) {
     EXPECT_EQ(swf::BlendPixel(swf::BlendMode::Multiply, 0xff808080u, 0), 0xff808080u);
 }
 
-} // namespace
-
-namespace {
-
 // A sprite holding a red square with, over its left half, a square of the
 // given alpha and blend mode; the sprite itself has the given mode.
 uint32_t InsideSprite(uint8_t spriteMode, uint8_t childMode, uint8_t childAlpha, int x) {
@@ -54,18 +55,9 @@ uint32_t InsideSprite(uint8_t spriteMode, uint8_t childMode, uint8_t childAlpha,
     w.Tag(swfw::code::DefineShape3, testing_swf::RectShape(2, 0, 0, 10, 10, {0, 0, 255, childAlpha}));
     swfw::MovieWriter sprite(10, {}, 12);
     testing_swf::PlaceAt(sprite, 1, 1);
-    swfw::Place child;
-    child.Depth = 2;
-    child.CharacterId = 2;
-    child.Blend = childMode;
-    sprite.Tag(swfw::code::PlaceObject3, swfw::PlaceObject3Body(child));
-    sprite.ShowFrame();
+    PlaceBlended(sprite, 2, 2, childMode);
     w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(3, sprite));
-    swfw::Place p;
-    p.CharacterId = 3;
-    p.Blend = spriteMode;
-    w.Tag(swfw::code::PlaceObject3, swfw::PlaceObject3Body(p));
-    w.ShowFrame();
+    PlaceBlended(w, 1, 3, spriteMode);
     return testing_swf::RenderMovie(w.Build()).At(x, 5);
 }
 

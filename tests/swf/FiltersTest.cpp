@@ -240,10 +240,6 @@ TEST(Filters, FiltersChainInOrderAndOpaqueBackgroundsFillTheBounds) {
     EXPECT_EQ(backed.At(5, 5), White);
 }
 
-} // namespace
-
-namespace {
-
 // Four frames of a glowing square: moved by whole pixels, by half a pixel,
 // recoloured, then moved again. Each frame drawn from the kept layer must
 // equal the same frame drawn afresh.
