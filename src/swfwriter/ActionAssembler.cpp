@@ -69,10 +69,14 @@ ActionAssembler& ActionAssembler::PushFloat(float f) {
     return PushRaw(swf::action::push::Float, data);
 }
 
-ActionAssembler& ActionAssembler::PushBool(bool b) { return PushRaw(swf::action::push::Boolean, {uint8_t(b)}); }
+ActionAssembler& ActionAssembler::PushBool(bool b) {
+    return PushRaw(swf::action::push::Boolean, {uint8_t(b)});
+}
 ActionAssembler& ActionAssembler::PushNull() { return PushRaw(swf::action::push::Null, {}); }
 ActionAssembler& ActionAssembler::PushUndefined() { return PushRaw(swf::action::push::Undefined, {}); }
-ActionAssembler& ActionAssembler::PushRegister(uint8_t r) { return PushRaw(swf::action::push::Register, {r}); }
+ActionAssembler& ActionAssembler::PushRegister(uint8_t r) {
+    return PushRaw(swf::action::push::Register, {r});
+}
 
 ActionAssembler& ActionAssembler::PushConstant(uint16_t index) {
     if (index < 256)
@@ -142,7 +146,8 @@ ActionAssembler& ActionAssembler::If(Label label) {
     return *this;
 }
 
-ActionAssembler& ActionAssembler::DefineFunction(const std::string& name, const std::vector<std::string>& parameters,
+ActionAssembler& ActionAssembler::DefineFunction(const std::string& name,
+                                                 const std::vector<std::string>& parameters,
                                                  const ActionAssembler& body) {
     std::vector<uint8_t> header, code = body.Code();
     String(header, name);

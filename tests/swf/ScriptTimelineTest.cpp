@@ -80,10 +80,10 @@ TEST(ScriptFrames, ClipEventsRunAtLoadAndEveryFrame) {
     p.Name = "kid";
     ActionAssembler load = Say("load"), enter;
     enter.Push("this").Op(swf::action::GetVariable).Op(swf::action::Trace);
-    w.Tag(swfw::code::PlaceObject2, swfw::WithClipActions(swfw::PlaceObject2Body(p),
-                                                          {{swf::script::clipevent::Load, load},
-                                                           {swf::script::clipevent::EnterFrame, enter}},
-                                                          8));
+    w.Tag(swfw::code::PlaceObject2,
+          swfw::WithClipActions(
+              swfw::PlaceObject2Body(p),
+              {{swf::script::clipevent::Load, load}, {swf::script::clipevent::EnterFrame, enter}}, 8));
     w.ShowFrame();
     EXPECT_EQ(RunMovie(w.Build(), 3).Lines, (Lines{"child frame", "load", "_level0.kid", "_level0.kid"}));
 }
@@ -142,9 +142,9 @@ TEST(ScriptInput, MouseAndKeysReachClipEventsListenersAndProperties) {
     key.Push(0.0).Push("Key").Op(swf::action::GetVariable).Push("getCode").Op(swf::action::CallMethod);
     key.Op(swf::action::Trace);
     w.Tag(swfw::code::PlaceObject2,
-          swfw::WithClipActions(swfw::PlaceObject2Body(p),
-                                {{swf::script::clipevent::MouseDown, down}, {swf::script::clipevent::KeyDown, key}},
-                                8));
+          swfw::WithClipActions(
+              swfw::PlaceObject2Body(p),
+              {{swf::script::clipevent::MouseDown, down}, {swf::script::clipevent::KeyDown, key}}, 8));
     // A Key listener: Key.addListener({onKeyUp: function () { trace("up " + Key.isDown(65)); }})
     ActionAssembler onUp;
     onUp.Push("up ").Push(65.0).Push(1.0).Push("Key").Op(swf::action::GetVariable).Push("isDown");

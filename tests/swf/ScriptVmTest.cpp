@@ -78,7 +78,13 @@ TEST(ScriptControl, BranchesLoop) {
     a.Bind(top);
     a.Push("i").Op(act::GetVariable).Push(5.0).Op(act::Less2).Op(act::Not).If(done);
     a.Push("i").Push("i").Op(act::GetVariable).Op(act::Increment).Op(act::SetVariable);
-    a.Push("s").Push("s").Op(act::GetVariable).Push("i").Op(act::GetVariable).Op(act::Add2).Op(act::SetVariable);
+    a.Push("s")
+        .Push("s")
+        .Op(act::GetVariable)
+        .Push("i")
+        .Op(act::GetVariable)
+        .Op(act::Add2)
+        .Op(act::SetVariable);
     a.Jump(top);
     a.Bind(done);
     a.TraceVariable("s");
@@ -98,7 +104,9 @@ TEST(ScriptFunctions, ParametersReturnClosuresAndArguments) {
     make.Push("n").Push(0.0).Op(act::DefineLocal).DefineFunction("", {}, inner).Op(act::Return);
 
     ActionAssembler a;
-    a.DefineFunction("add", {"a", "b"}, add).DefineFunction("count", {}, count).DefineFunction("make", {}, make);
+    a.DefineFunction("add", {"a", "b"}, add)
+        .DefineFunction("count", {}, count)
+        .DefineFunction("make", {}, make);
     a.Push(3.0).Push(4.0).Push(2.0).Push("add").Op(act::CallFunction).Op(act::Trace);
     a.Push(1.0).Push(2.0).Push(3.0).Push(3.0).Push("count").Op(act::CallFunction).Op(act::Trace);
     a.Push("c").Push(0.0).Push("make").Op(act::CallFunction).Op(act::SetVariable);
@@ -112,7 +120,9 @@ TEST(ScriptFunctions, DefineFunction2PutsParametersAndThisInRegisters) {
     ActionAssembler body;
     body.PushRegister(2).PushRegister(1).Push("name").Op(act::GetMember).Op(act::Add2).Op(act::Return);
     ActionAssembler a;
-    a.DefineFunction2("", 3, swf::script::fflag::PreloadThis, {{2, "greeting"}}, body).StoreRegister(0).Op(act::Pop);
+    a.DefineFunction2("", 3, swf::script::fflag::PreloadThis, {{2, "greeting"}}, body)
+        .StoreRegister(0)
+        .Op(act::Pop);
     // o = {name: "bob", hi: f}; trace(o.hi("hello "));
     a.Push("o").Push("name").Push("bob").Push("hi").PushRegister(0).Push(2.0).Op(act::InitObject);
     a.Op(act::SetVariable);
@@ -125,7 +135,13 @@ TEST(ScriptObjects, ConstructorsPrototypesAndInstanceOf) {
     ActionAssembler ctor;
     ctor.Push("this").Op(act::GetVariable).Push("name").Push("n").Op(act::GetVariable).Op(act::SetMember);
     ActionAssembler speak;
-    speak.Push("this").Op(act::GetVariable).Push("name").Op(act::GetMember).Push("!").Op(act::Add2).Op(act::Return);
+    speak.Push("this")
+        .Op(act::GetVariable)
+        .Push("name")
+        .Op(act::GetMember)
+        .Push("!")
+        .Op(act::Add2)
+        .Op(act::Return);
     ActionAssembler a;
     a.DefineFunction("Dog", {"n"}, ctor);
     a.Push("Dog").Op(act::GetVariable).Push("prototype").Op(act::GetMember).Push("speak");

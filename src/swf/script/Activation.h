@@ -16,10 +16,10 @@ struct Activation {
     std::vector<ObjectPtr> Scopes;
     ObjectPtr Locals; // a function's own variables; null for frame actions
     Value This;
-    ObjectPtr Target;       // the clip timeline actions address (setTarget changes it)
-    ObjectPtr Home;         // the clip the code belongs to
-    ObjectPtr Callee;       // the function running, if any
-    ObjectPtr SuperClass;   // `super` of a method call
+    ObjectPtr Target;     // the clip timeline actions address (setTarget changes it)
+    ObjectPtr Home;       // the clip the code belongs to
+    ObjectPtr Callee;     // the function running, if any
+    ObjectPtr SuperClass; // `super` of a method call
     std::vector<Value> Registers = std::vector<Value>(4);
     std::shared_ptr<const std::vector<std::string>> Constants;
     int Version = 0;

@@ -67,7 +67,8 @@ int CompareDefault(Vm& vm, const Value& a, const Value& b, int flags) {
     return x < y ? -1 : x > y ? 1 : 0;
 }
 
-Value SortBy(Vm& vm, ArrayObject& a, const std::function<int(const Value&, const Value&)>& compare, int flags) {
+Value SortBy(Vm& vm, ArrayObject& a, const std::function<int(const Value&, const Value&)>& compare,
+             int flags) {
     std::vector<size_t> order(a.Elements.size());
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = i;
@@ -112,7 +113,8 @@ Value Sort(Vm& vm, const Value& self, std::span<const Value> args) {
     if (!args.empty() && !f.IsNumber())
         return {};
     flags = f.IsNumber() ? static_cast<int>(f.Number()) : 0;
-    return SortBy(vm, *a, [&](const Value& x, const Value& y) { return CompareDefault(vm, x, y, flags); }, flags);
+    return SortBy(
+        vm, *a, [&](const Value& x, const Value& y) { return CompareDefault(vm, x, y, flags); }, flags);
 }
 
 Value SortOn(Vm& vm, const Value& self, std::span<const Value> args) {
@@ -210,7 +212,8 @@ void InstallMethods(Vm& vm, const ObjectPtr& proto) {
         if (!a)
             return {};
         size_t length = a->Elements.size();
-        size_t start = Position(vm, Arg(args, 0), length, 0), end = Position(vm, Arg(args, 1), length, length);
+        size_t start = Position(vm, Arg(args, 0), length, 0),
+               end = Position(vm, Arg(args, 1), length, length);
         if (end < start)
             end = start;
         return vm.NewArray({a->Elements.begin() + static_cast<ptrdiff_t>(start),

@@ -12,14 +12,34 @@ namespace swf::script {
 namespace {
 
 constexpr std::array<const char*, 22> Names = {
-    "_x",           "_y",         "_xscale",   "_yscale",   "_currentframe", "_totalframes",
-    "_alpha",       "_visible",   "_width",    "_height",   "_rotation",     "_target",
-    "_framesloaded", "_name",     "_droptarget", "_url",    "_highquality",  "_focusrect",
-    "_soundbuftime", "_quality",  "_xmouse",   "_ymouse"};
+    "_x",          "_y",     "_xscale",      "_yscale",    "_currentframe", "_totalframes",  "_alpha",
+    "_visible",    "_width", "_height",      "_rotation",  "_target",       "_framesloaded", "_name",
+    "_droptarget", "_url",   "_highquality", "_focusrect", "_soundbuftime", "_quality",      "_xmouse",
+    "_ymouse"};
 
 enum Index {
-    X, Y, XScale, YScale, CurrentFrame, TotalFrames, Alpha, Visible, Width, Height, Rotation, Target,
-    FramesLoaded, Name, DropTarget, Url, HighQuality, FocusRect, SoundBufTime, Quality, XMouse, YMouse
+    X,
+    Y,
+    XScale,
+    YScale,
+    CurrentFrame,
+    TotalFrames,
+    Alpha,
+    Visible,
+    Width,
+    Height,
+    Rotation,
+    Target,
+    FramesLoaded,
+    Name,
+    DropTarget,
+    Url,
+    HighQuality,
+    FocusRect,
+    SoundBufTime,
+    Quality,
+    XMouse,
+    YMouse
 };
 
 bool SameName(const std::string& a, const std::string& b, bool caseSensitive) {

@@ -63,7 +63,8 @@ enum : uint16_t {
 class ScriptFunction : public Object {
 public:
     ScriptFunction(bool caseSensitive, FunctionCode code, std::vector<ObjectPtr> scopes, ObjectPtr target)
-        : Object(caseSensitive), Code(std::move(code)), Scopes(std::move(scopes)), Target(std::move(target)) {}
+        : Object(caseSensitive), Code(std::move(code)), Scopes(std::move(scopes)), Target(std::move(target)) {
+    }
 
     bool Callable() const override { return true; }
     Value Call(Vm& vm, const Value& thisValue, std::span<const Value> args) override;

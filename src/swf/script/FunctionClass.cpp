@@ -29,9 +29,8 @@ Value ApplyFunction(Vm& vm, const Value& self, std::span<const Value> args) {
 
 void InstallFunction(Vm& vm) {
     const ObjectPtr& proto = vm.Protos.Function;
-    ObjectPtr ctor = vm.NewClass(proto, [](Vm& vm, const Value&, std::span<const Value>) -> Value {
-        return vm.NewFunction({});
-    });
+    ObjectPtr ctor = vm.NewClass(
+        proto, [](Vm& vm, const Value&, std::span<const Value>) -> Value { return vm.NewFunction({}); });
     vm.Method(proto, "call", CallFunction);
     vm.Method(proto, "apply", ApplyFunction);
     vm.Global()->Put("Function", Value(ctor), DontEnum);

@@ -118,8 +118,8 @@ Value AsSetPropFlags(Vm& vm, const Value&, std::span<const Value> args) {
 Value StartTimer(Vm& vm, std::span<const Value> args, bool once) {
     Value first = Arg(args, 0);
     if (first.IsObject() && first.Object()->Callable() && args.size() >= 2)
-        return double(vm.AddInterval(first, Value(), "", {args.begin() + 2, args.end()}, vm.ToNumber(args[1]),
-                                     once));
+        return double(
+            vm.AddInterval(first, Value(), "", {args.begin() + 2, args.end()}, vm.ToNumber(args[1]), once));
     if (first.IsObject() && args.size() >= 3)
         return double(vm.AddInterval(Value(), first, vm.ToString(args[1]), {args.begin() + 3, args.end()},
                                      vm.ToNumber(args[2]), once));
@@ -141,12 +141,10 @@ void InstallGlobals(Vm& vm) {
     vm.Method(global, "escape", Escape);
     vm.Method(global, "unescape", Unescape);
     vm.Method(global, "ASSetPropFlags", AsSetPropFlags);
-    vm.Method(global, "setInterval", [](Vm& vm, const Value&, std::span<const Value> args) {
-        return StartTimer(vm, args, false);
-    });
-    vm.Method(global, "setTimeout", [](Vm& vm, const Value&, std::span<const Value> args) {
-        return StartTimer(vm, args, true);
-    });
+    vm.Method(global, "setInterval",
+              [](Vm& vm, const Value&, std::span<const Value> args) { return StartTimer(vm, args, false); });
+    vm.Method(global, "setTimeout",
+              [](Vm& vm, const Value&, std::span<const Value> args) { return StartTimer(vm, args, true); });
     NativeCall clear = [](Vm& vm, const Value&, std::span<const Value> args) -> Value {
         vm.ClearInterval(static_cast<int>(vm.ToNumber(Arg(args, 0))));
         return {};
@@ -156,7 +154,8 @@ void InstallGlobals(Vm& vm) {
     vm.Method(global, "getTimer", [](Vm& vm, const Value&, std::span<const Value>) -> Value {
         return std::floor(vm.MillisecondsSinceStart());
     });
-    vm.Method(global, "updateAfterEvent", [](Vm&, const Value&, std::span<const Value>) -> Value { return {}; });
+    vm.Method(global, "updateAfterEvent",
+              [](Vm&, const Value&, std::span<const Value>) -> Value { return {}; });
     global->Put("NaN", std::numeric_limits<double>::quiet_NaN(), DontEnum);
     global->Put("Infinity", std::numeric_limits<double>::infinity(), DontEnum);
 }

@@ -40,13 +40,13 @@ void InstallKey(Vm& vm) {
     vm.Method(key, "isToggled", [](Vm&, const Value&, std::span<const Value>) -> Value { return false; });
     vm.Method(key, "getCode",
               [](Vm& vm, const Value&, std::span<const Value>) -> Value { return double(vm.LastKeyCode()); });
-    vm.Method(key, "getAscii",
-              [](Vm& vm, const Value&, std::span<const Value>) -> Value { return double(vm.LastCharacter()); });
+    vm.Method(key, "getAscii", [](Vm& vm, const Value&, std::span<const Value>) -> Value {
+        return double(vm.LastCharacter());
+    });
     const std::pair<const char*, double> codes[] = {
-        {"BACKSPACE", 8}, {"CAPSLOCK", 20}, {"CONTROL", 17}, {"DELETEKEY", 46}, {"DOWN", 40},
-        {"END", 35},      {"ENTER", 13},    {"ESCAPE", 27},  {"HOME", 36},      {"INSERT", 45},
-        {"LEFT", 37},     {"PGDN", 34},     {"PGUP", 33},    {"RIGHT", 39},     {"SHIFT", 16},
-        {"SPACE", 32},    {"TAB", 9},       {"UP", 38},
+        {"BACKSPACE", 8}, {"CAPSLOCK", 20}, {"CONTROL", 17}, {"DELETEKEY", 46}, {"DOWN", 40}, {"END", 35},
+        {"ENTER", 13},    {"ESCAPE", 27},   {"HOME", 36},    {"INSERT", 45},    {"LEFT", 37}, {"PGDN", 34},
+        {"PGUP", 33},     {"RIGHT", 39},    {"SHIFT", 16},   {"SPACE", 32},     {"TAB", 9},   {"UP", 38},
     };
     for (auto [name, code] : codes)
         key->Put(name, code, DontEnum | DontDelete | ReadOnly);

@@ -62,10 +62,11 @@ void InstallDepthMethods(Vm& vm, const ObjectPtr& proto) {
         Timeline* t = vm.TimelineOf(self);
         return t && t->Parent() ? Value(double(int(t->Depth()) - DepthOffset)) : Value();
     });
-    vm.Method(proto, "createEmptyMovieClip", [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
-        Timeline* t = vm.TimelineOf(self);
-        return t ? Create(vm, *t, vm.ToString(Arg(args, 0)), vm.ToNumber(Arg(args, 1)), 0) : Value();
-    });
+    vm.Method(
+        proto, "createEmptyMovieClip", [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
+            Timeline* t = vm.TimelineOf(self);
+            return t ? Create(vm, *t, vm.ToString(Arg(args, 0)), vm.ToNumber(Arg(args, 1)), 0) : Value();
+        });
     vm.Method(proto, "attachMovie", [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
         Timeline* t = vm.TimelineOf(self);
         auto id = vm.ExportedId(vm.ToString(Arg(args, 0)));
@@ -84,22 +85,23 @@ void InstallDepthMethods(Vm& vm, const ObjectPtr& proto) {
             next = std::max(0, int(t->Objects().rbegin()->first) - DepthOffset + 1);
         return double(next);
     });
-    vm.Method(proto, "duplicateMovieClip", [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
-        Timeline* t = vm.TimelineOf(self);
-        DisplayObject* source = t ? t->Self() : nullptr;
-        if (!source)
-            return {};
-        Matrix transform = source->Transform;
-        ColorTransform colors = source->Colors;
-        Value made = Create(vm, *t->Parent(), vm.ToString(Arg(args, 0)), vm.ToNumber(Arg(args, 1)),
-                            source->CharacterId);
-        CopyProperties(vm, Arg(args, 2), made);
-        if (Timeline* copy = vm.TimelineOf(made)) {
-            copy->Self()->Transform = transform;
-            copy->Self()->Colors = colors;
-        }
-        return made;
-    });
+    vm.Method(proto, "duplicateMovieClip",
+              [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
+                  Timeline* t = vm.TimelineOf(self);
+                  DisplayObject* source = t ? t->Self() : nullptr;
+                  if (!source)
+                      return {};
+                  Matrix transform = source->Transform;
+                  ColorTransform colors = source->Colors;
+                  Value made = Create(vm, *t->Parent(), vm.ToString(Arg(args, 0)), vm.ToNumber(Arg(args, 1)),
+                                      source->CharacterId);
+                  CopyProperties(vm, Arg(args, 2), made);
+                  if (Timeline* copy = vm.TimelineOf(made)) {
+                      copy->Self()->Transform = transform;
+                      copy->Self()->Colors = colors;
+                  }
+                  return made;
+              });
     vm.Method(proto, "removeMovieClip", [](Vm& vm, const Value& self, std::span<const Value>) -> Value {
         Timeline* t = vm.TimelineOf(self);
         DisplayObject* object = t ? t->Self() : nullptr;
@@ -129,7 +131,8 @@ void InstallDepthMethods(Vm& vm, const ObjectPtr& proto) {
 void InstallMovieClip(Vm& vm) {
     vm.Protos.MovieClip = vm.NewObject();
     const ObjectPtr& proto = vm.Protos.MovieClip;
-    ObjectPtr ctor = vm.NewClass(proto, [](Vm&, const Value&, std::span<const Value>) -> Value { return {}; });
+    ObjectPtr ctor =
+        vm.NewClass(proto, [](Vm&, const Value&, std::span<const Value>) -> Value { return {}; });
     Control(vm, proto, "play", [](Timeline& t) { t.Play(); });
     Control(vm, proto, "stop", [](Timeline& t) { t.Stop(); });
     Control(vm, proto, "nextFrame", [](Timeline& t) {
@@ -150,7 +153,8 @@ void InstallMovieClip(Vm& vm) {
         return {};
     });
     InstallDepthMethods(vm, proto);
-    vm.Method(proto, "getBytesLoaded", [](Vm&, const Value&, std::span<const Value>) -> Value { return 1.0; });
+    vm.Method(proto, "getBytesLoaded",
+              [](Vm&, const Value&, std::span<const Value>) -> Value { return 1.0; });
     vm.Method(proto, "getBytesTotal", [](Vm&, const Value&, std::span<const Value>) -> Value { return 1.0; });
     vm.Global()->Put("MovieClip", Value(ctor), DontEnum);
 }

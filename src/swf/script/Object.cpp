@@ -54,7 +54,8 @@ std::vector<const Property*> Object::OwnProperties() const {
     list.reserve(properties_.size());
     for (const auto& [key, p] : properties_)
         list.push_back(&p);
-    std::sort(list.begin(), list.end(), [](const Property* a, const Property* b) { return a->Order > b->Order; });
+    std::sort(list.begin(), list.end(),
+              [](const Property* a, const Property* b) { return a->Order > b->Order; });
     return list;
 }
 

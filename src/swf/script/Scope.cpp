@@ -40,9 +40,7 @@ std::optional<Value> Scope::Special(const std::string& name) {
     return std::nullopt;
 }
 
-bool Scope::IsPath(const std::string& name) const {
-    return name.find_first_of(":/.") != std::string::npos;
-}
+bool Scope::IsPath(const std::string& name) const { return name.find_first_of(":/.") != std::string::npos; }
 
 ObjectPtr Scope::ResolvePath(const std::string& path) {
     ObjectPtr current = Base();

@@ -75,8 +75,10 @@ Value Split(Vm& vm, const Value& self, std::span<const Value> args) {
 }
 
 void InstallMethods(Vm& vm, const ObjectPtr& proto) {
-    vm.Method(proto, "toString", [](Vm& vm, const Value& self, std::span<const Value>) { return Text(vm, self); });
-    vm.Method(proto, "valueOf", [](Vm& vm, const Value& self, std::span<const Value>) { return Text(vm, self); });
+    vm.Method(proto, "toString",
+              [](Vm& vm, const Value& self, std::span<const Value>) { return Text(vm, self); });
+    vm.Method(proto, "valueOf",
+              [](Vm& vm, const Value& self, std::span<const Value>) { return Text(vm, self); });
     vm.Method(proto, "charAt", [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
         std::string s = Text(vm, self).String();
         double i = ToInteger(vm.ToNumber(Arg(args, 0)));

@@ -30,10 +30,10 @@ void InstallSystem(Vm& vm) {
 void InstallPlaceholders(Vm& vm) {
     auto placeholder = [&vm](const ObjectPtr& owner, const char* name) {
         ObjectPtr proto = vm.NewObject();
-        owner->Put(name, Value(vm.NewClass(proto, [](Vm&, const Value&, std::span<const Value>) -> Value {
-                       return {};
-                   })),
-                   DontEnum);
+        owner->Put(
+            name,
+            Value(vm.NewClass(proto, [](Vm&, const Value&, std::span<const Value>) -> Value { return {}; })),
+            DontEnum);
     };
     for (const char* name : {"Camera", "Microphone", "ContextMenu", "ContextMenuItem", "TextSnapshot"})
         placeholder(vm.Global(), name);

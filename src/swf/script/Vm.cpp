@@ -240,7 +240,8 @@ void Vm::Trace(const std::string& line) {
 }
 
 double Vm::MillisecondsSinceStart() const {
-    double real = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_).count();
+    double real =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_).count();
     return std::max(real, double(frames_) * FrameMilliseconds);
 }
 
@@ -250,8 +251,13 @@ int Vm::AddInterval(Value function, Value thisValue, std::string method, std::ve
         return 0;
     int id = nextInterval_++;
     ms = std::isfinite(ms) ? std::max(ms, 10.0) : 10.0;
-    intervals_[id] = {std::move(function), std::move(thisValue), std::move(method), std::move(args), ms,
-                      MillisecondsSinceStart() + ms, once};
+    intervals_[id] = {std::move(function),
+                      std::move(thisValue),
+                      std::move(method),
+                      std::move(args),
+                      ms,
+                      MillisecondsSinceStart() + ms,
+                      once};
     return id;
 }
 
@@ -468,7 +474,8 @@ bool Vm::InstanceOf(const Value& v, const Value& constructor) {
             return true;
         // Interfaces a class implements count too.
         Value implemented = o->FindOwn("__implements__") ? o->FindOwn("__implements__")->Data : Value();
-        if (auto list = implemented.IsObject() ? dynamic_cast<ArrayObject*>(implemented.Object().get()) : nullptr)
+        if (auto list =
+                implemented.IsObject() ? dynamic_cast<ArrayObject*>(implemented.Object().get()) : nullptr)
             for (const Value& i2 : list->Elements)
                 if (i2 == constructor)
                     return true;
