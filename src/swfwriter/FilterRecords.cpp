@@ -80,8 +80,8 @@ std::vector<uint8_t> GlowRecord(const EdgeFields& f) {
 std::vector<uint8_t> BevelRecord(const EdgeFields& f, Rgba highlight) {
     BitWriter out;
     out.U8(3);
-    WriteColor(out, f.Color, true);
     WriteColor(out, highlight, true);
+    WriteColor(out, f.Color, true);
     Blur(out, f);
     AngleDistanceStrength(out, f);
     Flags(out, f, true);

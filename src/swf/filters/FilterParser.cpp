@@ -73,8 +73,9 @@ GlowFilter ReadGlow(ByteReader& in) {
 
 BevelFilter ReadBevel(ByteReader& in) {
     BevelFilter f;
-    f.Shadow = ReadRgba(in);
+    // The highlight comes first, as the plug-in reads the record.
     f.Highlight = ReadRgba(in);
+    f.Shadow = ReadRgba(in);
     f.BlurX = Blur(in);
     f.BlurY = Blur(in);
     f.Angle = Fixed(in);
