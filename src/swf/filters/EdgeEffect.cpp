@@ -91,13 +91,10 @@ void Apply(const EdgeEffect& e, FilterImage& image) {
     std::vector<uint8_t> values = AlphaPlane(image, inverted);
     BoxBlur({values, image.Width, image.Height}, BoxRadius(e.BlurX), BoxRadius(e.BlurY), e.Passes);
     int dx = int(std::lround(e.Dx)), dy = int(std::lround(e.Dy));
-    if (e.Kind == EdgeEffect::Shape::Bevel) {
-        // A bevel compares the blurred alpha on both sides of each pixel.
-        dx = int(std::lround(e.Dx / 2));
-        dy = int(std::lround(e.Dy / 2));
-    }
     ShiftedPlane plane{values, image.Width, image.Height, dx, dy, uint8_t(inverted ? 255 : 0)};
     if (e.Kind == EdgeEffect::Shape::Bevel) {
+        // A bevel compares the blurred alpha the distance away on both
+        // sides of each pixel.
         plane.Dx = -dx;
         plane.Dy = -dy;
     }
