@@ -63,10 +63,12 @@ TForm1::TForm1(std::wstring commandLine, TForm1Services services)
       EscapeFullscreen(Command(ActionList1, L"EscapeFullscreen")),
       SaveShowLibrary(Command(ActionList1, L"SaveShowLibrary")),
       ClassicMenu(Command(ActionList1, L"ClassicMenu")), OnTop(Command(ActionList1, L"OnTop")),
-      commandLine_(std::move(commandLine)) {
+      commandLine_(std::move(commandLine)), settingsFolder_(std::move(services.SettingsFolder)),
+      registry_(std::move(services.Registry)), programFile_(std::move(services.ProgramFile)) {
     SetDesignProperties();
     Handle();
     ui::App().Guard([this] { FormCreate(); });
+    CreateSettingsDialog();
 }
 
 void TForm1::SetDesignProperties() {
@@ -132,7 +134,7 @@ void TForm1::BindEvents() {
 
 void TForm1::FormCreate() {
     FileListBox1.Clear();
-    // The settings file is read here.
+    ReadSettings();
     Intro.Execute();
     Label2.SetLeft(Panel3.Width() - Label2.Width());
     SetVolumeAtStart();
@@ -156,7 +158,9 @@ void TForm1::FormShow() {
 }
 
 void TForm1::FormClose() {
-    // The settings file is written here.
+    // A settings file that cannot be written is reported, and the window
+    // still closes the movie and resets the volume.
+    ui::App().Guard([this] { WriteSettings(); });
     BitBtn1.Click();
     // A window closed while muted must not leave the sound card silent.
     SoundControl1.Wave().SetVolume(kFullVolume);

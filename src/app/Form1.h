@@ -7,7 +7,12 @@
 #include "controls/SoundControl.h"
 #include "controls/TrayIcon.h"
 #include "controls/WinmmSoundDevices.h"
+#include "playback/ApplicationFolder.h"
 #include "playback/ShockwaveFlash.h"
+#include "settings/FileAssociation.h"
+#include "settings/Form2.h"
+#include "settings/RegistryWriter.h"
+#include "settings/SettingsFile.h"
 #include "ui/Action.h"
 #include "ui/Button.h"
 #include "ui/Edit.h"
@@ -27,11 +32,16 @@
 
 namespace app {
 
-// What the window talks to outside the process: the sound card and the
-// notification area. Tests hand in fakes.
+// What the window talks to outside the process: the sound card, the
+// notification area, the folder of the settings file and the registry the
+// .swf association goes to. Tests hand in fakes and a folder of their own.
 struct TForm1Services {
     controls::TSoundDevices SoundDevices = controls::SystemSoundDevices();
     std::unique_ptr<controls::TrayShell> TrayShell = controls::SystemTrayShell();
+    std::wstring SettingsFolder = playback::ApplicationFolder();
+    std::unique_ptr<settings::TRegistryWriter> Registry = settings::SystemRegistry();
+    // The program the association starts.
+    std::wstring ProgramFile = settings::RunningProgramFile();
 };
 
 // The main window: the toolbar, the movie view, the folder and file panel
@@ -126,6 +136,9 @@ public:
     ui::Action& ClassicMenu;
     ui::Action& OnTop;
 
+    // The settings dialog, created after the window and kept for the run.
+    std::unique_ptr<settings::TForm2> Form2;
+
     void FormCreate();
     void FormShow();
     void FormClose();
@@ -191,12 +204,26 @@ public:
     void TrayIconExecute();
     void TrayAnimationExecute();
 
+    // Settings file, settings dialog, association and About box
+    // (Form1Settings.cpp).
+    void ReadSettings();
+    void WriteSettings();
+    // The options as the window's writer stores them.
+    settings::TSettingsRecord StoredSettings() const;
+    std::wstring SettingsFile() const { return settingsFolder_ + settings::SettingsFileName; }
+    void RegistExecute();
+    void ToolsExecute();
+    void AboutExecute();
+
     // The folder and file panel (Form1FolderPanel.cpp).
     void ShellTree1Change();
     void ShowLibruaryExecute();
     void Button3Click();
     void Button4Click();
     void ShowDirExecute();
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     // The sound card's own top level on the volume control's 0..255 scale.
@@ -226,8 +253,13 @@ private:
     void StepAndHalt(void (playback::TShockwaveFlash::*step)());
     void StepButton(void (playback::TShockwaveFlash::*step)());
     void ChooseQuality(const wchar_t* quality, ui::Action& chosen);
+    void ApplySettings(const settings::TReadSettings& read);
+    void CreateSettingsDialog();
 
     std::wstring commandLine_;
+    std::wstring settingsFolder_;
+    std::unique_ptr<settings::TRegistryWriter> registry_;
+    std::wstring programFile_;
 };
 
 } // namespace app

@@ -86,6 +86,9 @@ const Handler Handlers[] = {
     {L"OnTop", &TForm1::OnTopExecute},
     {L"TrayIcon", &TForm1::TrayIconExecute},
     {L"TrayAnimation", &TForm1::TrayAnimationExecute},
+    {L"Regist", &TForm1::RegistExecute},
+    {L"Tools", &TForm1::ToolsExecute},
+    {L"About", &TForm1::AboutExecute},
 };
 
 } // namespace

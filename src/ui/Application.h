@@ -53,9 +53,12 @@ public:
     // The form whose shortcuts the loop serves; Run sets it.
     void SetMainForm(Form* form) { mainForm_ = form; }
 
+    // Hands one message on, the main window's shortcuts first (modal loops
+    // use it too).
+    void Dispatch(const MSG& msg);
+
 private:
     Application();
-    void Dispatch(const MSG& msg);
 
     std::wstring title_;
     ErrorBox errorBox_;

@@ -165,6 +165,37 @@ void Form::CentreOnDesktop() {
                work.top + (work.bottom - work.top - Height()) / 2, Width(), Height()});
 }
 
+void Form::ShowModal() {
+    HWND window = Handle();
+    HWND owner = Owner ? Owner->HandleIfCreated() : nullptr;
+    if (owner)
+        EnableWindow(owner, FALSE);
+    modal_ = true;
+    ShowWindow(window, SW_SHOW);
+    SetActiveWindow(window);
+    MSG msg;
+    while (modal_ && IsWindow(window)) {
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam)); // leave it for the main loop
+            break;
+        }
+        App().Dispatch(msg);
+    }
+    modal_ = false;
+    // The owner first, so that it is the one activated when this one hides.
+    if (owner)
+        EnableWindow(owner, TRUE);
+    if (IsWindow(window))
+        ShowWindow(window, SW_HIDE);
+    if (owner)
+        SetActiveWindow(owner);
+}
+
+void Form::CentreOver(const Form& other) {
+    const Bounds& over = other.GetBounds();
+    SetBounds({over.Left + (over.Width - Width()) / 2, over.Top + (over.Height - Height()) / 2, Width(), Height()});
+}
+
 void Form::Close() {
     if (HWND window = HandleIfCreated())
         SendMessageW(window, WM_CLOSE, 0, 0);
@@ -226,7 +257,12 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         // error is shown and the window closes all the same.
         if (OnClose)
             App().Guard(OnClose);
-        DestroyWindow(HandleIfCreated());
+        if (modal_)
+            modal_ = false; // the modal loop hides the window
+        else if (HideOnClose)
+            ShowWindow(HandleIfCreated(), SW_HIDE);
+        else
+            DestroyWindow(HandleIfCreated());
         return 0;
     case WM_COMMAND:
         // Menu bar entries (controls' commands are reflected to them).

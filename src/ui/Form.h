@@ -59,6 +59,18 @@ public:
     void ShowMain();
     void Close();
 
+    // The window this one belongs to: it stays above it, and a modal
+    // showing disables it. Set before the window is created.
+    Form* Owner = nullptr;
+    // Shows the window and runs messages until it is closed; the owner
+    // takes no input meanwhile. Closing hides the window and keeps it.
+    void ShowModal();
+    bool Modal() const { return modal_; }
+    // Places the window in the middle of another.
+    void CentreOver(const Form& other);
+    // Closing only hides the window (a dialog that lives for the whole run).
+    bool HideOnClose = false;
+
     // Tool tips for this window's controls.
     void AddToolTip(HWND control, const std::wstring& text);
 
@@ -67,7 +79,7 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void HandleCreated() override;
     void BoundsChanged() override;
-    HWND ParentWindowFor() override { return nullptr; }
+    HWND ParentWindowFor() override { return Owner ? Owner->Handle() : nullptr; }
 
 private:
     void SyncBoundsFromWindow();
@@ -80,6 +92,7 @@ private:
     bool shown_ = false;
     bool centred_ = false;
     bool syncing_ = false;
+    bool modal_ = false;
     Menu* menu_ = nullptr;
     HWND toolTips_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "ContactSheet.h"
 #include "IconFile.h"
 #include "ProgramPictures.h"
+#include "WindowPictures.h"
 #include "resources/PictureStrip.h"
 
 #include <algorithm>
@@ -50,6 +51,12 @@ int Run(const std::filesystem::path& folder, const std::filesystem::path& sheet)
     WriteFile(folder / resources::GlyphStrip.FileName, EncodeStrip(Strip(glyphs, resources::GlyphStrip)));
     WriteFile(folder / "KorvalenFlashPlayer.ico", EncodeIcon(windowIcon));
     WriteFile(folder / "swf_files.ico", EncodeIcon(fileIcon));
+    // The settings dialog's and the About box's pictures.
+    WriteFile(folder / "GeneralPage.ico", EncodeIcon(DrawIcon(GeneralPageSketch)));
+    WriteFile(folder / "ViewPage.ico", EncodeIcon(DrawIcon(ViewPageSketch)));
+    WriteFile(folder / "GeneralBanner.jpg", EncodeJpeg(DrawBanner(tones::Blue), 90));
+    WriteFile(folder / "ViewBanner.jpg", EncodeJpeg(DrawBanner(tones::Green), 90));
+    WriteFile(folder / "AboutPicture.jpg", EncodeJpeg(DrawAboutPicture(), 90));
     if (!sheet.empty()) {
         std::vector<std::vector<Picture>> rows{toolbar, tray, glyphs, windowIcon, fileIcon};
         tools::WritePng(sheet, ContactSheet(rows, 1, ReviewBackdrops));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "IsolatedSettings.h"
 #include "TestWindows.h"
 #include "app/Form1.h"
 
@@ -8,11 +9,12 @@
 namespace testing_support {
 
 // The main window shown without a movie on the command line, after its
-// folder tree has filled itself.
+// folder tree has filled itself; its settings file starts missing.
 struct MainWindowUnderTest {
+    SettingsFolder Settings;
     app::TForm1 Form;
     explicit MainWindowUnderTest(const std::wstring& commandLine = L"KorvalenFlashPlayer.exe")
-        : Form(commandLine) {
+        : Form(commandLine, IsolatedServices(Settings)) {
         Form.ShowMain();
         PumpMessagesFor(100);
     }

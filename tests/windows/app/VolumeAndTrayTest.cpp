@@ -2,6 +2,7 @@
 // in memory, and its notification-area icon against a shell in memory.
 #include "FakeSoundDevices.h"
 #include "FakeTrayShell.h"
+#include "IsolatedSettings.h"
 #include "TempFolder.h"
 #include "TestWindows.h"
 #include "app/Form1.h"
@@ -24,6 +25,7 @@ protected:
     std::shared_ptr<TrayShellState> shell = std::make_shared<TrayShellState>();
     FakeSoundDeviceClass* wave = nullptr;
     uint32_t levelBefore = BothChannels(0x4000);
+    testing_support::SettingsFolder settingsFolder;
     std::unique_ptr<app::TForm1> form;
 
     void Open(bool withWaveDevice = true) {
@@ -35,7 +37,9 @@ protected:
                                         std::make_unique<FakeSoundDeviceClass>("cd"), std::move(waveClass)};
         form = std::make_unique<app::TForm1>(
             L"KorvalenFlashPlayer.exe",
-            app::TForm1Services{std::move(devices), std::make_unique<FakeTrayShell>(shell)});
+            testing_support::IsolatedServices(
+                settingsFolder, std::make_shared<testing_support::RegistryState>(),
+                app::TForm1Services{std::move(devices), std::make_unique<FakeTrayShell>(shell)}));
         form->ShowMain();
         PumpMessagesFor(100);
     }
