@@ -1,8 +1,25 @@
 #include "swf/script/Builtins.h"
 
+#include "swf/script/Text.h"
 #include "swf/script/Vm.h"
 
 namespace swf::script::builtins {
+
+ObjectPtr WrapperClass(Vm& vm, const ObjectPtr& proto, const char* name,
+                       Value (*convert)(Vm&, std::span<const Value>)) {
+    ObjectPtr ctor = vm.NewClass(
+        proto, [convert](Vm& vm, const Value&, std::span<const Value> args) { return convert(vm, args); },
+        [convert](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
+            Value v = convert(vm, args);
+            // A String object has the length of its text.
+            if (v.IsString())
+                self.Object()->Put("length", double(Utf8Length(v.String())), DontEnum);
+            self.Object()->Primitive = v.IsUndefined() ? Value(false) : v;
+            return self;
+        });
+    vm.Global()->Put(name, Value(ctor), DontEnum);
+    return ctor;
+}
 
 void Install(Vm& vm) {
     // Object.prototype and Function.prototype first: everything else links

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "swf/script/Object.h"
 #include "swf/script/Value.h"
 
 #include <span>
@@ -27,6 +28,11 @@ void InstallMouse(Vm& vm);
 void InstallError(Vm& vm);
 void InstallSystem(Vm& vm);
 void InstallPlaceholders(Vm& vm);
+
+// A class whose instances wrap a primitive (Boolean, Number, String):
+// calling it converts its argument, `new` wraps the converted value.
+ObjectPtr WrapperClass(Vm& vm, const ObjectPtr& proto, const char* name,
+                       Value (*convert)(Vm&, std::span<const Value>));
 
 // Argument i, undefined past the end.
 inline Value Arg(std::span<const Value> args, size_t i) { return i < args.size() ? args[i] : Value(); }

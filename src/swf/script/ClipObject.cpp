@@ -222,26 +222,20 @@ void ClipObject::SetProperty(Vm& vm, int index, const Value& v) {
     }
 }
 
-std::string ClipObject::TargetPath() const {
-    if (!timeline_)
-        return "";
+std::string ClipObject::JoinNames(char separator) const {
     std::string path;
-    for (Timeline* t = timeline_; t; t = t->Parent()) {
-        DisplayObject* self = t->Self();
-        path = self ? "." + self->Name + path : "_level0" + path;
-    }
+    for (Timeline* t = timeline_; t; t = t->Parent())
+        if (DisplayObject* self = t->Self())
+            path = separator + self->Name + path;
     return path;
 }
+
+std::string ClipObject::TargetPath() const { return timeline_ ? "_level0" + JoinNames('.') : ""; }
 
 std::string ClipObject::SlashPath() const {
     if (!timeline_)
         return "";
-    std::string path;
-    for (Timeline* t = timeline_; t; t = t->Parent()) {
-        DisplayObject* self = t->Self();
-        if (self)
-            path = "/" + self->Name + path;
-    }
+    std::string path = JoinNames('/');
     return path.empty() ? "/" : path;
 }
 

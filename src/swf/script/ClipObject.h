@@ -74,6 +74,9 @@ public:
     std::string SlashPath() const;
 
 private:
+    // The instance names from the root down, each after the separator.
+    std::string JoinNames(char separator) const;
+
     Timeline* timeline_;
 };
 

@@ -18,15 +18,9 @@ double NumberOf(Vm& vm, const Value& self) {
 void InstallNumber(Vm& vm) {
     vm.Protos.Number = vm.NewObject();
     const ObjectPtr& proto = vm.Protos.Number;
-    ObjectPtr ctor = vm.NewClass(
-        proto,
-        [](Vm& vm, const Value&, std::span<const Value> args) -> Value {
-            return args.empty() ? 0.0 : vm.ToNumber(args[0]);
-        },
-        [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
-            self.Object()->Primitive = Value(args.empty() ? 0.0 : vm.ToNumber(args[0]));
-            return self;
-        });
+    ObjectPtr ctor = WrapperClass(vm, proto, "Number", [](Vm& vm, std::span<const Value> args) -> Value {
+        return args.empty() ? 0.0 : vm.ToNumber(args[0]);
+    });
     vm.Method(proto, "toString", [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
         double radix = Arg(args, 0).IsUndefined() ? 10 : vm.ToNumber(args[0]);
         return NumberToString(NumberOf(vm, self), std::isfinite(radix) ? static_cast<int>(radix) : 10);
@@ -39,21 +33,14 @@ void InstallNumber(Vm& vm) {
     ctor->Put("NaN", std::numeric_limits<double>::quiet_NaN(), constant);
     ctor->Put("POSITIVE_INFINITY", std::numeric_limits<double>::infinity(), constant);
     ctor->Put("NEGATIVE_INFINITY", -std::numeric_limits<double>::infinity(), constant);
-    vm.Global()->Put("Number", Value(ctor), DontEnum);
 }
 
 void InstallBoolean(Vm& vm) {
     vm.Protos.Boolean = vm.NewObject();
     const ObjectPtr& proto = vm.Protos.Boolean;
-    ObjectPtr ctor = vm.NewClass(
-        proto,
-        [](Vm& vm, const Value&, std::span<const Value> args) -> Value {
-            return args.empty() ? Value() : Value(vm.ToBoolean(args[0]));
-        },
-        [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
-            self.Object()->Primitive = Value(args.empty() ? false : vm.ToBoolean(args[0]));
-            return self;
-        });
+    WrapperClass(vm, proto, "Boolean", [](Vm& vm, std::span<const Value> args) -> Value {
+        return args.empty() ? Value() : Value(vm.ToBoolean(args[0]));
+    });
     auto valueOf = [](const Value& self) -> Value {
         if (self.IsObject() && self.Object()->Primitive)
             return *self.Object()->Primitive;
@@ -65,7 +52,6 @@ void InstallBoolean(Vm& vm) {
     });
     vm.Method(proto, "valueOf",
               [valueOf](Vm&, const Value& self, std::span<const Value>) -> Value { return valueOf(self); });
-    vm.Global()->Put("Boolean", Value(ctor), DontEnum);
 }
 
 } // namespace swf::script::builtins

@@ -135,17 +135,9 @@ void InstallMethods(Vm& vm, const ObjectPtr& proto) {
 void InstallString(Vm& vm) {
     vm.Protos.String = vm.NewObject();
     const ObjectPtr& proto = vm.Protos.String;
-    ObjectPtr ctor = vm.NewClass(
-        proto,
-        [](Vm& vm, const Value&, std::span<const Value> args) -> Value {
-            return args.empty() ? std::string() : vm.ToString(args[0]);
-        },
-        [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
-            std::string s = args.empty() ? std::string() : vm.ToString(args[0]);
-            self.Object()->Primitive = Value(s);
-            self.Object()->Put("length", double(Utf8Length(s)), DontEnum);
-            return self;
-        });
+    ObjectPtr ctor = WrapperClass(vm, proto, "String", [](Vm& vm, std::span<const Value> args) -> Value {
+        return args.empty() ? std::string() : vm.ToString(args[0]);
+    });
     InstallMethods(vm, proto);
     vm.Method(ctor, "fromCharCode", [](Vm& vm, const Value&, std::span<const Value> args) -> Value {
         std::string s;
@@ -156,7 +148,6 @@ void InstallString(Vm& vm) {
         }
         return s;
     });
-    vm.Global()->Put("String", Value(ctor), DontEnum);
 }
 
 } // namespace swf::script::builtins
