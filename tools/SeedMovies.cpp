@@ -1,5 +1,7 @@
 #include "SeedMovies.h"
 
+#include "swf/script/ActionCodes.h"
+#include "swfwriter/ActionAssembler.h"
 #include "swfwriter/GifWriter.h"
 #include "swfwriter/PngWriter.h"
 #include "swfwriter/SoundBodies.h"
@@ -230,6 +232,45 @@ std::vector<uint8_t> SoundMovie() {
     return w.Build();
 }
 
+// Actions of every family: a loop, a function with a closure, an object, an
+// exception, `with`, timeline control, and clip events on a sprite.
+std::vector<uint8_t> ScriptMovie() {
+    namespace act = swf::action;
+    swfw::MovieWriter w(8, {0, 4000, 0, 3000}, 12);
+    swfw::MovieWriter sprite(8, {}, 12);
+    swfw::ActionAssembler step;
+    step.Push("n").Push("n").Op(act::GetVariable).Op(act::Increment).Op(act::SetVariable);
+    sprite.Tag(swfw::code::DoAction, step.Bytes());
+    sprite.ShowFrame();
+    sprite.ShowFrame();
+    w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(1, sprite));
+    swfw::Place p;
+    p.CharacterId = 1;
+    p.Name = "clip";
+    swfw::ActionAssembler load;
+    load.Push("this").Op(act::GetVariable).Op(act::Trace);
+    w.Tag(swfw::code::PlaceObject2, swfw::WithClipActions(swfw::PlaceObject2Body(p), {{0x03, load}}, 8));
+    swfw::ActionAssembler body, thrown, a;
+    body.Push("x").Op(act::GetVariable).Push(2.0).Op(act::Multiply).Op(act::Return);
+    thrown.Push("e").Op(act::GetVariable).Op(act::Trace);
+    swfw::ActionAssembler risky;
+    risky.Push("boom").Op(act::Throw);
+    auto top = a.NewLabel(), done = a.NewLabel();
+    a.ConstantPool({"i", "f"}).DefineFunction("f", {"x"}, body);
+    a.PushConstant(0).Push(0.0).Op(act::SetVariable).Bind(top);
+    a.PushConstant(0).Op(act::GetVariable).Push(3.0).Op(act::Less2).Op(act::Not).If(done);
+    a.PushConstant(0).Op(act::GetVariable).Push(1.0).PushConstant(1).Op(act::CallFunction).Op(act::Trace);
+    a.PushConstant(0).PushConstant(0).Op(act::GetVariable).Op(act::Increment).Op(act::SetVariable).Jump(top);
+    a.Bind(done).Push("k").Push(1.0).Push(1.0).Op(act::InitObject).Op(act::Trace);
+    a.Try(risky, "e", &thrown, nullptr);
+    a.Push("clip").Op(act::GetVariable).With(swfw::ActionAssembler().TraceVariable("n"));
+    a.SetTarget("clip").Op(act::Stop).SetTarget("").GotoFrame(0);
+    w.Tag(swfw::code::DoAction, a.Bytes());
+    w.ShowFrame();
+    w.ShowFrame();
+    return w.Build();
+}
+
 } // namespace
 
 std::vector<std::pair<std::string, std::vector<uint8_t>>> SeedMovies() {
@@ -238,7 +279,8 @@ std::vector<std::pair<std::string, std::vector<uint8_t>>> SeedMovies() {
             {"bitmaps.swf", BitmapsMovie()},
             {"text.swf", TextMovie()},
             {"morph.swf", MorphMovie()},
-            {"sound.swf", SoundMovie()}};
+            {"sound.swf", SoundMovie()},
+            {"script.swf", ScriptMovie()}};
 }
 
 // Each shape is a character of its own at a depth of its own.
