@@ -13,17 +13,7 @@ std::array<uint32_t, 256> ColorRamp(Rgba color) {
 }
 
 EdgeEffect EffectOf(const DropShadowFilter& f, const FilterScale& scale) {
-    EdgeEffect e;
-    e.Ramp = ColorRamp(f.Color);
-    e.Where = f.Inner ? EdgeEffect::Side::Inner : EdgeEffect::Side::Outer;
-    e.BlurX = f.BlurX * scale.X;
-    e.BlurY = f.BlurY * scale.Y;
-    e.Passes = f.Passes;
-    ShadowOffset(f.Angle, f.Distance, scale, e);
-    e.Strength = f.Strength;
-    e.Knockout = f.Knockout;
-    e.HideObject = f.HideObject;
-    return e;
+    return EdgeEffectOf(f, ColorRamp(f.Color), EdgeEffect::Shape::Shadow, scale);
 }
 
 } // namespace swf

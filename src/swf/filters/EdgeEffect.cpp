@@ -103,9 +103,21 @@ void Apply(const EdgeEffect& e, FilterImage& image) {
             image.At(x, y) = Combine(e, EffectAt(e, plane, x, y), image.At(x, y));
 }
 
-void ShadowOffset(double angle, double distance, const FilterScale& scale, EdgeEffect& effect) {
-    effect.Dx = std::cos(angle) * distance * scale.X;
-    effect.Dy = std::sin(angle) * distance * scale.Y;
+EdgeEffect EdgeEffectOf(const EdgeFilterFields& f, const std::array<uint32_t, 256>& ramp,
+                        EdgeEffect::Shape kind, const FilterScale& scale) {
+    EdgeEffect e;
+    e.Ramp = ramp;
+    e.Kind = kind;
+    e.Where = f.OnTop ? EdgeEffect::Side::Full : f.Inner ? EdgeEffect::Side::Inner : EdgeEffect::Side::Outer;
+    e.BlurX = f.BlurX * scale.X;
+    e.BlurY = f.BlurY * scale.Y;
+    e.Passes = f.Passes;
+    e.Dx = std::cos(f.Angle) * f.Distance * scale.X;
+    e.Dy = std::sin(f.Angle) * f.Distance * scale.Y;
+    e.Strength = f.Strength;
+    e.Knockout = f.Knockout;
+    e.HideObject = f.HideObject;
+    return e;
 }
 
 } // namespace swf

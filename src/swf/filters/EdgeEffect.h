@@ -28,11 +28,21 @@ struct EdgeEffect {
     bool HideObject = false; // the object is not drawn, only its effect
 };
 
+// The fields of shadow, glow and bevel records (and their gradient forms);
+// sizes in stage pixels, the angle in radians.
+struct EdgeFilterFields {
+    double BlurX = 4, BlurY = 4;
+    double Angle = 0.785398, Distance = 4;
+    double Strength = 1;
+    bool Inner = false, Knockout = false, HideObject = false, OnTop = false;
+    int Passes = 1;
+};
+
+// The effect of the fields at the output scale, colouring through `ramp`.
+EdgeEffect EdgeEffectOf(const EdgeFilterFields& fields, const std::array<uint32_t, 256>& ramp,
+                        EdgeEffect::Shape kind, const FilterScale& scale);
+
 FilterMargin MarginOf(const EdgeEffect& effect);
 void Apply(const EdgeEffect& effect, FilterImage& image);
-
-// The offset of a shadow `distance` stage pixels away at `angle` radians,
-// in device pixels.
-void ShadowOffset(double angle, double distance, const FilterScale& scale, EdgeEffect& effect);
 
 } // namespace swf

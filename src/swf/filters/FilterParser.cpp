@@ -19,33 +19,26 @@ double Blur(ByteReader& in) { return std::clamp(Fixed(in), 0.0, 255.0); }
 double Strength(ByteReader& in) { return std::clamp(Fixed8(in), 0.0, 255.0); }
 double Distance(ByteReader& in) { return std::clamp(Fixed(in), -1000.0, 1000.0); }
 
-// The flag byte that ends most records: inner, knockout, composite source,
-// [on top,] passes.
-struct Flags {
-    bool Inner, Knockout, HideObject, OnTop;
-    int Passes;
-};
-
-Flags ReadFlags(ByteReader& in, bool hasOnTop) {
+// Blur, [angle and distance,] strength and the flag byte: inner, knockout,
+// composite source, [on top,] passes.
+void ReadEdgeFields(ByteReader& in, EdgeFilterFields& f, bool angled, bool hasOnTop) {
+    f.BlurX = Blur(in);
+    f.BlurY = Blur(in);
+    f.Angle = angled ? Fixed(in) : 0;
+    f.Distance = angled ? Distance(in) : 0;
+    f.Strength = Strength(in);
     uint8_t b = in.U8();
-    int passes = hasOnTop ? b & 0x0f : b & 0x1f;
-    return {(b & 0x80) != 0, (b & 0x40) != 0, (b & 0x20) == 0, hasOnTop && (b & 0x10) != 0,
-            std::min(passes, MaxPasses)};
+    f.Inner = b & 0x80;
+    f.Knockout = b & 0x40;
+    f.HideObject = !(b & 0x20);
+    f.OnTop = hasOnTop && (b & 0x10);
+    f.Passes = std::min(hasOnTop ? b & 0x0f : b & 0x1f, MaxPasses);
 }
 
 DropShadowFilter ReadDropShadow(ByteReader& in) {
     DropShadowFilter f;
     f.Color = ReadRgba(in);
-    f.BlurX = Blur(in);
-    f.BlurY = Blur(in);
-    f.Angle = Fixed(in);
-    f.Distance = Distance(in);
-    f.Strength = Strength(in);
-    Flags flags = ReadFlags(in, false);
-    f.Inner = flags.Inner;
-    f.Knockout = flags.Knockout;
-    f.HideObject = flags.HideObject;
-    f.Passes = flags.Passes;
+    ReadEdgeFields(in, f, true, false);
     return f;
 }
 
@@ -60,14 +53,7 @@ BlurFilter ReadBlur(ByteReader& in) {
 GlowFilter ReadGlow(ByteReader& in) {
     GlowFilter f;
     f.Color = ReadRgba(in);
-    f.BlurX = Blur(in);
-    f.BlurY = Blur(in);
-    f.Strength = Strength(in);
-    Flags flags = ReadFlags(in, false);
-    f.Inner = flags.Inner;
-    f.Knockout = flags.Knockout;
-    f.HideObject = flags.HideObject;
-    f.Passes = flags.Passes;
+    ReadEdgeFields(in, f, false, false);
     return f;
 }
 
@@ -76,17 +62,7 @@ BevelFilter ReadBevel(ByteReader& in) {
     // The highlight comes first, as the plug-in reads the record.
     f.Highlight = ReadRgba(in);
     f.Shadow = ReadRgba(in);
-    f.BlurX = Blur(in);
-    f.BlurY = Blur(in);
-    f.Angle = Fixed(in);
-    f.Distance = Distance(in);
-    f.Strength = Strength(in);
-    Flags flags = ReadFlags(in, true);
-    f.Inner = flags.Inner;
-    f.Knockout = flags.Knockout;
-    f.HideObject = flags.HideObject;
-    f.OnTop = flags.OnTop;
-    f.Passes = flags.Passes;
+    ReadEdgeFields(in, f, true, true);
     return f;
 }
 
@@ -98,17 +74,7 @@ GradientFilterFields ReadGradientFields(ByteReader& in) {
         stop.Color = ReadRgba(in);
     for (GradientStop& stop : f.Stops)
         stop.Ratio = in.U8();
-    f.BlurX = Blur(in);
-    f.BlurY = Blur(in);
-    f.Angle = Fixed(in);
-    f.Distance = Distance(in);
-    f.Strength = Strength(in);
-    Flags flags = ReadFlags(in, true);
-    f.Inner = flags.Inner;
-    f.Knockout = flags.Knockout;
-    f.HideObject = flags.HideObject;
-    f.OnTop = flags.OnTop;
-    f.Passes = flags.Passes;
+    ReadEdgeFields(in, f, true, true);
     return f;
 }
 

@@ -5,9 +5,7 @@
 namespace swf {
 
 EdgeEffect EffectOf(const GlowFilter& f, const FilterScale& scale) {
-    DropShadowFilter shadow{f.Color, f.BlurX,    f.BlurY,      0,       0, f.Strength,
-                            f.Inner, f.Knockout, f.HideObject, f.Passes};
-    return EffectOf(shadow, scale);
+    return EdgeEffectOf(f, ColorRamp(f.Color), EdgeEffect::Shape::Shadow, scale);
 }
 
 } // namespace swf

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "swf/filters/EdgeEffect.h"
 #include "swf/filters/GradientFilterFields.h"
 
 namespace swf {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "swf/Shape.h"
+#include "swf/filters/EdgeEffect.h"
 
 #include <vector>
 
@@ -8,13 +9,11 @@ namespace swf {
 
 // What gradient glows and gradient bevels share: their colours come from a
 // gradient instead of one or two colours.
-struct GradientFilterFields {
+struct GradientFilterFields : EdgeFilterFields {
     std::vector<GradientStop> Stops;
-    double BlurX = 4, BlurY = 4;
-    double Angle = 0.785398, Distance = 4;
-    double Strength = 1;
-    bool Inner = false, Knockout = false, HideObject = false, OnTop = false;
-    int Passes = 1;
 };
+
+// The effect with the gradient's colours.
+EdgeEffect GradientEffectOf(const GradientFilterFields& f, EdgeEffect::Shape kind, const FilterScale& scale);
 
 } // namespace swf

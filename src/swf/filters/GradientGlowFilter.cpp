@@ -4,25 +4,14 @@
 
 namespace swf {
 
-EdgeEffect EdgeEffectOf(const GradientFilterFields& f, EdgeEffect::Shape kind, const FilterScale& scale) {
-    EdgeEffect e;
+EdgeEffect GradientEffectOf(const GradientFilterFields& f, EdgeEffect::Shape kind, const FilterScale& scale) {
     Gradient gradient;
     gradient.Stops = f.Stops;
-    e.Ramp = BuildRamp(gradient, {});
-    e.Kind = kind;
-    e.Where = f.OnTop ? EdgeEffect::Side::Full : f.Inner ? EdgeEffect::Side::Inner : EdgeEffect::Side::Outer;
-    e.BlurX = f.BlurX * scale.X;
-    e.BlurY = f.BlurY * scale.Y;
-    e.Passes = f.Passes;
-    ShadowOffset(f.Angle, f.Distance, scale, e);
-    e.Strength = f.Strength;
-    e.Knockout = f.Knockout;
-    e.HideObject = f.HideObject;
-    return e;
+    return EdgeEffectOf(f, BuildRamp(gradient, {}), kind, scale);
 }
 
 EdgeEffect EffectOf(const GradientGlowFilter& f, const FilterScale& scale) {
-    return EdgeEffectOf(f, EdgeEffect::Shape::Shadow, scale);
+    return GradientEffectOf(f, EdgeEffect::Shape::Shadow, scale);
 }
 
 } // namespace swf

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "swf/filters/EdgeEffect.h"
 #include "swf/filters/GradientFilterFields.h"
 
 namespace swf {
@@ -10,8 +9,5 @@ namespace swf {
 struct GradientGlowFilter : GradientFilterFields {};
 
 EdgeEffect EffectOf(const GradientGlowFilter& filter, const FilterScale& scale);
-
-// Fills an effect's blur, offset, strength and variants from the fields.
-EdgeEffect EdgeEffectOf(const GradientFilterFields& f, EdgeEffect::Shape kind, const FilterScale& scale);
 
 } // namespace swf
