@@ -139,7 +139,12 @@ void TForm2::CheckBox5Click() {
     CheckBox2.SetEnabled(!CheckBox5.Checked());
 }
 
-void TForm2::Button4Click() { Panel2.SetVisible(!Panel2.Visible()); }
+void TForm2::Button4Click() {
+    Panel2.SetVisible(!Panel2.Visible());
+    // Over the boxes and groups it covers.
+    if (Panel2.Visible())
+        SetWindowPos(Panel2.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
 
 void TForm2::ColorPicker2Change() {
     Shape1.SetBrushColor(ColorPicker2.SelectedColor());

@@ -36,7 +36,7 @@ void Picker(ui::Control& c) {
 }
 
 // A check box row inside a group: 17 pixels high, 20 apart.
-constexpr ui::Bounds Row(int index) { return {16, 18 + 20 * index, 360, 17}; }
+constexpr ui::Bounds Row(int index) { return {16, 18 + 20 * index, 366, 17}; }
 
 const ControlDescription Controls[] = {
     {.Name = L"TreeView1",
@@ -174,12 +174,12 @@ const ControlDescription Controls[] = {
     {.Name = L"Shape1",
      .Parent = L"TabSheet2",
      .Make = Make<ui::Shape>,
-     .Place = {170, 212, 17, 17},
+     .Place = {182, 212, 17, 17},
      .Setup = Swatch},
     {.Name = L"Button4",
      .Parent = L"TabSheet2",
      .Make = Make<ui::Button>,
-     .Place = {196, 208, 100, 25},
+     .Place = {208, 208, 100, 25},
      .Text = L"Выбрать цвет",
      .Hint = L"Открыть окно выбора цвета фона",
      .ShowHint = true},
@@ -187,7 +187,7 @@ const ControlDescription Controls[] = {
     {.Name = L"Panel2",
      .Parent = L"TabSheet2",
      .Make = Make<ui::Panel>,
-     .Place = {170, 110, 152, 98},
+     .Place = {182, 110, 152, 98},
      .Visible = false},
     {.Name = L"ColorPicker2",
      .Parent = L"Panel2",
