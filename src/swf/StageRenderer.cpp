@@ -84,7 +84,9 @@ void StageRenderer::DrawList(const DisplayList& list, const DrawState& state) {
             clipEnds.pop_back();
         }
         if (object.ClipDepth == 0) {
-            DrawObject(object, state);
+            // Hidden by _visible (or PlaceObject3's visibility), a mask still masks.
+            if (object.Visible)
+                DrawObject(object, state);
             continue;
         }
         canvas_.BeginMask();

@@ -1,3 +1,4 @@
+#include "RenderHelpers.h"
 #include "ScriptHelpers.h"
 
 #include <gtest/gtest.h>
@@ -165,6 +166,31 @@ TEST(ScriptInput, MouseAndKeysReachClipEventsListenersAndProperties) {
     player.KeyDown(65, 'a');
     player.KeyUp(65);
     EXPECT_EQ(lines, (std::vector<std::string>{"down", "50", "65", "up false"}));
+}
+
+} // namespace
+
+namespace {
+
+TEST(ScriptDisplay, VisibleAndPositionSetByScriptsAreDrawn) {
+    auto w = testing_swf::Stage(40, 20);
+    w.Tag(swfw::code::DefineShape3, testing_swf::RectShape(1, 0, 0, 10, 10, {255, 0, 0, 255}));
+    swfw::MovieWriter square(8, {}, 12);
+    testing_swf::PlaceAt(square, 1, 1);
+    square.ShowFrame();
+    w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(2, square));
+    testing_swf::PlaceNamed(w, 1, 2, "a");
+    testing_swf::PlaceNamed(w, 2, 2, "b");
+    ActionAssembler a;
+    a.Push("a").Op(swf::action::GetVariable).Push("_visible").PushBool(false).Op(swf::action::SetMember);
+    a.Push("b").Op(swf::action::GetVariable).Push("_x").Push(20.0).Op(swf::action::SetMember);
+    testing_swf::DoAction(w, a);
+    w.ShowFrame();
+    swf::Player player;
+    player.Load(w.Build());
+    testing_swf::Frame f = testing_swf::Render(player);
+    EXPECT_EQ(f.At(5, 5), 0xffffffffu); // a is hidden, b has moved away
+    EXPECT_EQ(f.At(25, 5), 0xffff0000u);
 }
 
 } // namespace
