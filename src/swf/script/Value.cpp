@@ -64,17 +64,19 @@ std::string NumberToString(double d) {
         digits.pop_back();
     std::string out = negative ? "-" : "";
     if (exponent < -4 || exponent >= 15) {
-        out += digits.substr(0, 1);
+        // Appended piece by piece: GCC 12 at -O3 misreads `"." + substr` as
+        // an overlapping copy (-Wrestrict).
+        out += digits[0];
         if (digits.size() > 1)
-            out += "." + digits.substr(1);
+            out.append(".").append(digits, 1);
         out += exponent < 0 ? "e-" : "e+";
         out += std::to_string(std::abs(exponent));
     } else if (exponent < 0) {
-        out += "0." + std::string(size_t(-exponent - 1), '0') + digits;
+        out.append("0.").append(size_t(-exponent - 1), '0').append(digits);
     } else if (digits.size() <= size_t(exponent) + 1) {
-        out += digits + std::string(size_t(exponent) + 1 - digits.size(), '0');
+        out.append(digits).append(size_t(exponent) + 1 - digits.size(), '0');
     } else {
-        out += digits.substr(0, size_t(exponent) + 1) + "." + digits.substr(size_t(exponent) + 1);
+        out.append(digits, 0, size_t(exponent) + 1).append(".").append(digits, size_t(exponent) + 1);
     }
     return out;
 }

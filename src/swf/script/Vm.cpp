@@ -595,6 +595,7 @@ Value Vm::CallScript(ScriptFunction& f, const Value& thisValue, std::span<const 
         ObjectPtr s = NewObject(superProto);
         s->Put("__constructor__", ctor, DontEnum);
         superValue = Value(s);
+        a.SuperClass = s;
     }
     uint8_t next = 1;
     auto preload = [&](uint16_t flag, const Value& v) {
