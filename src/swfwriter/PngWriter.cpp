@@ -75,7 +75,7 @@ std::vector<uint8_t> FilteredData(const PngImage& img) {
     int turn = 0;
     for (const swf::PngPass& pass : passes) {
         int width = pass.Width(img.Width), height = pass.Height(img.Height);
-        if (width == 0)
+        if (width == 0 || height == 0)
             continue;
         std::vector<uint8_t> prior(PackRow(img, pass, 0, width).size(), 0);
         for (int y = 0; y < height; ++y) {

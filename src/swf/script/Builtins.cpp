@@ -24,7 +24,7 @@ ObjectPtr WrapperClass(Vm& vm, const ObjectPtr& proto, const char* name,
 void Install(Vm& vm) {
     // Object.prototype and Function.prototype first: everything else links
     // to them.
-    vm.Protos.Object = std::make_shared<Object>(vm.CaseSensitive());
+    vm.Protos.Object = vm.Make<Object>();
     vm.Protos.Function = vm.NewObject();
     InstallObject(vm);
     InstallFunction(vm);

@@ -20,6 +20,7 @@ public:
     const char* TypeOf() const override { return "function"; }
     // Null when `new` does what a call does.
     const NativeCall& Constructor() const { return construct_; }
+    void DropReferences() override;
 
 private:
     NativeCall call_;
@@ -69,6 +70,7 @@ public:
     bool Callable() const override { return true; }
     Value Call(Vm& vm, const Value& thisValue, std::span<const Value> args) override;
     const char* TypeOf() const override { return "function"; }
+    void DropReferences() override;
 
     FunctionCode Code;
     std::vector<ObjectPtr> Scopes;

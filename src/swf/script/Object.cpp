@@ -7,6 +7,11 @@ namespace swf::script {
 
 Object::~Object() = default;
 
+void Object::DropReferences() {
+    properties_.clear();
+    Primitive.reset();
+}
+
 std::string Object::Key(const std::string& name) const {
     if (caseSensitive_)
         return name;
@@ -109,5 +114,10 @@ void ArrayObject::ComputedKeys(std::vector<std::string>& keys) const {
 }
 
 void ArrayObject::Resize(size_t length) { Elements.resize(std::min(length, MaxLength)); }
+
+void ArrayObject::DropReferences() {
+    Object::DropReferences();
+    Elements.clear();
+}
 
 } // namespace swf::script

@@ -58,6 +58,11 @@ public:
     // The wrapped value of Boolean, Number, String and Date objects.
     std::optional<Value> Primitive;
 
+    // Lets go of every value the object holds. Scripts build reference
+    // cycles (a prototype and its constructor, closures over their own
+    // scope), so the machine calls this on all its objects when it goes.
+    virtual void DropReferences();
+
 private:
     std::string Key(const std::string& name) const;
 
@@ -80,6 +85,7 @@ public:
     std::optional<Value> GetComputed(Vm&, const std::string& name) override;
     bool SetComputed(Vm&, const std::string& name, const Value& v) override;
     void ComputedKeys(std::vector<std::string>& keys) const override;
+    void DropReferences() override;
     void Resize(size_t length);
 };
 

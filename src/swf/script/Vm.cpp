@@ -14,13 +14,27 @@
 namespace swf::script {
 
 Vm::Vm(int version) : version_(version) {
-    global_ = std::make_shared<Object>(CaseSensitive());
+    global_ = Make<Object>();
     InstallBuiltins();
 }
 
 Vm::~Vm() {
     for (auto& [timeline, clip] : clips_)
         clip->Detach();
+    // Objects in cycles would otherwise outlive the movie.
+    for (const auto& weak : objects_)
+        if (ObjectPtr object = weak.lock())
+            object->DropReferences();
+}
+
+void Vm::Track(const ObjectPtr& object) {
+    // Dead entries are swept whenever the list has doubled, so it stays
+    // within twice the number of live objects.
+    if (objects_.size() >= sweepAt_) {
+        std::erase_if(objects_, [](const std::weak_ptr<Object>& weak) { return weak.expired(); });
+        sweepAt_ = std::max<size_t>(1024, objects_.size() * 2);
+    }
+    objects_.push_back(object);
 }
 
 void Vm::InstallBuiltins() { builtins::Install(*this); }
@@ -294,14 +308,14 @@ void Vm::RunIntervals() {
 ObjectPtr Vm::NewObject() { return NewObject(Protos.Object); }
 
 ObjectPtr Vm::NewObject(const ObjectPtr& proto) {
-    auto o = std::make_shared<Object>(CaseSensitive());
+    auto o = Make<Object>();
     if (proto)
         o->Put("__proto__", Value(proto), DontEnum);
     return o;
 }
 
 ObjectPtr Vm::NewArray(std::vector<Value> elements) {
-    auto a = std::make_shared<ArrayObject>(CaseSensitive());
+    auto a = Make<ArrayObject>();
     a->Put("__proto__", Value(Protos.Array), DontEnum);
     a->Elements = std::move(elements);
     if (a->Elements.size() > ArrayObject::MaxLength)
@@ -310,7 +324,7 @@ ObjectPtr Vm::NewArray(std::vector<Value> elements) {
 }
 
 ObjectPtr Vm::NewFunction(NativeCall call, NativeCall construct) {
-    auto f = std::make_shared<NativeFunction>(CaseSensitive(), std::move(call), std::move(construct));
+    auto f = Make<NativeFunction>(std::move(call), std::move(construct));
     if (Protos.Function)
         f->Put("__proto__", Value(Protos.Function), DontEnum);
     return f;
@@ -324,7 +338,7 @@ ObjectPtr Vm::NewClass(const ObjectPtr& prototype, NativeCall call, NativeCall c
 }
 
 ObjectPtr Vm::NewScriptFunction(FunctionCode code, const Activation& where) {
-    auto f = std::make_shared<ScriptFunction>(CaseSensitive(), std::move(code), where.Scopes, where.Home);
+    auto f = Make<ScriptFunction>(std::move(code), where.Scopes, where.Home);
     f->Put("__proto__", Value(Protos.Function), DontEnum);
     ObjectPtr prototype = NewObject();
     prototype->Put("constructor", Value(ObjectPtr(f)), DontEnum);
@@ -335,7 +349,7 @@ ObjectPtr Vm::NewScriptFunction(FunctionCode code, const Activation& where) {
 ObjectPtr Vm::ClipObjectFor(Timeline& timeline) {
     auto& clip = clips_[&timeline];
     if (!clip) {
-        clip = std::make_shared<ClipObject>(CaseSensitive(), &timeline);
+        clip = Make<ClipObject>(&timeline);
         clip->Put("__proto__", Value(Protos.MovieClip), DontEnum);
     }
     return clip;
@@ -638,8 +652,20 @@ Value NativeFunction::Call(Vm& vm, const Value& thisValue, std::span<const Value
     return call_ ? call_(vm, thisValue, args) : Value();
 }
 
+void NativeFunction::DropReferences() {
+    Object::DropReferences();
+    call_ = nullptr;
+    construct_ = nullptr;
+}
+
 Value ScriptFunction::Call(Vm& vm, const Value& thisValue, std::span<const Value> args) {
     return vm.CallScript(*this, thisValue, args);
+}
+
+void ScriptFunction::DropReferences() {
+    Object::DropReferences();
+    Scopes.clear();
+    Target.reset();
 }
 
 } // namespace swf::script

@@ -82,6 +82,13 @@ public:
 
     // Objects.
     const ObjectPtr& Global() const { return global_; }
+    // Every script object is made here, so that the machine can break the
+    // cycles among them when it goes.
+    template <class T, class... Args> std::shared_ptr<T> Make(Args&&... args) {
+        auto object = std::make_shared<T>(CaseSensitive(), std::forward<Args>(args)...);
+        Track(object);
+        return object;
+    }
     ObjectPtr NewObject();
     ObjectPtr NewObject(const ObjectPtr& proto);
     ObjectPtr NewArray(std::vector<Value> elements = {});
@@ -161,6 +168,7 @@ private:
     };
 
     void InstallBuiltins();
+    void Track(const ObjectPtr& object);
     void RunOne(const Queued& item);
     void RunGuarded(const std::function<void()>& work, const std::string& where);
     void CollectEnterFrame(Timeline& timeline, std::vector<ObjectPtr>& clips);
@@ -178,6 +186,8 @@ private:
     std::deque<Queued> queue_;
     std::deque<Queued> early_; // construction events, ahead of the queue
     std::unordered_map<const Timeline*, std::shared_ptr<ClipObject>> clips_;
+    std::vector<std::weak_ptr<Object>> objects_;
+    size_t sweepAt_ = 1024;
     std::set<uint16_t> initDone_;
     std::map<std::string, uint16_t> exports_;
     std::map<int, Interval> intervals_;
