@@ -1,5 +1,6 @@
 #include "swf/sound/AdpcmDecoder.h"
 
+#include "swf/ByteReader.h"
 #include "swf/sound/AdpcmTables.h"
 
 #include <algorithm>
@@ -7,29 +8,6 @@
 
 namespace swf::sound {
 namespace {
-
-// Reads big-endian bit fields from a byte span, 32 bits at a time.
-class BitSource {
-public:
-    explicit BitSource(std::span<const uint8_t> data) : data_(data) {}
-
-    size_t BitsLeft() const { return (data_.size() - pos_) * 8 + count_; }
-
-    uint32_t Take(unsigned bits) {
-        while (count_ < bits) {
-            buffer_ = (buffer_ << 8) | data_[pos_++];
-            count_ += 8;
-        }
-        count_ -= bits;
-        return static_cast<uint32_t>(buffer_ >> count_) & ((1u << bits) - 1);
-    }
-
-private:
-    std::span<const uint8_t> data_;
-    size_t pos_ = 0;
-    uint64_t buffer_ = 0;
-    unsigned count_ = 0;
-};
 
 struct ChannelState {
     int Sample = 0;
@@ -51,23 +29,30 @@ int16_t Step(ChannelState& s, uint32_t code, unsigned bits) {
 } // namespace
 
 void DecodeAdpcm(std::span<const uint8_t> data, int channels, size_t maxFrames, std::vector<int16_t>& out) {
-    BitSource in(data);
-    if (in.BitsLeft() < 2 || channels < 1 || channels > 2)
+    // The packets are read to the last whole frame, so the reader never
+    // runs past the end; the count of bits left says where that is.
+    ByteReader in(data);
+    size_t bitsLeft = data.size() * 8;
+    auto take = [&](unsigned count) {
+        bitsLeft -= count;
+        return in.UBits(count);
+    };
+    if (bitsLeft < 2 || channels < 1 || channels > 2)
         return;
-    const unsigned bits = in.Take(2) + 2;
+    const unsigned bits = take(2) + 2;
     const size_t c = static_cast<size_t>(channels);
     std::array<ChannelState, 2> state;
     for (size_t frame = 0; frame < maxFrames; ++frame) {
         bool packetStart = frame % AdpcmPacketSamples == 0;
-        if (in.BitsLeft() < (packetStart ? 22 : bits) * c)
+        if (bitsLeft < (packetStart ? 22 : bits) * c)
             return;
         for (size_t ch = 0; ch < c; ++ch) {
             if (packetStart) {
-                state[ch].Sample = static_cast<int16_t>(in.Take(16));
-                state[ch].Index = static_cast<int>(in.Take(6));
+                state[ch].Sample = static_cast<int16_t>(take(16));
+                state[ch].Index = static_cast<int>(take(6));
                 out.push_back(static_cast<int16_t>(state[ch].Sample));
             } else {
-                out.push_back(Step(state[ch], in.Take(bits), bits));
+                out.push_back(Step(state[ch], take(bits), bits));
             }
         }
     }
