@@ -88,6 +88,7 @@ void Player::Open(std::span<const uint8_t> file, const std::filesystem::path& fo
         scripts_->OnTrace = OnTrace;
         scripts_->OnError = OnScriptError;
         scripts_->TimeLimit = ScriptTimeLimit;
+        scripts_->Loader = std::make_unique<MovieLoader>(folder);
         if (movie_->Header().FramesPerSecond() > 0)
             scripts_->FrameMilliseconds = 1000 / movie_->Header().FramesPerSecond();
         limits_.Events = scripts_.get();
@@ -96,6 +97,7 @@ void Player::Open(std::span<const uint8_t> file, const std::filesystem::path& fo
         scripts_->SetRoot(root_.get());
         scripts_->SetExports(imports_->Exports(*movie_));
         scripts_->RunQueue();
+        FinishLoads();
         playing_ = true;
     } catch (const Error& e) {
         loadError_ = e.what();
@@ -158,8 +160,16 @@ void Player::Advance() {
         scripts_->RunQueue();
         root_->Advance();
         scripts_->RunQueue();
+        FinishLoads();
         sounds_->EndTick();
     }
+}
+
+// What scripts loaded this tick arrives at its end, as the plug-in's
+// asynchronous loads do.
+void Player::FinishLoads() {
+    scripts_->RunLoads();
+    scripts_->RunQueue();
 }
 
 void Player::MixAudio(std::span<int16_t> out) {

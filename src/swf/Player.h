@@ -103,6 +103,7 @@ public:
 private:
     // Reads the movie; its imports come from `folder` (none when empty).
     void Open(std::span<const uint8_t> file, const std::filesystem::path& folder);
+    void FinishLoads();
 
     std::shared_ptr<const Movie> movie_;
     Timeline::Limits limits_;

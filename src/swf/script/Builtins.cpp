@@ -41,6 +41,8 @@ void Install(Vm& vm) {
     InstallError(vm);
     InstallSystem(vm);
     InstallPlaceholders(vm);
+    InstallXmlNode(vm);
+    InstallXml(vm);
 }
 
 } // namespace swf::script::builtins

@@ -28,6 +28,8 @@ void InstallMouse(Vm& vm);
 void InstallError(Vm& vm);
 void InstallSystem(Vm& vm);
 void InstallPlaceholders(Vm& vm);
+void InstallXmlNode(Vm& vm);
+void InstallXml(Vm& vm);
 
 // A class whose instances wrap a primitive (Boolean, Number, String):
 // calling it converts its argument, `new` wraps the converted value.

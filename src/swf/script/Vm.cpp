@@ -135,6 +135,15 @@ void Vm::RunQueue() {
     queue_.clear();
 }
 
+void Vm::RunLoads() {
+    if (!Loader)
+        return;
+    deadline_ = std::chrono::steady_clock::now() + TimeLimit;
+    aborted_ = false;
+    Loader->RunDue(
+        [this](const std::function<void()>& task) { RunGuarded(task, "A loading handler was stopped: "); });
+}
+
 void Vm::RunOne(const Queued& item) {
     auto clip = std::static_pointer_cast<ClipObject>(item.Clip);
     if (!clip->GetTimeline())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "swf/MovieLoader.h"
 #include "swf/Timeline.h"
 #include "swf/script/Activation.h"
 #include "swf/script/Function.h"
@@ -66,6 +67,10 @@ public:
 
     // Runs the queued action blocks, and those they queue, in order.
     void RunQueue();
+    // Local files scripts load (none: every load fails), and the handing
+    // over of what loads brought, once a tick.
+    std::unique_ptr<MovieLoader> Loader;
+    void RunLoads();
     // Start of a tick: onEnterFrame handlers and due intervals.
     void EnterFrame();
 
