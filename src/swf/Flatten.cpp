@@ -11,6 +11,12 @@ namespace {
 // hostile coordinates from producing millions of segments.
 constexpr int MaxPieces = 256;
 
+// Round joins and caps have at least eight chords per quarter turn, one
+// ending on each multiple of 45 degrees: the plug-in's low-quality joins
+// light the pixel on the diagonal of a corner and leave out those just
+// beside it that a finer arc would take.
+constexpr double MaxArcStep = std::numbers::pi / 16;
+
 } // namespace
 
 void FlattenQuad(Point p0, Point c, Point p1, double tolerance, std::vector<Point>& out) {
@@ -29,7 +35,7 @@ void FlattenQuad(Point p0, Point c, Point p1, double tolerance, std::vector<Poin
 }
 
 void AppendArc(Point centre, double radius, double a0, double a1, double tolerance, std::vector<Point>& out) {
-    double step = radius > tolerance ? 2 * std::acos(1 - tolerance / radius) : std::numbers::pi / 2;
+    double step = radius > tolerance ? std::min(2 * std::acos(1 - tolerance / radius), MaxArcStep) : MaxArcStep;
     int pieces = static_cast<int>(std::clamp(std::ceil(std::fabs(a1 - a0) / step), 1.0, double(MaxPieces)));
     for (int i = 1; i <= pieces; ++i) {
         double a = a0 + (a1 - a0) * i / pieces;

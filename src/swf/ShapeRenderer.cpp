@@ -70,7 +70,7 @@ void ShapeRenderer::DrawFills(const DrawableShape& shape, const FillLayer& layer
     std::vector<int> slot(source.Fills.size() + 1, -1);
     std::vector<std::unique_ptr<Paint>> paints;
     edges_.clear();
-    double tolerance = FlattenTolerance(canvas_.Level());
+    double tolerance = solid ? GlyphFlattenTolerance(canvas_.Level()) : FlattenTolerance(canvas_.Level());
     for (const FillEdge& e : layer.Edges) {
         if (slot[e.Fill] < 0) {
             slot[e.Fill] = static_cast<int>(paints.size());

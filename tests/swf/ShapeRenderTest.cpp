@@ -173,6 +173,26 @@ TEST(Strokes, WidthCapsAndHairlines) {
     EXPECT_NEAR(sum, 255, 20);
 }
 
+// Without anti-aliasing a pixel centre a few hundredths of a pixel from a
+// round join decides the pixel, as in the plug-in's pictures: the pixel on
+// a corner's diagonal inside the arc is lit, those just beside the diagonal
+// of a larger join and outside its chords are not.
+TEST(Strokes, LowQualityRoundJoinsLightThePluginsPixels) {
+    swfw::ShapeBuilder s(4);
+    uint32_t narrow = s.Line4(200, {0, 0, 0, 255}, 0, 0, 0); // 10 px, round joins
+    uint32_t wide = s.Line4(400, {0, 0, 0, 255}, 0, 0, 0);   // 20 px
+    s.Styles(0, 0, narrow);
+    testing_swf::Box(s, 1201, 1000, 1800, 1600); // top-left corner at (60.05, 50)
+    s.Styles(0, 0, wide);
+    testing_swf::Box(s, 2200, 400, 3000, 1399); // bottom-left corner at (110, 69.95)
+    Frame f = testing_swf::RenderMovie(testing_swf::ShapeMovie(160, 100, 4, s), swf::Quality::Low);
+    EXPECT_EQ(f.At(56, 46), 0xff000000u); // 4.985 px from the corner
+    EXPECT_EQ(f.At(55, 46), White);
+    EXPECT_EQ(f.At(102, 76), White); // 9.957 px from the corner, 4 degrees off the diagonal
+    EXPECT_EQ(f.At(103, 77), White);
+    EXPECT_EQ(f.At(104, 76), 0xff000000u);
+}
+
 TEST(ShapeRender, MatchesTheReferenceRasterizerOnRandomShapes) {
     std::mt19937 rng(99);
     for (int round = 0; round < 6; ++round) {
