@@ -35,7 +35,8 @@ void FlattenQuad(Point p0, Point c, Point p1, double tolerance, std::vector<Poin
 }
 
 void AppendArc(Point centre, double radius, double a0, double a1, double tolerance, std::vector<Point>& out) {
-    double step = radius > tolerance ? std::min(2 * std::acos(1 - tolerance / radius), MaxArcStep) : MaxArcStep;
+    double step =
+        radius > tolerance ? std::min(2 * std::acos(1 - tolerance / radius), MaxArcStep) : MaxArcStep;
     int pieces = static_cast<int>(std::clamp(std::ceil(std::fabs(a1 - a0) / step), 1.0, double(MaxPieces)));
     for (int i = 1; i <= pieces; ++i) {
         double a = a0 + (a1 - a0) * i / pieces;
