@@ -41,6 +41,7 @@ void Install(Vm& vm) {
     InstallError(vm);
     InstallSystem(vm);
     InstallPlaceholders(vm);
+    InstallGeom(vm);
     InstallXmlNode(vm);
     InstallXml(vm);
 }

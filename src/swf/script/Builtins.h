@@ -28,6 +28,8 @@ void InstallMouse(Vm& vm);
 void InstallError(Vm& vm);
 void InstallSystem(Vm& vm);
 void InstallPlaceholders(Vm& vm);
+// flash.geom, flash.display and flash.filters (in geom/).
+void InstallGeom(Vm& vm);
 void InstallXmlNode(Vm& vm);
 void InstallXml(Vm& vm);
 

@@ -106,10 +106,13 @@ Value AsSetPropFlags(Vm& vm, const Value&, std::span<const Value> args) {
     Value target = Arg(args, 0);
     if (!target.IsObject())
         return {};
-    auto set = static_cast<uint8_t>(ToInt32(vm.ToNumber(Arg(args, 2))) & 7);
-    auto clear = static_cast<uint8_t>(ToInt32(vm.ToNumber(Arg(args, 3))) & 7);
+    int32_t setBits = ToInt32(vm.ToNumber(Arg(args, 2))), clearBits = ToInt32(vm.ToNumber(Arg(args, 3)));
+    auto set = static_cast<uint8_t>(setBits & 7);
+    // Clearing the version bits (SWF 6, 7, 8 and up) shows a built-in the
+    // movie's version would not see.
+    auto clear = static_cast<uint8_t>((clearBits & 7) | ((clearBits & 0x1580) ? VersionHidden : 0));
     for (const std::string& name : PropertyNames(vm, target.Object(), Arg(args, 1)))
-        if (Property* p = target.Object()->FindOwn(name))
+        if (Property* p = target.Object()->FindOwnAnyVersion(name))
             p->Flags = static_cast<uint8_t>((p->Flags & ~clear) | set);
     return {};
 }

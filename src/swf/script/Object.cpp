@@ -21,14 +21,19 @@ std::string Object::Key(const std::string& name) const {
     return key;
 }
 
-Property* Object::FindOwn(const std::string& name) {
+Property* Object::FindOwnAnyVersion(const std::string& name) {
     auto it = properties_.find(Key(name));
     return it == properties_.end() ? nullptr : &it->second;
 }
 
+Property* Object::FindOwn(const std::string& name) {
+    Property* p = FindOwnAnyVersion(name);
+    return p && !(p->Flags & VersionHidden) ? p : nullptr;
+}
+
 const Property* Object::FindOwn(const std::string& name) const {
     auto it = properties_.find(Key(name));
-    return it == properties_.end() ? nullptr : &it->second;
+    return it == properties_.end() || (it->second.Flags & VersionHidden) ? nullptr : &it->second;
 }
 
 void Object::Put(const std::string& name, Value value, uint8_t flags) {

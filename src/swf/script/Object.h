@@ -13,7 +13,9 @@ namespace swf::script {
 
 class Vm;
 
-enum PropertyFlag : uint8_t { DontEnum = 1, DontDelete = 2, ReadOnly = 4 };
+// VersionHidden: a built-in the movie's version does not see (the flash
+// package before SWF 8) until ASSetPropFlags clears its version bits.
+enum PropertyFlag : uint8_t { DontEnum = 1, DontDelete = 2, ReadOnly = 4, VersionHidden = 8 };
 
 struct Property {
     std::string Name;
@@ -35,6 +37,8 @@ public:
 
     Property* FindOwn(const std::string& name);
     const Property* FindOwn(const std::string& name) const;
+    // Also finds the properties hidden from the movie's version.
+    Property* FindOwnAnyVersion(const std::string& name);
     // Creates or overwrites an own property, flags included.
     void Put(const std::string& name, Value value, uint8_t flags = 0);
     // False when the property is there and may not be deleted.

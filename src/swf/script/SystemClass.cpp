@@ -25,7 +25,7 @@ void InstallSystem(Vm& vm) {
 }
 
 // Classes a movie may look for whose work (camera, microphone, context
-// menu, text snapshots, the flash.geom package) is not done here: they
+// menu, text snapshots) is not done here: they
 // exist, and make plain objects.
 void InstallPlaceholders(Vm& vm) {
     auto placeholder = [&vm](const ObjectPtr& owner, const char* name) {
@@ -37,11 +37,6 @@ void InstallPlaceholders(Vm& vm) {
     };
     for (const char* name : {"Camera", "Microphone", "ContextMenu", "ContextMenuItem", "TextSnapshot"})
         placeholder(vm.Global(), name);
-    ObjectPtr flash = vm.NewObject(), geom = vm.NewObject();
-    for (const char* name : {"Transform", "Point", "Rectangle", "Matrix", "ColorTransform"})
-        placeholder(geom, name);
-    flash->Put("geom", Value(geom), DontEnum);
-    vm.Global()->Put("flash", Value(flash), DontEnum);
 }
 
 } // namespace swf::script::builtins

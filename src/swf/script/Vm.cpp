@@ -478,9 +478,12 @@ Value Vm::Construct(const Value& function, std::span<const Value> args) {
         instance->Put("constructor", function, DontEnum);
     DepthGuard guard(*this);
     Value result;
-    if (auto native = dynamic_cast<NativeFunction*>(f.get()); native && native->Constructor())
+    if (auto native = dynamic_cast<NativeFunction*>(f.get()); native && native->Constructor()) {
         result = native->Constructor()(*this, Value(instance), args);
-    else
+        // A built-in class that refuses its arguments makes nothing.
+        if (result.IsNull())
+            return {};
+    } else
         result = f->Call(*this, Value(instance), args);
     return result.IsObject() ? result : Value(instance);
 }

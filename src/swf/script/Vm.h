@@ -156,6 +156,7 @@ public:
     struct Prototypes {
         ObjectPtr Object, Function, Array, String, Number, Boolean, MovieClip, Date, Error, Color, TextField,
             Sound, Xml, XmlNode, LoadVars;
+        ObjectPtr Point, Rectangle, Matrix, ColorTransform, Transform, BitmapData;
     } Protos;
 
 private:

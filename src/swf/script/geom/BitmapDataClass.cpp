@@ -1,0 +1,207 @@
+#include "swf/script/Builtins.h"
+#include "swf/script/Vm.h"
+#include "swf/script/geom/BitmapDataObject.h"
+#include "swf/script/geom/GeomClasses.h"
+#include "swf/script/geom/GeomSupport.h"
+
+#include <cmath>
+
+namespace swf::script::geom {
+namespace {
+
+using builtins::Arg;
+
+// What the methods answer when the bitmap is gone or the arguments are too
+// few.
+constexpr double Failed = -1;
+
+BitmapDataObject* AsBitmap(const Value& v) {
+    auto* b = v.IsObject() ? dynamic_cast<BitmapDataObject*>(v.Object().get()) : nullptr;
+    return b && !b->Disposed() ? b : nullptr;
+}
+
+// A coordinate: not a number is 0.
+int Coordinate(Vm& vm, const Value& v) { return ToInt32(vm.ToNumber(v)); }
+
+uint32_t Color(Vm& vm, const Value& v) { return static_cast<uint32_t>(ToInt32(vm.ToNumber(v))); }
+
+struct Area {
+    int X, Y, Width, Height;
+};
+
+Area ReadArea(Vm& vm, const Value& rect) {
+    return {Coordinate(vm, vm.GetMember(rect, "x")), Coordinate(vm, vm.GetMember(rect, "y")),
+            Coordinate(vm, vm.GetMember(rect, "width")), Coordinate(vm, vm.GetMember(rect, "height"))};
+}
+
+Value Construct(Vm& vm, const Value&, std::span<const Value> args) {
+    double width = vm.ToNumber(Arg(args, 0)), height = vm.ToNumber(Arg(args, 1));
+    auto limits = BitmapDataObject::LimitsFor(vm.Version());
+    // Sizes the plug-in refuses make no object at all.
+    if (!(width >= 1 && height >= 1 && width <= limits.Side && height <= limits.Side))
+        return Value::Null();
+    int w = static_cast<int>(width), h = static_cast<int>(height);
+    if (int64_t(w) * h > limits.Area)
+        return Value::Null();
+    bool transparent = args.size() < 3 || vm.ToBoolean(args[2]);
+    uint32_t fill = args.size() < 4 ? 0xFFFFFFFF : Color(vm, args[3]);
+    auto b = vm.Make<BitmapDataObject>();
+    b->Put("__proto__", Value(vm.Protos.BitmapData), DontEnum);
+    b->Create(w, h, transparent, fill);
+    return Value(ObjectPtr(b));
+}
+
+Value Pixel(Vm& vm, const Value& self, std::span<const Value> args, bool withAlpha) {
+    BitmapDataObject* b = AsBitmap(self);
+    if (!b || args.size() < 2)
+        return Failed;
+    int x = Coordinate(vm, args[0]), y = Coordinate(vm, args[1]);
+    if (!b->Inside(x, y))
+        return 0.0;
+    uint32_t argb = b->Get(x, y);
+    return withAlpha ? double(static_cast<int32_t>(argb)) : double(argb & 0xFFFFFF);
+}
+
+Value SetPixel(Vm& vm, const Value& self, std::span<const Value> args, bool withAlpha) {
+    BitmapDataObject* b = AsBitmap(self);
+    if (!b || args.size() < 3)
+        return {};
+    int x = Coordinate(vm, args[0]), y = Coordinate(vm, args[1]);
+    if (!b->Inside(x, y))
+        return {};
+    uint32_t argb = Color(vm, args[2]);
+    if (!withAlpha)
+        argb = (b->Get(x, y) & 0xFF000000) | (argb & 0xFFFFFF);
+    b->Set(x, y, argb);
+    return {};
+}
+
+Value FillRect(Vm& vm, const Value& self, std::span<const Value> args) {
+    BitmapDataObject* b = AsBitmap(self);
+    if (!b || args.size() < 2)
+        return {};
+    Area a = ReadArea(vm, args[0]);
+    b->Fill(a.X, a.Y, a.Width, a.Height, Color(vm, args[1]));
+    return {};
+}
+
+Value Clone(Vm& vm, const Value& self, std::span<const Value>) {
+    BitmapDataObject* b = AsBitmap(self);
+    if (!b)
+        return {};
+    auto copy = vm.Make<BitmapDataObject>();
+    copy->Put("__proto__", Value(vm.Protos.BitmapData), DontEnum);
+    copy->Create(b->Width(), b->Height(), b->Transparent(), 0);
+    for (int y = 0; y < b->Height(); ++y)
+        for (int x = 0; x < b->Width(); ++x)
+            copy->Set(x, y, b->Get(x, y));
+    return Value(ObjectPtr(copy));
+}
+
+Value ColorTransformMethod(Vm& vm, const Value& self, std::span<const Value> args) {
+    BitmapDataObject* b = AsBitmap(self);
+    const ColorTransformObject* ct = AsColorTransform(Arg(args, 1));
+    if (!b || !ct)
+        return {};
+    Area a = ReadArea(vm, args[0]);
+    ColorTransform c = ct->ToDisplay();
+    for (int y = std::max(a.Y, 0); y < std::min(a.Y + a.Height, b->Height()); ++y)
+        for (int x = std::max(a.X, 0); x < std::min(a.X + a.Width, b->Width()); ++x) {
+            uint32_t p = b->Get(x, y);
+            Rgba out = c.Apply({uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p), uint8_t(p >> 24)});
+            b->Set(x, y, uint32_t(out.A) << 24 | uint32_t(out.R) << 16 | uint32_t(out.G) << 8 | out.B);
+        }
+    return {};
+}
+
+// The difference of two bitmaps of one size: colour differences where the
+// colours differ, else alpha differences; 0 when they are the same.
+Value Compare(Vm& vm, const Value& self, std::span<const Value> args) {
+    BitmapDataObject* b = AsBitmap(self);
+    if (!b || args.empty())
+        return Failed;
+    BitmapDataObject* other = AsBitmap(args[0]);
+    if (!other)
+        return -2.0;
+    if (other == b)
+        return 0.0;
+    if (other->Width() != b->Width())
+        return -3.0;
+    if (other->Height() != b->Height())
+        return -4.0;
+    auto diff = vm.Make<BitmapDataObject>();
+    diff->Put("__proto__", Value(vm.Protos.BitmapData), DontEnum);
+    diff->Create(b->Width(), b->Height(), true, 0);
+    bool same = true;
+    for (int y = 0; y < b->Height(); ++y)
+        for (int x = 0; x < b->Width(); ++x) {
+            uint32_t p = b->Get(x, y), q = other->Get(x, y), d = 0;
+            if ((p & 0xFFFFFF) != (q & 0xFFFFFF)) {
+                for (int shift : {16, 8, 0})
+                    d |= (((p >> shift) - (q >> shift)) & 0xFF) << shift;
+                d |= 0xFF000000;
+            } else if (p != q) {
+                d = (((p >> 24) - (q >> 24)) & 0xFF) << 24 | 0xFFFFFF;
+            }
+            same = same && d == 0;
+            diff->Set(x, y, d);
+        }
+    return same ? Value(0.0) : Value(ObjectPtr(diff));
+}
+
+void Properties(Vm& vm, const ObjectPtr& proto) {
+    auto number = [](int (BitmapDataObject::*get)() const) {
+        return [get](Vm&, const Value& self, std::span<const Value>) -> Value {
+            BitmapDataObject* b = AsBitmap(self);
+            return b ? double((b->*get)()) : Failed;
+        };
+    };
+    Accessor(vm, proto, "width", number(&BitmapDataObject::Width), {}, 0);
+    Accessor(vm, proto, "height", number(&BitmapDataObject::Height), {}, 0);
+    Accessor(
+        vm, proto, "transparent",
+        [](Vm&, const Value& self, std::span<const Value>) -> Value {
+            BitmapDataObject* b = AsBitmap(self);
+            return b ? Value(b->Transparent()) : Value(Failed);
+        },
+        {}, 0);
+    Accessor(
+        vm, proto, "rectangle",
+        [](Vm& vm, const Value& self, std::span<const Value>) -> Value {
+            BitmapDataObject* b = AsBitmap(self);
+            return b ? NewRectangle(vm, 0.0, 0.0, double(b->Width()), double(b->Height())) : Value(Failed);
+        },
+        {}, 0);
+}
+
+} // namespace
+
+void InstallBitmapData(Vm& vm) {
+    vm.Protos.BitmapData = vm.NewObject();
+    const ObjectPtr& proto = vm.Protos.BitmapData;
+    Class(vm, Package(vm, "display"), "BitmapData", proto, Construct);
+    Properties(vm, proto);
+    vm.Method(proto, "getPixel", [](Vm& vm, const Value& self, std::span<const Value> args) {
+        return Pixel(vm, self, args, false);
+    });
+    vm.Method(proto, "getPixel32", [](Vm& vm, const Value& self, std::span<const Value> args) {
+        return Pixel(vm, self, args, true);
+    });
+    vm.Method(proto, "setPixel", [](Vm& vm, const Value& self, std::span<const Value> args) {
+        return SetPixel(vm, self, args, false);
+    });
+    vm.Method(proto, "setPixel32", [](Vm& vm, const Value& self, std::span<const Value> args) {
+        return SetPixel(vm, self, args, true);
+    });
+    vm.Method(proto, "fillRect", FillRect);
+    vm.Method(proto, "clone", Clone);
+    vm.Method(proto, "colorTransform", ColorTransformMethod);
+    vm.Method(proto, "compare", Compare);
+    vm.Method(proto, "dispose", [](Vm&, const Value& self, std::span<const Value>) -> Value {
+        if (BitmapDataObject* b = AsBitmap(self))
+            b->Dispose();
+        return {};
+    });
+}
+
+} // namespace swf::script::geom

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "swf/Bitmap.h"
+#include "swf/ColorTransform.h"
+#include "swf/script/Object.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace swf::script::geom {
+
+// Pixels of a flash.display.BitmapData, premultiplied as the renderer keeps
+// every bitmap, so that drawing one reuses the bitmap code.
+class BitmapDataObject : public Object {
+public:
+    using Object::Object;
+
+    // The largest size of each side and of the whole, by movie version.
+    struct Limits {
+        int Side;
+        int64_t Area;
+    };
+    static Limits LimitsFor(int version);
+
+    bool Disposed() const { return disposed_; }
+    void Dispose();
+    void Create(int width, int height, bool transparent, uint32_t argb);
+    const Bitmap& Pixels() const { return bitmap_; }
+    bool Transparent() const { return !bitmap_.Opaque; }
+    int Width() const { return bitmap_.Width; }
+    int Height() const { return bitmap_.Height; }
+    bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < bitmap_.Width && y < bitmap_.Height; }
+
+    // Straight 0xAARRGGBB as scripts see it (the plug-in rounds down when it
+    // undoes the premultiplication).
+    uint32_t Get(int x, int y) const;
+    // Stores a straight colour; opaque bitmaps keep their alpha at 255.
+    void Set(int x, int y, uint32_t argb);
+    // Fills the part of the rectangle inside the bitmap.
+    void Fill(int x, int y, int width, int height, uint32_t argb);
+
+private:
+    Bitmap bitmap_;
+    bool disposed_ = false;
+};
+
+// Straight colour of a premultiplied pixel, rounded down.
+uint32_t UnpremultiplyDown(uint32_t premultiplied);
+
+} // namespace swf::script::geom

@@ -1,0 +1,16 @@
+#include "swf/script/Builtins.h"
+#include "swf/script/geom/GeomClasses.h"
+
+namespace swf::script::builtins {
+
+void InstallGeom(Vm& vm) {
+    geom::InstallPoint(vm);
+    geom::InstallRectangle(vm);
+    geom::InstallMatrix(vm);
+    geom::InstallColorTransform(vm);
+    geom::InstallTransform(vm);
+    geom::InstallColor(vm);
+    geom::InstallBitmapData(vm);
+}
+
+} // namespace swf::script::builtins
