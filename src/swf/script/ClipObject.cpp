@@ -204,8 +204,10 @@ void ClipObject::SetProperty(Vm& vm, int index, const Value& v) {
             Compose(m, ScaleX(m), d / 100, RotationOf(m));
         break;
     case Alpha:
+        // Kept in signed 8.8 fixed point as the plug-in keeps it: 60 reads
+        // back as 59.765625.
         if (Finite(d))
-            self->Colors.MulA = static_cast<float>(d / 100);
+            self->Colors.MulA = float(static_cast<int16_t>(ToInt32(std::trunc(d * 256 / 100)))) / 256;
         break;
     case Visible:
         self->Visible = vm.ToBoolean(v);

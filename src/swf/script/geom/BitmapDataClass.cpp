@@ -4,7 +4,9 @@
 #include "swf/script/geom/GeomClasses.h"
 #include "swf/script/geom/GeomSupport.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace swf::script::geom {
 namespace {
@@ -29,9 +31,15 @@ struct Area {
     int X, Y, Width, Height;
 };
 
-Area ReadArea(Vm& vm, const Value& rect) {
-    return {Coordinate(vm, vm.GetMember(rect, "x")), Coordinate(vm, vm.GetMember(rect, "y")),
-            Coordinate(vm, vm.GetMember(rect, "width")), Coordinate(vm, vm.GetMember(rect, "height"))};
+// A rectangle argument: anything with the four members, else nothing.
+std::optional<Area> ReadArea(Vm& vm, const Value& rect) {
+    if (!rect.IsObject())
+        return std::nullopt;
+    for (const char* name : {"x", "y", "width", "height"})
+        if (!vm.HasMember(rect.Object(), name))
+            return std::nullopt;
+    return Area{Coordinate(vm, vm.GetMember(rect, "x")), Coordinate(vm, vm.GetMember(rect, "y")),
+                Coordinate(vm, vm.GetMember(rect, "width")), Coordinate(vm, vm.GetMember(rect, "height"))};
 }
 
 Value Construct(Vm& vm, const Value&, std::span<const Value> args) {
@@ -80,8 +88,8 @@ Value FillRect(Vm& vm, const Value& self, std::span<const Value> args) {
     BitmapDataObject* b = AsBitmap(self);
     if (!b || args.size() < 2)
         return {};
-    Area a = ReadArea(vm, args[0]);
-    b->Fill(a.X, a.Y, a.Width, a.Height, Color(vm, args[1]));
+    if (auto a = ReadArea(vm, args[0]))
+        b->Fill(a->X, a->Y, a->Width, a->Height, Color(vm, args[1]));
     return {};
 }
 
@@ -98,20 +106,26 @@ Value Clone(Vm& vm, const Value& self, std::span<const Value>) {
     return Value(ObjectPtr(copy));
 }
 
+// Answers -1 when done too (as the plug-in does), -2 for a bad rectangle,
+// -3 for a bad colour transform.
 Value ColorTransformMethod(Vm& vm, const Value& self, std::span<const Value> args) {
     BitmapDataObject* b = AsBitmap(self);
-    const ColorTransformObject* ct = AsColorTransform(Arg(args, 1));
-    if (!b || !ct)
-        return {};
-    Area a = ReadArea(vm, args[0]);
+    if (!b || args.size() < 2)
+        return Failed;
+    auto a = ReadArea(vm, args[0]);
+    if (!a)
+        return -2.0;
+    const ColorTransformObject* ct = AsColorTransform(args[1]);
+    if (!ct)
+        return -3.0;
     ColorTransform c = ct->ToDisplay();
-    for (int y = std::max(a.Y, 0); y < std::min(a.Y + a.Height, b->Height()); ++y)
-        for (int x = std::max(a.X, 0); x < std::min(a.X + a.Width, b->Width()); ++x) {
+    for (int y = std::max(a->Y, 0); y < std::min(a->Y + a->Height, b->Height()); ++y)
+        for (int x = std::max(a->X, 0); x < std::min(a->X + a->Width, b->Width()); ++x) {
             uint32_t p = b->Get(x, y);
             Rgba out = c.Apply({uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p), uint8_t(p >> 24)});
             b->Set(x, y, uint32_t(out.A) << 24 | uint32_t(out.R) << 16 | uint32_t(out.G) << 8 | out.B);
         }
-    return {};
+    return Failed;
 }
 
 // The difference of two bitmaps of one size: colour differences where the

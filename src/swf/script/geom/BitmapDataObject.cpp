@@ -27,7 +27,8 @@ uint32_t UnpremultiplyDown(uint32_t p) {
     uint32_t a = p >> 24;
     if (a == 0)
         return 0;
-    auto un = [a](uint32_t v) { return std::min<uint32_t>(255, v * 255 / a); };
+    // Halves round down: 220.5 is 220, 56.67 is 57.
+    auto un = [a](uint32_t v) { return v == 0 ? 0 : std::min<uint32_t>(255, (v * 255 + a / 2 - 1) / a); };
     return a << 24 | un(p >> 16 & 0xFF) << 16 | un(p >> 8 & 0xFF) << 8 | un(p & 0xFF);
 }
 

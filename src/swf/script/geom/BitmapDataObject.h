@@ -31,8 +31,7 @@ public:
     int Height() const { return bitmap_.Height; }
     bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < bitmap_.Width && y < bitmap_.Height; }
 
-    // Straight 0xAARRGGBB as scripts see it (the plug-in rounds down when it
-    // undoes the premultiplication).
+    // Straight 0xAARRGGBB as scripts see it.
     uint32_t Get(int x, int y) const;
     // Stores a straight colour; opaque bitmaps keep their alpha at 255.
     void Set(int x, int y, uint32_t argb);
@@ -44,7 +43,7 @@ private:
     bool disposed_ = false;
 };
 
-// Straight colour of a premultiplied pixel, rounded down.
+// Straight colour of a premultiplied pixel, as the plug-in rounds it.
 uint32_t UnpremultiplyDown(uint32_t premultiplied);
 
 } // namespace swf::script::geom

@@ -12,23 +12,27 @@ namespace {
 
 using builtins::Arg;
 
-// The clip a Color works on: its target, a clip or a path from the root,
-// looked up again at every call.
+// The clip a Color works on: its target, a clip or the path its text
+// names from the root, looked up again at every call.
 DisplayObject* TargetOf(Vm& vm, const Value& color) {
     Value target = vm.GetMember(color, "target");
     Timeline* timeline = vm.TimelineOf(target);
-    if (!timeline && target.IsString() && vm.Root()) {
+    if (!timeline && !target.IsNullish() && vm.Root()) {
         Activation a = vm.FrameActivation(vm.ClipObjectFor(*vm.Root()));
         Scope scope(vm, a);
-        if (ObjectPtr clip = scope.ResolveTarget(target))
+        if (ObjectPtr clip = scope.ResolveTarget(Value(vm.ToString(target))))
             timeline = vm.TimelineOf(Value(clip));
     }
     return timeline ? timeline->Self() : nullptr;
 }
 
-// The plug-in keeps multipliers in 8.8 fixed point and offsets whole.
+// The plug-in keeps multipliers in signed 8.8 fixed point (128% wraps to
+// -128%) and offsets whole.
 float Multiplier(double percent) {
-    return std::isfinite(percent) ? float(std::trunc(percent * 2.56) / 256) : 0.0f;
+    if (!std::isfinite(percent))
+        return 0.0f;
+    auto fixed = static_cast<int16_t>(ToInt32(std::trunc(percent * 256 / 100)));
+    return float(fixed) / 256;
 }
 float Offset(double d) { return std::isfinite(d) ? float(std::trunc(d)) : 0.0f; }
 

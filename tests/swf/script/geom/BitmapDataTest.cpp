@@ -1,0 +1,71 @@
+#include "GeomTestHelpers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace testing_geom;
+using swf::script::Value;
+using swf::script::Vm;
+
+Value Bitmap(Vm& vm, std::initializer_list<Value> args) {
+    return New(vm, FlashClass(vm, "display", "BitmapData"), args);
+}
+
+TEST(ScriptBitmapData, SizesBeyondTheVersionsLimitsMakeNothing) {
+    Vm swf9(9);
+    EXPECT_TRUE(Bitmap(swf9, {2880.0, 2880.0}).IsObject());
+    EXPECT_TRUE(Bitmap(swf9, {2881.0, 1.0}).IsUndefined());
+    EXPECT_TRUE(Bitmap(swf9, {0.0, 5.0}).IsUndefined());
+    EXPECT_TRUE(Bitmap(swf9, {5.0}).IsUndefined());
+    EXPECT_TRUE(Bitmap(swf9, {Value(), 5.0}).IsUndefined());
+    Vm swf10(10);
+    EXPECT_TRUE(Bitmap(swf10, {8191.0, 2048.0}).IsObject());
+    // Each side fits but the whole is too large.
+    EXPECT_TRUE(Bitmap(swf10, {8191.0, 8191.0}).IsUndefined());
+}
+
+TEST(ScriptBitmapData, PixelsRoundTripThroughPremultipliedStorage) {
+    Vm vm(8);
+    Value b = Bitmap(vm, {3.0, 3.0, true, double(0xAABBCCDD)});
+    EXPECT_EQ(vm.GetMember(b, "width").Number(), 3);
+    // The plug-in's rounding: blue 0xDD comes back as 0xDC.
+    EXPECT_EQ(uint32_t(int32_t(Call(vm, b, "getPixel32", {1.0, 2.0}).Number())), 0xAABBCCDCu);
+    EXPECT_EQ(Call(vm, b, "getPixel", {1.0, 2.0}).Number(), double(0xBBCCDC));
+    EXPECT_EQ(Call(vm, b, "getPixel", {10.0, 2.0}).Number(), 0);
+    EXPECT_EQ(Call(vm, b, "getPixel", {1.0}).Number(), -1);
+    Call(vm, b, "setPixel32", {0.0, 0.0, double(0x12345678)});
+    EXPECT_EQ(uint32_t(int32_t(Call(vm, b, "getPixel32", {0.0, 0.0}).Number())), 0x12395571u);
+    // setPixel keeps the alpha there is.
+    Call(vm, b, "setPixel", {0.0, 0.0, double(0xFFFFFF)});
+    EXPECT_EQ(uint32_t(int32_t(Call(vm, b, "getPixel32", {0.0, 0.0}).Number())), 0x12FFFFFFu);
+    Value opaque = Bitmap(vm, {2.0, 2.0, false, double(0x12345678)});
+    EXPECT_EQ(uint32_t(int32_t(Call(vm, opaque, "getPixel32", {1.0, 1.0}).Number())), 0xFF345678u);
+    Call(vm, b, "dispose");
+    EXPECT_EQ(Call(vm, b, "getPixel", {1.0, 2.0}).Number(), -1);
+    EXPECT_EQ(vm.GetMember(b, "width").Number(), -1);
+}
+
+TEST(ScriptBitmapData, FillColorTransformAndCompareWorkOnTheirRectangles) {
+    Vm vm(8);
+    Value b = Bitmap(vm, {3.0, 3.0, false, 0.0});
+    Value rect = New(vm, FlashClass(vm, "geom", "Rectangle"), {1.0, 1.0, 5.0, 5.0});
+    Call(vm, b, "fillRect", {rect, double(0xFF0000)});
+    EXPECT_EQ(Call(vm, b, "getPixel", {0.0, 0.0}).Number(), 0);
+    EXPECT_EQ(Call(vm, b, "getPixel", {2.0, 2.0}).Number(), double(0xFF0000));
+    Value ct = New(vm, FlashClass(vm, "geom", "ColorTransform"), {0.0, 1.0, 1.0, 1.0, 0.0, 0.0, 255.0, 0.0});
+    EXPECT_EQ(Call(vm, b, "colorTransform", {rect, ct}).Number(), -1);
+    EXPECT_EQ(Call(vm, b, "getPixel", {2.0, 2.0}).Number(), double(0x0000FF));
+    EXPECT_EQ(Call(vm, b, "colorTransform", {Value(vm.NewObject()), ct}).Number(), -2);
+    EXPECT_EQ(Call(vm, b, "colorTransform", {rect, Value(vm.NewObject())}).Number(), -3);
+    Value copy = Call(vm, b, "clone");
+    EXPECT_EQ(Call(vm, b, "compare", {copy}).Number(), 0);
+    Call(vm, copy, "setPixel", {0.0, 0.0, double(0x010203)});
+    Value diff = Call(vm, b, "compare", {copy});
+    EXPECT_EQ(uint32_t(int32_t(Call(vm, diff, "getPixel32", {0.0, 0.0}).Number())), 0xFFFFFEFDu);
+    EXPECT_EQ(Call(vm, b, "compare", {Bitmap(vm, {4.0, 3.0})}).Number(), -3);
+    EXPECT_EQ(Call(vm, b, "compare", {Bitmap(vm, {3.0, 4.0})}).Number(), -4);
+    EXPECT_EQ(Call(vm, b, "compare", {Value()}).Number(), -2);
+}
+
+} // namespace
