@@ -17,9 +17,12 @@ constexpr int MaxPieces = 256;
 // beside it that a finer arc would take.
 constexpr double MaxArcStep = std::numbers::pi / 16;
 
+double OnGrid(double v, double grid) { return grid > 0 ? std::floor(v * grid + 0.5) / grid : v; }
+
 } // namespace
 
-void FlattenQuad(Point p0, Point c, Point p1, double tolerance, std::vector<Point>& out) {
+void FlattenQuad(Point p0, Point c, Point p1, Flattening flattening, std::vector<Point>& out) {
+    double tolerance = flattening.Tolerance;
     double dx = p0.X - 2 * c.X + p1.X, dy = p0.Y - 2 * c.Y + p1.Y;
     double dd = std::hypot(dx, dy);
     int pieces = 1;
@@ -28,8 +31,8 @@ void FlattenQuad(Point p0, Point c, Point p1, double tolerance, std::vector<Poin
             static_cast<int>(std::clamp(std::ceil(std::sqrt(dd / (4 * tolerance))), 1.0, double(MaxPieces)));
     for (int i = 1; i < pieces; ++i) {
         double t = double(i) / pieces, s = 1 - t;
-        out.push_back(
-            {s * s * p0.X + 2 * s * t * c.X + t * t * p1.X, s * s * p0.Y + 2 * s * t * c.Y + t * t * p1.Y});
+        out.push_back({OnGrid(s * s * p0.X + 2 * s * t * c.X + t * t * p1.X, flattening.Grid),
+                       OnGrid(s * s * p0.Y + 2 * s * t * c.Y + t * t * p1.Y, flattening.Grid)});
     }
     out.push_back(p1);
 }

@@ -15,6 +15,14 @@ struct RasterEdge {
     uint32_t Fill;
 };
 
+// Without anti-aliasing an edge's ends are held to 1/256 pixel, the
+// plug-in's fixed-point precision: a row crossing an edge within a hair of a
+// pixel centre then lights the pixel the plug-in lights.
+inline RasterEdge OnSampleGrid(RasterEdge e) {
+    auto snap = [](float v) { return std::round(v * 256.0f) / 256.0f; };
+    return {snap(e.X0), snap(e.Y0), snap(e.X1), snap(e.Y1), e.Fill};
+}
+
 enum class FillRule : uint8_t { NonZero, EvenOdd };
 
 struct IntRect {

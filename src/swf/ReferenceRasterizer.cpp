@@ -9,7 +9,8 @@ namespace {
 // direction of each edge.
 int Winding(const RasterJob& job, uint32_t fill, float x, float y) {
     int winding = 0;
-    for (const RasterEdge& e : job.Edges) {
+    for (const RasterEdge& edge : job.Edges) {
+        RasterEdge e = job.Antialias ? edge : OnSampleGrid(edge);
         if (e.Fill != fill)
             continue;
         float top = std::min(e.Y0, e.Y1), bottom = std::max(e.Y0, e.Y1);

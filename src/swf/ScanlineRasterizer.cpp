@@ -77,7 +77,8 @@ void ScanlineRasterizer::AddEdgeArea(const RasterEdge& e, int y) {
 }
 
 // Pixel centres at or right of the crossing are inside the edge's span.
-void ScanlineRasterizer::AddEdgeSample(const RasterEdge& e, int y) {
+void ScanlineRasterizer::AddEdgeSample(const RasterEdge& edge, int y) {
+    RasterEdge e = OnSampleGrid(edge);
     float yc = float(y) + 0.5f;
     if (yc < Top(e) || yc >= Bottom(e))
         return;

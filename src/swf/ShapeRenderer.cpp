@@ -11,9 +11,10 @@
 namespace swf {
 namespace {
 
-void AppendSegment(const Matrix& m, Point from, const Segment& s, double tolerance, std::vector<Point>& out) {
+void AppendSegment(const Matrix& m, Point from, const Segment& s, Flattening flattening,
+                   std::vector<Point>& out) {
     if (s.Curve)
-        FlattenQuad(m.Apply(from), m.Apply(s.Control), m.Apply(s.To), tolerance, out);
+        FlattenQuad(m.Apply(from), m.Apply(s.Control), m.Apply(s.To), flattening, out);
     else
         out.push_back(m.Apply(s.To));
 }
@@ -70,14 +71,14 @@ void ShapeRenderer::DrawFills(const DrawableShape& shape, const FillLayer& layer
     std::vector<int> slot(source.Fills.size() + 1, -1);
     std::vector<std::unique_ptr<Paint>> paints;
     edges_.clear();
-    double tolerance = solid ? GlyphFlattenTolerance(canvas_.Level()) : FlattenTolerance(canvas_.Level());
+    Flattening flattening = solid ? GlyphFlattening(canvas_.Level()) : ShapeFlattening(canvas_.Level());
     for (const FillEdge& e : layer.Edges) {
         if (slot[e.Fill] < 0) {
             slot[e.Fill] = static_cast<int>(paints.size());
             paints.push_back(PaintFor(source.Fills[e.Fill - 1], state, solid));
         }
         points_.assign(1, state.ToDevice.Apply(e.From));
-        AppendSegment(state.ToDevice, e.From, e.Edge, tolerance, points_);
+        AppendSegment(state.ToDevice, e.From, e.Edge, flattening, points_);
         AppendEdges(points_, uint32_t(slot[e.Fill]), edges_);
     }
     Run(edges_, uint32_t(paints.size()), source.NonZero ? FillRule::NonZero : FillRule::EvenOdd, paints);
@@ -90,7 +91,7 @@ void ShapeRenderer::DrawFills(const DrawableShape& shape, const FillLayer& layer
 // on the device, one pixel wide.
 void ShapeRenderer::DrawStroke(const Shape& shape, uint32_t layer, uint32_t line, const DrawState& state) {
     const LineStyle& style = shape.Lines[line - 1];
-    double tolerance = FlattenTolerance(canvas_.Level());
+    Flattening flattening = ShapeFlattening(canvas_.Level());
     double deviceWidth = style.Width * state.ToDevice.MeanScale();
     Matrix toShape;
     bool inShapeSpace = deviceWidth >= 1 && state.ToDevice.Invert(toShape);
@@ -100,7 +101,7 @@ void ShapeRenderer::DrawStroke(const Shape& shape, uint32_t layer, uint32_t line
                        style.EndCap,
                        style.JoinStyle,
                        style.MiterLimit,
-                       tolerance / scale};
+                       flattening.Tolerance / scale};
     edges_.clear();
     Stroker stroker(stroke, 0, edges_);
     for (const Path& path : shape.Paths) {
@@ -109,7 +110,7 @@ void ShapeRenderer::DrawStroke(const Shape& shape, uint32_t layer, uint32_t line
         points_.assign(1, state.ToDevice.Apply(path.Start));
         Point from = path.Start;
         for (const Segment& s : path.Segments) {
-            AppendSegment(state.ToDevice, from, s, tolerance, points_);
+            AppendSegment(state.ToDevice, from, s, flattening, points_);
             from = s.To;
         }
         if (inShapeSpace)

@@ -120,7 +120,7 @@ TEST(Flatten, CurvesStayWithinTheTolerance) {
         for (int round = 0; round < 50; ++round) {
             swf::Point p0{v(rng), v(rng)}, c{v(rng), v(rng)}, p1{v(rng), v(rng)};
             std::vector<swf::Point> points{p0};
-            swf::FlattenQuad(p0, c, p1, tolerance, points);
+            swf::FlattenQuad(p0, c, p1, {tolerance, 0}, points);
             ASSERT_EQ(points.back(), p1);
             size_t n = points.size() - 1;
             // Each piece spans an equal step of t: the curve between its ends
@@ -138,6 +138,18 @@ TEST(Flatten, CurvesStayWithinTheTolerance) {
                     ASSERT_LE(dist, tolerance * 1.01 + 1e-9);
                 }
         }
+    }
+}
+
+TEST(Flatten, GridHoldsTheInnerChordEndsAndKeepsTheCurvesEnds) {
+    swf::Point p0{10.013, 20.007}, c{50.3, -4.1}, p1{90.011, 30.019};
+    std::vector<swf::Point> points{p0};
+    swf::FlattenQuad(p0, c, p1, {0.1, 20}, points);
+    ASSERT_GT(points.size(), 3u);
+    EXPECT_EQ(points.back(), p1);
+    for (size_t i = 1; i + 1 < points.size(); ++i) {
+        EXPECT_NEAR(points[i].X * 20, std::round(points[i].X * 20), 1e-9);
+        EXPECT_NEAR(points[i].Y * 20, std::round(points[i].Y * 20), 1e-9);
     }
 }
 
