@@ -95,6 +95,7 @@ void Player::Open(std::span<const uint8_t> file, const std::filesystem::path& fo
         root_ =
             std::make_unique<Timeline>(movie_->Frames(), movie_->FrameCount(), movie_->Characters(), limits_);
         scripts_->SetRoot(root_.get());
+        buttons_ = std::make_unique<ButtonInput>(*root_, *scripts_);
         scripts_->SetExports(imports_->Exports(*movie_));
         scripts_->RunQueue();
         FinishLoads();
@@ -108,6 +109,7 @@ void Player::Open(std::span<const uint8_t> file, const std::filesystem::path& fo
 
 void Player::Unload() {
     layerCache_ = std::make_unique<LayerCache>();
+    buttons_.reset();
     root_.reset();
     scripts_.reset();
     limits_.Events = nullptr;
@@ -160,6 +162,8 @@ void Player::Advance() {
         scripts_->RunQueue();
         root_->Advance();
         scripts_->RunQueue();
+        buttons_->Refresh();
+        scripts_->RunQueue();
         FinishLoads();
         sounds_->EndTick();
     }
@@ -189,12 +193,14 @@ void Player::MouseMove(int x, int y, int viewWidth, int viewHeight) {
         return;
     Point p = toStage.Apply({double(x), double(y)});
     scripts_->MouseMove(p.X, p.Y);
+    buttons_->Move(p);
     scripts_->RunQueue();
 }
 
 void Player::MouseDown() {
     if (scripts_) {
         scripts_->MouseButton(true);
+        buttons_->Down();
         scripts_->RunQueue();
     }
 }
@@ -202,6 +208,7 @@ void Player::MouseDown() {
 void Player::MouseUp() {
     if (scripts_) {
         scripts_->MouseButton(false);
+        buttons_->Up();
         scripts_->RunQueue();
     }
 }
@@ -209,9 +216,12 @@ void Player::MouseUp() {
 void Player::KeyDown(uint32_t keyCode, uint32_t character) {
     if (scripts_) {
         scripts_->Key(true, keyCode, character);
+        buttons_->Key(keyCode, character);
         scripts_->RunQueue();
     }
 }
+
+bool Player::WantsHandCursor() const { return buttons_ && buttons_->WantsHandCursor(); }
 
 void Player::KeyUp(uint32_t keyCode) {
     if (scripts_) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "swf/ButtonInput.h"
 #include "swf/FontProvider.h"
 #include "swf/LayerCache.h"
 #include "swf/Matrix.h"
@@ -79,9 +80,11 @@ public:
     void MouseUp();
     void KeyDown(uint32_t keyCode, uint32_t character);
     void KeyUp(uint32_t keyCode);
-    // Whether the pointer should show the hand: over a button (not yet:
-    // buttons do not take the mouse so far).
-    bool WantsHandCursor() const { return false; }
+    // Whether the pointer should show the hand: over a button, or a clip
+    // that acts as one, that does not refuse it.
+    bool WantsHandCursor() const;
+    // Whether the movie hid the pointer (Mouse.hide) over its view.
+    bool MouseHidden() const { return scripts_ && scripts_->Input.MouseHidden; }
 
     // Draws the current frame over the whole surface. With no override the
     // movie's own background colour is used (white when it has none).
@@ -112,6 +115,7 @@ private:
     // The movie's sound outlives the timelines, which report to it.
     std::unique_ptr<sound::MovieSound> sounds_;
     std::unique_ptr<Timeline> root_;
+    std::unique_ptr<ButtonInput> buttons_; // works on root_ and scripts_
     std::shared_ptr<FontProvider> fonts_;
     std::unique_ptr<Rasterizer> rasterizer_;
     // The layers of filtered and cached objects, kept between frames.

@@ -193,17 +193,17 @@ void StageRenderer::DrawCharacter(const Character& character, const DisplayObjec
     } else if (auto field = std::get_if<std::shared_ptr<const EditText>>(&character)) {
         text_.DrawField(**field, state);
     } else if (auto button = std::get_if<std::shared_ptr<const Button>>(&character)) {
-        DrawButton(**button, state);
+        DrawButton(**button, object ? object->ButtonState : uint8_t(ButtonRecord::Up), state);
     } else if (auto sprite = std::get_if<std::shared_ptr<const Sprite>>(&character)) {
         DrawSpriteAtRest(**sprite, state);
     }
 }
 
-// A button shows the characters of its up state, in depth order.
-void StageRenderer::DrawButton(const Button& button, const DrawState& state) {
+// A button shows the characters of its current state, in depth order.
+void StageRenderer::DrawButton(const Button& button, uint8_t shown, const DrawState& state) {
     std::vector<const ButtonRecord*> up;
     for (const ButtonRecord& r : button.Records)
-        if (r.States & ButtonRecord::Up)
+        if (r.States & shown)
             up.push_back(&r);
     std::stable_sort(up.begin(), up.end(), [](auto a, auto b) { return a->Depth < b->Depth; });
     for (const ButtonRecord* r : up) {

@@ -272,24 +272,34 @@ std::vector<uint8_t> EditTextBody(uint16_t id, const Field& f) {
     out.U16(0);
     out.U16(0);
     out.U16(0);
-    WriteString(out, "");
+    WriteString(out, f.Variable);
     WriteString(out, f.Text);
     return out.Data();
 }
 
-std::vector<uint8_t> Button2Body(uint16_t id, const std::vector<ButtonPart>& parts) {
+std::vector<uint8_t> Button2Body(uint16_t id, const std::vector<ButtonPart>& parts,
+                                 const std::vector<ButtonActions>& actions) {
+    BitWriter records;
+    for (const ButtonPart& p : parts) {
+        records.U8(p.States);
+        records.U16(p.CharacterId);
+        records.U16(p.Depth);
+        WriteMatrix(records, p.Matrix);
+        WriteColorTransform(records, {}, true);
+    }
+    records.U8(0);
     BitWriter out;
     out.U16(id);
     out.U8(0);
-    out.U16(0); // no actions
-    for (const ButtonPart& p : parts) {
-        out.U8(p.States);
-        out.U16(p.CharacterId);
-        out.U16(p.Depth);
-        WriteMatrix(out, p.Matrix);
-        WriteColorTransform(out, {}, true);
+    // The offset counts from its own field to the first action record.
+    out.U16(actions.empty() ? 0 : static_cast<uint16_t>(2 + records.Data().size()));
+    out.Bytes(records.Data());
+    for (size_t i = 0; i < actions.size(); ++i) {
+        const ButtonActions& a = actions[i];
+        out.U16(i + 1 == actions.size() ? 0 : static_cast<uint16_t>(4 + a.Actions.size()));
+        out.U16(a.Conditions);
+        out.Bytes(a.Actions);
     }
-    out.U8(0);
     return out.Data();
 }
 

@@ -84,6 +84,7 @@ struct Field {
     std::string Text;
     bool UseOutlines = false, WordWrap = false, Multiline = false, Border = false, Html = false;
     uint8_t Align = 0;
+    std::string Variable{};
 };
 std::vector<uint8_t> EditTextBody(uint16_t id, const Field& f);
 
@@ -93,6 +94,12 @@ struct ButtonPart {
     uint16_t Depth;
     Transform Matrix;
 };
-std::vector<uint8_t> Button2Body(uint16_t id, const std::vector<ButtonPart>& parts);
+// A condition word (transition bits, key code << 9) and its action bytes.
+struct ButtonActions {
+    uint16_t Conditions;
+    std::vector<uint8_t> Actions;
+};
+std::vector<uint8_t> Button2Body(uint16_t id, const std::vector<ButtonPart>& parts,
+                                 const std::vector<ButtonActions>& actions = {});
 
 } // namespace swfw

@@ -38,6 +38,7 @@ void Install(Vm& vm) {
     InstallStage(vm);
     InstallKey(vm);
     InstallMouse(vm);
+    InstallButton(vm);
     InstallError(vm);
     InstallSystem(vm);
     InstallPlaceholders(vm);

@@ -25,6 +25,7 @@ void InstallMovieClip(Vm& vm);
 void InstallStage(Vm& vm);
 void InstallKey(Vm& vm);
 void InstallMouse(Vm& vm);
+void InstallButton(Vm& vm);
 void InstallError(Vm& vm);
 void InstallSystem(Vm& vm);
 void InstallPlaceholders(Vm& vm);
@@ -37,6 +38,10 @@ void InstallXml(Vm& vm);
 // calling it converts its argument, `new` wraps the converted value.
 ObjectPtr WrapperClass(Vm& vm, const ObjectPtr& proto, const char* name,
                        Value (*convert)(Vm&, std::span<const Value>));
+
+// Gives the object addListener, removeListener, broadcastMessage and the
+// _listeners array they work on.
+void MakeBroadcaster(Vm& vm, const ObjectPtr& object);
 
 // Argument i, undefined past the end.
 inline Value Arg(std::span<const Value> args, size_t i) { return i < args.size() ? args[i] : Value(); }

@@ -111,6 +111,8 @@ std::optional<Value> ClipObject::GetFallback(Vm& vm, const std::string& name) {
             continue;
         if (object.Clip)
             return Value(vm.ClipObjectFor(*object.Clip));
+        if (object.Definition && std::holds_alternative<std::shared_ptr<const Button>>(*object.Definition))
+            return Value(vm.ButtonObject(object));
         if (!object.Script)
             object.Script = vm.NewObject();
         return Value(object.Script);

@@ -151,7 +151,7 @@ void Vm::RunOne(const Queued& item) {
     RunGuarded(
         [&] {
             if (!item.Handler.IsUndefined()) {
-                Call(item.Handler, Value(item.Clip), {});
+                Call(item.Handler, item.This.IsUndefined() ? Value(item.Clip) : item.This, {});
                 return;
             }
             Activation a = FrameActivation(item.Clip);
@@ -229,7 +229,8 @@ void Vm::MouseButton(bool down) {
 
 void Vm::Key(bool down, uint32_t keyCode, uint32_t character) {
     if (down) {
-        keysDown_.insert(keyCode);
+        if (keysDown_.insert(keyCode).second && !Input.Toggled.erase(keyCode))
+            Input.Toggled.insert(keyCode);
         lastKey_ = keyCode;
         lastCharacter_ = character;
         Broadcast(clipevent::KeyDown, "onKeyDown", "Key");

@@ -79,6 +79,23 @@ public:
     void MouseMove(double x, double y);
     void MouseButton(bool down);
     void Key(bool down, uint32_t keyCode, uint32_t character);
+    // Mouse events of buttons and of clips with mouse handlers (VmMouse.cpp).
+    // A clip takes the mouse when it has press, release or roll handlers.
+    bool ClipTakesMouse(Timeline& clip);
+    // The clip's events of one kind and its method of that name.
+    void ClipMouseEvent(Timeline& clip, uint32_t clipEvent, const char* method);
+    // A named button's method, run with the button as `this`.
+    void ButtonMouseEvent(Timeline& parent, DisplayObject& button, const char* method);
+    // A button's own script object, made when first asked for.
+    ObjectPtr ButtonObject(DisplayObject& button);
+    // A property of the button's script object, or its class's default.
+    Value ButtonProperty(DisplayObject& button, const char* name);
+    // What the input classes keep: the pointer hidden by Mouse.hide, keys
+    // toggled by their presses (Key.isToggled).
+    struct InputState {
+        bool MouseHidden = false;
+        std::set<uint32_t> Toggled;
+    } Input;
     double MouseX() const { return mouseX_; }
     double MouseY() const { return mouseY_; }
     bool IsKeyDown(uint32_t keyCode) const { return keysDown_.count(keyCode) != 0; }
@@ -155,7 +172,7 @@ public:
 
     struct Prototypes {
         ObjectPtr Object, Function, Array, String, Number, Boolean, MovieClip, Date, Error, Color, TextField,
-            Sound, Xml, XmlNode, LoadVars;
+            Sound, Xml, XmlNode, LoadVars, Button;
         ObjectPtr Point, Rectangle, Matrix, ColorTransform, Transform, BitmapData;
     } Protos;
 
@@ -164,6 +181,7 @@ private:
         ObjectPtr Clip;
         std::span<const uint8_t> Actions;
         Value Handler; // a function to call on the clip instead of actions
+        Value This = {}; // what the handler is called on, when not the clip
     };
     struct Interval {
         Value Function, This;

@@ -1,4 +1,5 @@
 #include "swf/script/Builtins.h"
+#include "swf/script/geom/FilterClasses.h"
 #include "swf/script/geom/GeomClasses.h"
 
 namespace swf::script::builtins {
@@ -11,6 +12,8 @@ void InstallGeom(Vm& vm) {
     geom::InstallTransform(vm);
     geom::InstallColor(vm);
     geom::InstallBitmapData(vm);
+    geom::InstallFilterClasses(vm);
+    geom::InstallClipFilters(vm);
 }
 
 } // namespace swf::script::builtins

@@ -1,0 +1,245 @@
+#include "RenderHelpers.h"
+#include "ScriptHelpers.h"
+
+#include "swf/Button.h"
+#include "swf/HitTest.h"
+#include "swf/TagCodes.h"
+#include "swfwriter/ShapeBuilder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace testing_swf;
+using Lines = std::vector<std::string>;
+namespace cond = swf::buttoncond;
+
+constexpr swfw::Rgba Red{255, 0, 0, 255}, Green{0, 160, 0, 255};
+
+// A 100 x 100 pixel movie; character 1 is a red square (20, 20)-(40, 40),
+// character 2 a green one over the same place.
+swfw::MovieWriter SquareStage() {
+    auto w = Stage(100, 100);
+    w.Tag(swfw::code::DefineShape3, RectShape(1, 20, 20, 40, 40, Red));
+    w.Tag(swfw::code::DefineShape3, RectShape(2, 20, 20, 40, 40, Green));
+    return w;
+}
+
+// Button 3: red when up, green when over or down, hit by the square; each
+// transition traces its name.
+void DefineTracingButton(swfw::MovieWriter& w) {
+    std::vector<swfw::ButtonActions> actions;
+    for (auto [bit, name] :
+         std::initializer_list<std::pair<uint16_t, const char*>>{{cond::RollOver, "rollOver"},
+                                                                 {cond::RollOut, "rollOut"},
+                                                                 {cond::Press, "press"},
+                                                                 {cond::Release, "release"},
+                                                                 {cond::ReleaseOutside, "releaseOutside"},
+                                                                 {cond::DragOut, "dragOut"},
+                                                                 {cond::DragOver, "dragOver"},
+                                                                 {uint16_t('k' << 9), "key k"}})
+        actions.push_back({bit, ActionAssembler().Trace(name).Code()});
+    w.Tag(swfw::code::DefineButton2,
+          swfw::Button2Body(3, {{1, 1, 1, {}}, {6, 2, 1, {}}, {8, 1, 2, {}}}, actions));
+}
+
+struct Session {
+    explicit Session(const std::vector<uint8_t>& movie) {
+        player.OnTrace = [this](const std::string& line) { lines.push_back(line); };
+        player.Load(movie);
+    }
+    // Positions in stage pixels; the view is the stage's size.
+    void Move(int x, int y) { player.MouseMove(x, y, 100, 100); }
+    void Click(int x, int y) {
+        Move(x, y);
+        player.MouseDown();
+        player.MouseUp();
+    }
+    Lines Take() { return std::exchange(lines, {}); }
+
+    swf::Player player;
+    Lines lines;
+};
+
+std::vector<uint8_t> OneButtonMovie(const ActionAssembler& script = {}) {
+    auto w = SquareStage();
+    DefineTracingButton(w);
+    PlaceNamed(w, 1, 3, "b");
+    if (!script.Code().empty())
+        DoAction(w, script);
+    w.ShowFrame();
+    return w.Build();
+}
+
+TEST(ButtonMouse, TransitionsRunTheirConditionActions) {
+    Session s(OneButtonMovie());
+    s.Move(5, 5);
+    s.Move(30, 30);
+    s.Move(60, 60);
+    EXPECT_EQ(s.Take(), (Lines{"rollOver", "rollOut"}));
+    s.Click(30, 30);
+    EXPECT_EQ(s.Take(), (Lines{"rollOver", "press", "release"}));
+    // Pressed inside, dragged out and back, released outside.
+    s.player.MouseDown();
+    s.Move(60, 60);
+    s.Move(35, 35);
+    s.Move(90, 90);
+    s.player.MouseUp();
+    EXPECT_EQ(s.Take(), (Lines{"press", "dragOut", "dragOver", "dragOut", "releaseOutside"}));
+    // A press that starts off the button is not a press of it.
+    s.player.MouseDown();
+    s.Move(30, 30);
+    s.player.MouseUp();
+    EXPECT_EQ(s.Take(), (Lines{"rollOver"}));
+}
+
+TEST(ButtonMouse, TheStateShownAndTheHandFollowThePointer) {
+    Session s(OneButtonMovie());
+    EXPECT_EQ(Render(s.player).At(30, 30), 0xffff0000u);
+    s.Move(30, 30);
+    EXPECT_TRUE(s.player.WantsHandCursor());
+    EXPECT_EQ(Render(s.player).At(30, 30), 0xff00a000u);
+    s.Move(50, 30);
+    EXPECT_FALSE(s.player.WantsHandCursor());
+    EXPECT_EQ(Render(s.player).At(30, 30), 0xffff0000u);
+}
+
+TEST(ButtonMouse, KeyConditionsHearTheirKeyOnly) {
+    Session s(OneButtonMovie());
+    s.player.KeyDown('J', 'j');
+    s.player.KeyDown('K', 'k');
+    EXPECT_EQ(s.Take(), (Lines{"key k"}));
+}
+
+TEST(ButtonMouse, ScriptsDisableTheButtonAndTakeItsHandAndEvents) {
+    // b.useHandCursor = false; b.onRelease = function () { trace(this.v); }; b.v = "mine";
+    ActionAssembler onRelease, a;
+    onRelease.Push("this").Op(act::GetVariable).Push("v").Op(act::GetMember).Op(act::Trace);
+    a.Push("b").Op(act::GetVariable).Push("useHandCursor").PushBool(false).Op(act::SetMember);
+    a.Push("b").Op(act::GetVariable).Push("onRelease").DefineFunction("", {}, onRelease).Op(act::SetMember);
+    a.Push("b").Op(act::GetVariable).Push("v").Push("mine").Op(act::SetMember);
+    Session s(OneButtonMovie(a));
+    s.Click(30, 30);
+    EXPECT_FALSE(s.player.WantsHandCursor());
+    EXPECT_EQ(s.Take(), (Lines{"rollOver", "press", "release", "mine"}));
+
+    ActionAssembler off;
+    off.Push("b").Op(act::GetVariable).Push("enabled").PushBool(false).Op(act::SetMember);
+    Session disabled(OneButtonMovie(off));
+    disabled.Click(30, 30);
+    EXPECT_TRUE(disabled.Take().empty());
+}
+
+TEST(ButtonMouse, ClipsWithPressHandlersActAsButtonsAndShapesDoNotStopTheMouse) {
+    auto w = SquareStage();
+    DefineScriptedSprite(w, 4, {ActionAssembler()});
+    // The clip holds the square; a plain shape lies over it.
+    swfw::MovieWriter inner(8, {}, 12);
+    PlaceAt(inner, 1, 1);
+    inner.ShowFrame();
+    w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(5, inner));
+    PlaceNamed(w, 1, 5, "c");
+    PlaceAt(w, 2, 2);
+    ActionAssembler onPress, a;
+    onPress.Push("this").Op(act::GetVariable).Push("_name").Op(act::GetMember).Op(act::Trace);
+    a.Push("c").Op(act::GetVariable).Push("onPress").DefineFunction("", {}, onPress).Op(act::SetMember);
+    DoAction(w, a);
+    w.ShowFrame();
+    Session s(w.Build());
+    s.Click(10, 10);
+    s.Click(25, 25);
+    EXPECT_EQ(s.Take(), (Lines{"c"}));
+    EXPECT_TRUE(s.player.WantsHandCursor());
+}
+
+TEST(ButtonMouse, MasksHideTheButtonsOutsideThem) {
+    auto w = SquareStage();
+    DefineTracingButton(w);
+    w.Tag(swfw::code::DefineShape3, RectShape(6, 0, 0, 30, 100, Red));
+    swfw::Place mask;
+    mask.Depth = 1;
+    mask.CharacterId = 6;
+    mask.ClipDepth = 2;
+    w.Tag(swfw::code::PlaceObject2, swfw::PlaceObject2Body(mask));
+    PlaceAt(w, 2, 3);
+    w.ShowFrame();
+    Session s(w.Build());
+    s.Move(35, 35); // on the button, outside the mask
+    EXPECT_TRUE(s.Take().empty());
+    s.Move(25, 25);
+    EXPECT_EQ(s.Take(), (Lines{"rollOver"}));
+}
+
+TEST(ButtonHitTest, FillsCountTheirOutlinesAndStrokesTheirWidth) {
+    // A square with a square hole (even-odd), and a thick line apart.
+    swfw::ShapeBuilder b;
+    uint32_t fill = b.SolidFill(Red);
+    uint32_t line = b.Line(200, Red);
+    b.Styles(0, fill, 0);
+    Box(b, 0, 0, 1000, 1000);
+    Box(b, 300, 300, 700, 700);
+    b.Styles(0, 0, line);
+    b.MoveTo(2000, 0);
+    b.LineTo(2000, 1000);
+    auto body = swfw::ShapeBody(1, 3, {0, 2100, 0, 1000}, b);
+    swf::Dictionary d;
+    d.Define({swf::tagcode::DefineShape3, body});
+    auto shape = std::get<std::shared_ptr<const swf::DrawableShape>>(*d.Find(1));
+    auto covers = [&](double x, double y) {
+        return swf::HitTest::ShapeCovers(shape->Source, shape->FillLayers, {x, y});
+    };
+    EXPECT_TRUE(covers(100, 500));
+    EXPECT_FALSE(covers(500, 500));
+    EXPECT_TRUE(covers(2090, 500));
+    EXPECT_FALSE(covers(2150, 500));
+    EXPECT_FALSE(covers(1500, 500));
+}
+
+TEST(ButtonParse, DamagedActionsLeaveTheButtonWithoutThem) {
+    auto body = swfw::Button2Body(3, {{1, 1, 1, {}}}, {{cond::Press, {0x07, 0x00}}, {cond::Release, {0x06}}});
+    // The first record claims more bytes than the tag holds.
+    std::vector<uint8_t> damaged(body.begin() + 2, body.end());
+    size_t first = damaged.size() - 2 - 4 - 1 - 4;
+    damaged[first] = 0xff;
+    swf::ByteReader in(damaged);
+    swf::Button button = swf::ParseButton(in, 2);
+    EXPECT_EQ(button.Records.size(), 1u);
+    ASSERT_LE(button.Actions.size(), 1u);
+    for (const swf::ButtonAction& a : button.Actions)
+        EXPECT_LE(a.Actions.size(), damaged.size());
+}
+
+TEST(ScriptInputClasses, BroadcastersToggledKeysAndTheHiddenPointer) {
+    // Key.addListener({hi: function (a, b) { trace(a + b); }}); Key.broadcastMessage("hi", 1, 2);
+    ActionAssembler hi, a;
+    hi.Push("a").Op(act::GetVariable).Push("b").Op(act::GetVariable).Op(act::Add2).Op(act::Trace);
+    a.Push("hi").DefineFunction("", {"a", "b"}, hi).Push(1.0).Op(act::InitObject);
+    a.Push(1.0).Push("Key").Op(act::GetVariable).Push("addListener").Op(act::CallMethod).Op(act::Pop);
+    a.Push(2.0).Push(1.0).Push("hi").Push(3.0).Push("Key").Op(act::GetVariable).Push("broadcastMessage");
+    a.Op(act::CallMethod).Op(act::Pop);
+    a.Push(0.0).Push("Mouse").Op(act::GetVariable).Push("hide").Op(act::CallMethod).Op(act::Trace);
+    Session s(ActionMovie(a));
+    EXPECT_EQ(s.Take(), (Lines{"3", "1"}));
+    EXPECT_TRUE(s.player.MouseHidden());
+
+    // trace(Key.isToggled(20)) after each press of caps lock.
+    auto w = Stage(100, 100);
+    ActionAssembler toggled;
+    toggled.Push(20.0).Push(1.0).Push("Key").Op(act::GetVariable).Push("isToggled").Op(act::CallMethod);
+    toggled.Op(act::Trace);
+    swfw::Place p;
+    p.Depth = 1;
+    p.CharacterId = 1;
+    DefineScriptedSprite(w, 1, {ActionAssembler()});
+    w.Tag(swfw::code::PlaceObject2,
+          swfw::WithClipActions(swfw::PlaceObject2Body(p), {{swf::script::clipevent::KeyDown, toggled}}, 8));
+    w.ShowFrame();
+    Session keys(w.Build());
+    for (int i = 0; i < 2; ++i) {
+        keys.player.KeyDown(20, 0);
+        keys.player.KeyUp(20);
+    }
+    EXPECT_EQ(keys.Take(), (Lines{"true", "false"}));
+}
+
+} // namespace
