@@ -15,7 +15,7 @@ constexpr double Half = 16384;
 GradientPaint::GradientPaint(const FillStyle& fill, const Matrix& deviceToGradient,
                              const ColorTransform& colors)
     : kind_(fill.Kind), spread_(fill.Grad.SpreadMode), focal_(std::clamp(fill.Grad.Focal, -0.998, 0.998)),
-      inverse_(deviceToGradient), ramp_(BuildRamp(fill.Grad, colors)) {}
+      inverse_(deviceToGradient), ramp_(BuildFillRamp(fill.Grad, colors)) {}
 
 // Where a point of the gradient square falls along the ramp, 0..1 inside.
 double GradientPaint::Position(double gx, double gy) const {
@@ -39,8 +39,9 @@ double GradientPaint::Position(double gx, double gy) const {
 size_t GradientPaint::Index(double t) const {
     if (!std::isfinite(t))
         t = 0;
+    constexpr double Last = FillRampSize - 1;
     if (t >= 0 && t < 1)
-        return static_cast<size_t>(t * 256);
+        return static_cast<size_t>(t * FillRampSize);
     if (spread_ == Spread::Repeat) {
         t -= std::floor(t);
     } else if (spread_ == Spread::Reflect) {
@@ -48,7 +49,7 @@ size_t GradientPaint::Index(double t) const {
         if (t > 1)
             t = 2 - t;
     }
-    return static_cast<size_t>(std::clamp(t * 256, 0.0, 255.0));
+    return static_cast<size_t>(std::clamp(t * FillRampSize, 0.0, Last));
 }
 
 void GradientPaint::Shade(int x, int y, int count, uint32_t* out) const {

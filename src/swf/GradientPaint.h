@@ -1,5 +1,6 @@
 #pragma once
 
+#include "swf/GradientRamp.h"
 #include "swf/Paint.h"
 
 #include <array>
@@ -22,7 +23,7 @@ private:
     Spread spread_;
     double focal_;
     Matrix inverse_;
-    std::array<uint32_t, 256> ramp_;
+    std::array<uint32_t, FillRampSize> ramp_;
 };
 
 } // namespace swf

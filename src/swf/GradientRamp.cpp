@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
+#include <vector>
 
 namespace swf {
 namespace {
@@ -26,8 +28,11 @@ Channels Decode(Rgba c, bool linear) {
     return {ToLinear(c.R), ToLinear(c.G), ToLinear(c.B), double(c.A)};
 }
 
-uint32_t Encode(Channels c, bool linear) {
-    auto byte = [](double v) { return static_cast<uint8_t>(std::lround(std::clamp(v, 0.0, 255.0))); };
+uint32_t Encode(Channels c, bool linear, bool truncate) {
+    auto byte = [truncate](double v) {
+        v = std::clamp(v, 0.0, 255.0);
+        return static_cast<uint8_t>(truncate ? std::floor(v + 1e-9) : std::round(v));
+    };
     if (linear)
         c = {FromLinear(c.R), FromLinear(c.G), FromLinear(c.B), c.A};
     return Premultiply({byte(c.R), byte(c.G), byte(c.B), byte(c.A)});
@@ -37,31 +42,47 @@ Channels Mix(Channels a, Channels b, double t) {
     return {a.R + (b.R - a.R) * t, a.G + (b.G - a.G) * t, a.B + (b.B - a.B) * t, a.A + (b.A - a.A) * t};
 }
 
-} // namespace
-
-// Ratios are taken in the order given: an entry between two stops blends
-// them, before the first stop it takes the first colour, after the last the
-// last colour.
-std::array<uint32_t, 256> BuildRamp(const Gradient& gradient, const ColorTransform& colors) {
-    std::array<uint32_t, 256> ramp{};
+// Entry j of `out` takes the colour at ratio (j + offset) * scale. Ratios
+// are taken in the order given: a point between two stops blends them,
+// before the first stop it takes the first colour, after the last the last
+// colour.
+void FillEntries(const Gradient& gradient, const ColorTransform& colors, double scale, double offset,
+                 bool truncate, std::span<uint32_t> out) {
     const auto& stops = gradient.Stops;
     if (stops.empty())
-        return ramp;
+        return;
     bool linear = gradient.LinearRgb;
-    for (int i = 0; i < 256; ++i) {
+    std::vector<Channels> decoded;
+    for (const GradientStop& stop : stops)
+        decoded.push_back(Decode(colors.Apply(stop.Color), linear));
+    for (size_t j = 0; j < out.size(); ++j) {
+        double ratio = (double(j) + offset) * scale;
         size_t k = 0;
-        while (k < stops.size() && stops[k].Ratio < i)
+        while (k < stops.size() && stops[k].Ratio < ratio)
             ++k;
         Channels c;
         if (k == 0 || k == stops.size()) {
-            c = Decode(colors.Apply(stops[k == 0 ? 0 : k - 1].Color), linear);
+            c = decoded[k == 0 ? 0 : k - 1];
         } else {
             const auto &a = stops[k - 1], &b = stops[k];
-            double t = b.Ratio > a.Ratio ? double(i - a.Ratio) / (b.Ratio - a.Ratio) : 1.0;
-            c = Mix(Decode(colors.Apply(a.Color), linear), Decode(colors.Apply(b.Color), linear), t);
+            double t = b.Ratio > a.Ratio ? (ratio - a.Ratio) / (b.Ratio - a.Ratio) : 1.0;
+            c = Mix(decoded[k - 1], decoded[k], t);
         }
-        ramp[size_t(i)] = Encode(c, linear);
+        out[j] = Encode(c, linear, truncate);
     }
+}
+
+} // namespace
+
+std::array<uint32_t, 256> BuildRamp(const Gradient& gradient, const ColorTransform& colors) {
+    std::array<uint32_t, 256> ramp{};
+    FillEntries(gradient, colors, 1, 0, false, ramp);
+    return ramp;
+}
+
+std::array<uint32_t, FillRampSize> BuildFillRamp(const Gradient& gradient, const ColorTransform& colors) {
+    std::array<uint32_t, FillRampSize> ramp{};
+    FillEntries(gradient, colors, 255.0 / (FillRampSize - 1), 0, true, ramp);
     return ramp;
 }
 

@@ -9,7 +9,14 @@
 namespace swf {
 
 // The 256 premultiplied colours of a gradient, its stops passed through the
-// colour transform and interpolated in sRGB or linear RGB.
+// colour transform and interpolated in sRGB or linear RGB; entry i is ratio
+// i. Filters colour their alpha through it.
 std::array<uint32_t, 256> BuildRamp(const Gradient& gradient, const ColorTransform& colors);
+
+// The colours of a gradient fill, fine enough that neighbouring pixels never
+// skip a step: the plug-in's fills change smoothly from pixel to pixel, with
+// ratio 255 at the far end of the square and the channels truncated.
+constexpr size_t FillRampSize = 4096;
+std::array<uint32_t, FillRampSize> BuildFillRamp(const Gradient& gradient, const ColorTransform& colors);
 
 } // namespace swf

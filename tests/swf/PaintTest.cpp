@@ -2,6 +2,7 @@
 #include "swf/Canvas.h"
 #include "swf/ColorCompositor.h"
 #include "swf/Flatten.h"
+#include "swf/GradientPaint.h"
 #include "swf/GradientRamp.h"
 #include "swf/ScanlineRasterizer.h"
 #include "swf/Stroker.h"
@@ -31,6 +32,32 @@ TEST(GradientRamp, StopsInterpolateAndTakeTheColourTransform) {
     auto odd = swf::BuildRamp(reversed, {}); // out of order: no blend, no crash
     EXPECT_EQ(odd[0], 0xffff0000u);
     EXPECT_EQ(swf::BuildRamp(swf::Gradient{}, {})[10], 0u);
+}
+
+// A steep stretch of a fill (blue from 0 to 255 between ratios 93 and 127)
+// across 206 pixels climbs by the same step at every pixel, as the plug-in
+// draws it; a ramp of one entry per ratio skips entries and climbs unevenly.
+TEST(GradientRamp, FillsClimbEvenlyAndKeepTheirEndColours) {
+    swf::FillStyle fill;
+    fill.Kind = swf::FillKind::Linear;
+    fill.Grad.Stops = {
+        {0, {0, 0, 0, 255}}, {93, {0, 0, 0, 255}}, {127, {0, 0, 255, 255}}, {255, {0, 0, 255, 255}}};
+    swf::Matrix toGradient{32768.0 / 206, 0, 0, 1, -16384, 0};
+    swf::GradientPaint paint(fill, toGradient, {});
+    std::vector<uint32_t> row(206);
+    paint.Shade(0, 0, 206, row.data());
+    EXPECT_EQ(row.front(), 0xff000000u);
+    EXPECT_EQ(row.back(), 0xff0000ffu);
+    int least = 255, most = 0;
+    for (size_t x = 1; x < row.size(); ++x) {
+        int step = Channel(row[x], 0) - Channel(row[x - 1], 0);
+        if (Channel(row[x - 1], 0) > 0 && Channel(row[x], 0) < 255) {
+            least = std::min(least, step);
+            most = std::max(most, step);
+        }
+    }
+    EXPECT_GE(least, 8);
+    EXPECT_LE(most - least, 1);
 }
 
 // Straightforward bilinear sampling of a clamped bitmap in doubles.
