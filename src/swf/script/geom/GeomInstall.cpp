@@ -14,6 +14,7 @@ void InstallGeom(Vm& vm) {
     geom::InstallBitmapData(vm);
     geom::InstallFilterClasses(vm);
     geom::InstallClipFilters(vm);
+    geom::InstallClipDisplayProperties(vm);
 }
 
 } // namespace swf::script::builtins

@@ -1,0 +1,98 @@
+#include "swf/Timeline.h"
+#include "swf/script/Builtins.h"
+#include "swf/script/Vm.h"
+#include "swf/script/geom/GeomClasses.h"
+#include "swf/script/geom/GeomSupport.h"
+
+#include <array>
+#include <string>
+
+namespace swf::script::geom {
+namespace {
+
+using builtins::Arg;
+
+// By PlaceObject3 number, from 1.
+constexpr std::array<const char*, 14> BlendNames = {"normal", "layer",      "multiply", "screen",   "lighten",
+                                                    "darken", "difference", "add",      "subtract", "invert",
+                                                    "alpha",  "erase",      "overlay",  "hardlight"};
+
+DisplayObject* Placed(Vm& vm, const Value& clip) {
+    Timeline* t = vm.TimelineOf(clip);
+    return t ? t->Self() : nullptr;
+}
+
+Value GetBlendMode(Vm& vm, const Value& self, std::span<const Value>) {
+    DisplayObject* placed = Placed(vm, self);
+    if (!placed)
+        return {};
+    uint8_t mode = placed->Blend;
+    return mode >= 1 && mode <= BlendNames.size() ? BlendNames[mode - 1] : "normal";
+}
+
+// A name or a number; anything else is normal.
+Value SetBlendMode(Vm& vm, const Value& self, std::span<const Value> args) {
+    DisplayObject* placed = Placed(vm, self);
+    if (!placed)
+        return {};
+    Value v = Arg(args, 0);
+    uint8_t mode = 1;
+    if (v.IsNumber()) {
+        double d = v.Number();
+        if (d >= 1 && d <= BlendNames.size())
+            mode = static_cast<uint8_t>(d);
+    } else {
+        std::string name = vm.ToString(v);
+        for (size_t i = 0; i < BlendNames.size(); ++i)
+            if (name == BlendNames[i])
+                mode = static_cast<uint8_t>(i + 1);
+    }
+    placed->Blend = mode;
+    return {};
+}
+
+Value GetBackground(Vm& vm, const Value& self, std::span<const Value>) {
+    DisplayObject* placed = Placed(vm, self);
+    if (!placed)
+        return {};
+    if (!placed->Background)
+        return Value::Null();
+    const Rgba& c = *placed->Background;
+    return double(uint32_t(c.R) << 16 | uint32_t(c.G) << 8 | c.B);
+}
+
+// Null or undefined take the background away.
+Value SetBackground(Vm& vm, const Value& self, std::span<const Value> args) {
+    DisplayObject* placed = Placed(vm, self);
+    if (!placed)
+        return {};
+    Value v = Arg(args, 0);
+    if (v.IsNullish()) {
+        placed->Background.reset();
+    } else {
+        auto rgb = static_cast<uint32_t>(ToInt32(vm.ToNumber(v)));
+        placed->Background = Rgba{uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb), 255};
+    }
+    return {};
+}
+
+} // namespace
+
+void InstallClipDisplayProperties(Vm& vm) {
+    const ObjectPtr& proto = vm.Protos.MovieClip;
+    Accessor(vm, proto, "blendMode", GetBlendMode, SetBlendMode);
+    Accessor(vm, proto, "opaqueBackground", GetBackground, SetBackground);
+    Accessor(
+        vm, proto, "cacheAsBitmap",
+        [](Vm& vm, const Value& self, std::span<const Value>) -> Value {
+            DisplayObject* placed = Placed(vm, self);
+            return placed ? Value(placed->CacheAsBitmap) : Value();
+        },
+        [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
+            if (DisplayObject* placed = Placed(vm, self))
+                placed->CacheAsBitmap = vm.ToBoolean(Arg(args, 0));
+            return {};
+        });
+}
+
+} // namespace swf::script::geom
