@@ -169,7 +169,7 @@ TEST(Timeline, MorphShapesFollowTheRatio) {
     p.Ratio = 0;
     w.Tag(swfw::code::PlaceObject2, swfw::PlaceObject2Body(p));
     w.ShowFrame();
-    for (uint16_t ratio : {uint16_t(32768), uint16_t(65535)}) {
+    for (uint16_t ratio : {uint16_t(32768), uint16_t(43691), uint16_t(65535)}) {
         swfw::Place m;
         m.Move = true;
         m.Ratio = ratio;
@@ -183,8 +183,11 @@ TEST(Timeline, MorphShapesFollowTheRatio) {
     EXPECT_EQ(f0.At(15, 5), White);
     player.Advance();
     Frame half = Render(player);
-    EXPECT_EQ(half.At(24, 5), 0xff7f0080u);
+    // Colours in between are truncated, as the plug-in's are.
+    EXPECT_EQ(half.At(24, 5), 0xff7f007fu);
     EXPECT_EQ(half.At(26, 5), White);
+    player.Advance();
+    EXPECT_EQ(Render(player).At(5, 5), 0xff5400aau); // two thirds: 84, 0, 170
     player.Advance();
     EXPECT_EQ(Render(player).At(38, 5), Blue);
 }
