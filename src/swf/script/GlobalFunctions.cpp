@@ -14,29 +14,43 @@ int DigitValue(char c) {
     return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'z' ? c - 'a' + 10 : 99;
 }
 
+bool IsSign(char c) { return c == '-' || c == '+'; }
+
+bool IsHexMark(const std::string& s, size_t pos) {
+    return pos + 1 < s.size() && s[pos] == '0' && (s[pos + 1] == 'x' || s[pos + 1] == 'X');
+}
+
+// The plug-in's own reading of prefixes: "0x" counts only at the very
+// start, where it sets base 16 and may be followed by blanks and a sign; a
+// sign before "0x" is dropped along with the zero (the digits then start
+// at the 'x'); a leading zero reads octal only when the whole rest is
+// octal digits; a base given must lie in 2..36.
 Value ParseInt(Vm& vm, const Value&, std::span<const Value> args) {
-    std::string s = vm.ToString(Arg(args, 0));
+    if (args.empty())
+        return {};
+    std::string s = vm.ToString(args[0]);
+    int radix = 0;
+    if (args.size() > 1) {
+        radix = static_cast<int>(ToInteger(vm.ToNumber(args[1])));
+        if (radix < 2 || radix > 36)
+            return std::nan("");
+    }
     size_t pos = 0;
+    bool negative = false;
+    if (IsHexMark(s, 0) || (!s.empty() && IsSign(s[0]) && IsHexMark(s, 1))) {
+        pos = 2;
+        if (radix == 0)
+            radix = 16;
+    } else if (radix == 0) {
+        size_t first = !s.empty() && IsSign(s[0]) ? 1 : 0;
+        bool octal = first + 1 < s.size() && s[first] == '0' &&
+                     s.find_first_not_of("01234567", first) == std::string::npos;
+        radix = octal ? 8 : 10;
+    }
     while (pos < s.size() && std::isspace(static_cast<unsigned char>(s[pos])))
         ++pos;
-    bool negative = false;
-    if (pos < s.size() && (s[pos] == '-' || s[pos] == '+'))
+    if (pos < s.size() && IsSign(s[pos]))
         negative = s[pos++] == '-';
-    int radix = Arg(args, 1).IsUndefined() ? 0 : static_cast<int>(vm.ToNumber(args[1]));
-    if (radix == 0) {
-        radix = 10;
-        if (s.compare(pos, 2, "0x") == 0 || s.compare(pos, 2, "0X") == 0) {
-            radix = 16;
-            pos += 2;
-        } else if (pos + 1 < s.size() && s[pos] == '0' &&
-                   s.find_first_not_of("01234567", pos) == std::string::npos) {
-            radix = 8; // a leading zero reads octal, when every digit is one
-        }
-    } else if (radix == 16 && (s.compare(pos, 2, "0x") == 0 || s.compare(pos, 2, "0X") == 0)) {
-        pos += 2;
-    }
-    if (radix < 2 || radix > 36)
-        return std::nan("");
     double n = 0;
     bool any = false;
     for (; pos < s.size() && DigitValue(s[pos]) < radix; ++pos, any = true)
@@ -46,8 +60,57 @@ Value ParseInt(Vm& vm, const Value&, std::span<const Value> args) {
     return negative ? -n : n;
 }
 
+// The plug-in's decimal reader: digits accumulate one at a time (so its
+// results may differ from the nearest double in the last bit), dots after
+// the first are skipped but rule out an exponent, and the exponent wraps
+// as a 32-bit integer.
+double ReadDecimal(const std::string& s) {
+    size_t pos = 0;
+    while (pos < s.size() && std::isspace(static_cast<unsigned char>(s[pos])))
+        ++pos;
+    bool negative = false;
+    if (pos < s.size() && IsSign(s[pos]))
+        negative = s[pos++] == '-';
+    double value = 0, scale = 1;
+    bool digits = false, dot = false, extraDot = false;
+    for (; pos < s.size(); ++pos) {
+        char c = s[pos];
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            if (dot)
+                value += (c - '0') * (scale /= 10);
+            else
+                value = value * 10 + (c - '0');
+        } else if (c == '.') {
+            extraDot = dot;
+            dot = true;
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return std::nan("");
+    if (!extraDot && pos + 1 < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
+        size_t e = pos + 1;
+        bool negativeExponent = false;
+        if (IsSign(s[e]))
+            negativeExponent = s[e++] == '-';
+        uint32_t exponent = 0;
+        bool any = false;
+        for (; e < s.size() && std::isdigit(static_cast<unsigned char>(s[e])); ++e, any = true)
+            exponent = exponent * 10 + uint32_t(s[e] - '0');
+        if (any) {
+            auto signedExponent = static_cast<int32_t>(exponent);
+            value *= std::pow(10.0, negativeExponent ? -double(signedExponent) : double(signedExponent));
+        }
+    }
+    return negative ? -value : value;
+}
+
 Value ParseFloat(Vm& vm, const Value&, std::span<const Value> args) {
-    return LeadingNumber(vm.ToString(Arg(args, 0))).value_or(std::nan(""));
+    if (args.empty())
+        return {};
+    return ReadDecimal(vm.ToString(args[0]));
 }
 
 Value Escape(Vm& vm, const Value&, std::span<const Value> args) {

@@ -389,12 +389,18 @@ Value Interpreter::Add(const Value& a, const Value& b) {
 Value Interpreter::Equals(const Value& a, const Value& b) {
     using T = Value::Type;
     if (a.GetType() == b.GetType()) {
+        // The plug-in finds NaN equal to itself.
         if (a.IsNumber())
-            return a.Number() == b.Number();
+            return a.Number() == b.Number() || (std::isnan(a.Number()) && std::isnan(b.Number()));
         return a == b;
     }
     if (a.IsNullish() && b.IsNullish())
         return true;
+    // An object without valueOf is undefined here.
+    if (a.IsNullish() && b.IsObject())
+        return Equals(a, vm_.ToPrimitive(b));
+    if (b.IsNullish() && a.IsObject())
+        return Equals(vm_.ToPrimitive(a), b);
     if (a.IsNullish() || b.IsNullish()) {
         // Before SWF 6, undefined and null equal what converts to 0.
         return false;
@@ -414,7 +420,10 @@ Value Interpreter::Equals(const Value& a, const Value& b) {
 }
 
 Value Interpreter::Less(const Value& a, const Value& b) {
-    Value pa = vm_.ToPrimitive(a), pb = vm_.ToPrimitive(b);
+    // Comparisons take valueOf alone: an object it returns is NaN.
+    Value pa = a.IsObject() ? vm_.ValueOf(a) : a, pb = b.IsObject() ? vm_.ValueOf(b) : b;
+    if (pa.IsObject() || pb.IsObject())
+        return Value();
     if (pa.IsString() && pb.IsString())
         return pa.String() < pb.String();
     double x = vm_.ToNumber(pa), y = vm_.ToNumber(pb);

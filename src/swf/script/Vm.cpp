@@ -534,21 +534,29 @@ std::vector<std::string> Vm::EnumerableNames(const ObjectPtr& object) {
 
 // ---- conversions ----
 
+Value Vm::ValueOf(const Value& v) {
+    Value f = GetMember(v, "valueOf");
+    return f.IsObject() && f.Object()->Callable() ? Call(f, v, {}) : Value();
+}
+
 Value Vm::ToPrimitive(const Value& v, bool preferString) {
     if (!v.IsObject())
         return v;
     const ObjectPtr& o = v.Object();
+    // Without a hint only valueOf counts: an object without one is
+    // undefined. An object it returns, or the string hint, go to toString.
+    if (!preferString) {
+        Value r = ValueOf(v);
+        if (!r.IsObject())
+            return r;
+    }
     if (TimelineOf(v))
         return Value(static_cast<ClipObject*>(o.get())->TargetPath());
-    const char* first = preferString ? "toString" : "valueOf";
-    const char* second = preferString ? "valueOf" : "toString";
-    for (const char* name : {first, second}) {
-        Value f = GetMember(v, name);
-        if (f.IsObject() && f.Object()->Callable()) {
-            Value r = Call(f, v, {});
-            if (!r.IsObject())
-                return r;
-        }
+    Value f = GetMember(v, "toString");
+    if (f.IsObject() && f.Object()->Callable()) {
+        Value r = Call(f, v, {});
+        if (!r.IsObject())
+            return r;
     }
     return Value(o->Callable() ? "[type Function]" : "[type Object]");
 }

@@ -131,6 +131,8 @@ public:
     Value CallMethod(const Value& object, const std::string& name, std::span<const Value> args);
     Value Construct(const Value& function, std::span<const Value> args);
     Value ToPrimitive(const Value& v, bool preferString = false);
+    // The result of the object's valueOf method, undefined without one.
+    Value ValueOf(const Value& v);
     double ToNumber(const Value& v);
     std::string ToString(const Value& v);
     bool ToBoolean(const Value& v) const { return script::ToBoolean(v, version_); }
