@@ -3,6 +3,7 @@
 #include "swf/ColorTransform.h"
 #include "swf/Dictionary.h"
 #include "swf/Matrix.h"
+#include "swf/ScrollRect.h"
 #include "swf/filters/Filter.h"
 
 #include <map>
@@ -44,6 +45,8 @@ struct DisplayObject {
     bool CacheAsBitmap = false;
     // The opaque background, drawn behind the object's bounds.
     std::optional<Rgba> Background;
+    // Set by scripts: the part of the object shown.
+    std::optional<ScrollRect> Scroll;
 };
 
 using DisplayList = std::map<uint16_t, DisplayObject>;

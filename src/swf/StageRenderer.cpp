@@ -105,10 +105,19 @@ void StageRenderer::DrawObject(const DisplayObject& object, const DrawState& par
         return;
     ++depth_;
     DrawState state = Inside(parent, object.Transform, object.Colors);
+    // A scrolled object is clipped to its rectangle (not inside a mask,
+    // whose coverage the rectangle cannot cut).
+    bool scrolled = object.Scroll && !canvas_.BuildingMask();
+    if (scrolled)
+        PushScrollMask(canvas_, state.ToDevice, *object.Scroll);
+    if (object.Scroll)
+        state.ToDevice = object.Scroll->ContentTransform(state.ToDevice);
     if (DrawnApart(object) && layers_ < MaxLayers && !canvas_.BuildingMask())
         DrawIsolated(object, state);
     else
         DrawContent(object, state);
+    if (scrolled)
+        canvas_.PopMask();
     --depth_;
 }
 

@@ -5,6 +5,7 @@
 #include "swf/script/geom/GeomSupport.h"
 
 #include <array>
+#include <cmath>
 #include <string>
 
 namespace swf::script::geom {
@@ -76,12 +77,40 @@ Value SetBackground(Vm& vm, const Value& self, std::span<const Value> args) {
     return {};
 }
 
+Value GetScrollRect(Vm& vm, const Value& self, std::span<const Value>) {
+    DisplayObject* placed = Placed(vm, self);
+    if (!placed || !placed->Scroll)
+        return {};
+    const ScrollRect& r = *placed->Scroll;
+    return NewRectangle(vm, r.X, r.Y, r.Width, r.Height);
+}
+
+// Anything but a rectangle takes the scroll rectangle away.
+Value SetScrollRect(Vm& vm, const Value& self, std::span<const Value> args) {
+    DisplayObject* placed = Placed(vm, self);
+    if (!placed)
+        return {};
+    Value r = Arg(args, 0);
+    if (!IsA(r, vm.Protos.Rectangle)) {
+        placed->Scroll.reset();
+        return {};
+    }
+    ScrollRect scroll{Number(vm, r, "x"), Number(vm, r, "y"), Number(vm, r, "width"),
+                      Number(vm, r, "height")};
+    for (double d : {scroll.X, scroll.Y, scroll.Width, scroll.Height})
+        if (!std::isfinite(d))
+            return {};
+    placed->Scroll = scroll;
+    return {};
+}
+
 } // namespace
 
 void InstallClipDisplayProperties(Vm& vm) {
     const ObjectPtr& proto = vm.Protos.MovieClip;
     Accessor(vm, proto, "blendMode", GetBlendMode, SetBlendMode);
     Accessor(vm, proto, "opaqueBackground", GetBackground, SetBackground);
+    Accessor(vm, proto, "scrollRect", GetScrollRect, SetScrollRect);
     Accessor(
         vm, proto, "cacheAsBitmap",
         [](Vm& vm, const Value& self, std::span<const Value>) -> Value {

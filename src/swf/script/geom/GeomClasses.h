@@ -15,7 +15,7 @@ void InstallColorTransform(Vm& vm);
 void InstallTransform(Vm& vm);
 void InstallColor(Vm& vm);
 void InstallBitmapData(Vm& vm);
-// MovieClip's blendMode, opaqueBackground and cacheAsBitmap.
+// MovieClip's blendMode, opaqueBackground, scrollRect and cacheAsBitmap.
 void InstallClipDisplayProperties(Vm& vm);
 
 } // namespace swf::script::geom
