@@ -55,20 +55,22 @@ void FillEntries(const Gradient& gradient, const ColorTransform& colors, double 
     std::vector<Channels> decoded;
     for (const GradientStop& stop : stops)
         decoded.push_back(Decode(colors.Apply(stop.Color), linear));
+    uint32_t first = Encode(decoded.front(), linear, truncate),
+             last = Encode(decoded.back(), linear, truncate);
+    // The first stop at or after a point only moves on as the points climb,
+    // whatever the order of the stops.
+    size_t k = 0;
     for (size_t j = 0; j < out.size(); ++j) {
         double ratio = (double(j) + offset) * scale;
-        size_t k = 0;
         while (k < stops.size() && stops[k].Ratio < ratio)
             ++k;
-        Channels c;
         if (k == 0 || k == stops.size()) {
-            c = decoded[k == 0 ? 0 : k - 1];
-        } else {
-            const auto &a = stops[k - 1], &b = stops[k];
-            double t = b.Ratio > a.Ratio ? (ratio - a.Ratio) / (b.Ratio - a.Ratio) : 1.0;
-            c = Mix(decoded[k - 1], decoded[k], t);
+            out[j] = k == 0 ? first : last;
+            continue;
         }
-        out[j] = Encode(c, linear, truncate);
+        const auto &a = stops[k - 1], &b = stops[k];
+        double t = b.Ratio > a.Ratio ? (ratio - a.Ratio) / (b.Ratio - a.Ratio) : 1.0;
+        out[j] = Encode(Mix(decoded[k - 1], decoded[k], t), linear, truncate);
     }
 }
 
