@@ -47,8 +47,11 @@ struct DisplayObject {
     std::optional<Rgba> Background;
     // Set by scripts: the part of the object shown.
     std::optional<ScrollRect> Scroll;
+    bool Unloading = false; // removed, waiting for its unload handlers
 };
 
-using DisplayList = std::map<uint16_t, DisplayObject>;
+// Depths are those of the file (1 to 65535) and, for scripts, the range
+// below and above them: a script's depth d is d + 16384 here.
+using DisplayList = std::map<int32_t, DisplayObject>;
 
 } // namespace swf

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <set>
 
 namespace swf {
 
@@ -24,7 +25,7 @@ DisplayObject& DisplayObject::operator=(DisplayObject&&) noexcept = default;
 DisplayObject::~DisplayObject() = default;
 
 Timeline::Timeline(const TagList& frames, uint32_t frameCount, const Dictionary& dictionary, Limits& limits,
-                   int nesting, Timeline* parent, uint16_t depth)
+                   int nesting, Timeline* parent, int32_t depth)
     : frames_(frames), frameCount_(std::max<uint32_t>(frameCount, 1)), dictionary_(dictionary),
       limits_(limits), nesting_(nesting), parent_(parent), depth_(depth) {
     ++limits_.Instances;
@@ -51,9 +52,10 @@ DisplayObject* Timeline::Self() const {
 }
 
 void Timeline::Advance() {
+    DropUnloaded();
     // A script may remove clips while this runs; the list of clips to move
     // on is taken first, and each is looked up again before it moves.
-    std::vector<std::pair<uint16_t, const Timeline*>> clips;
+    std::vector<std::pair<int32_t, const Timeline*>> clips;
     for (auto it = objects_.rbegin(); it != objects_.rend(); ++it)
         if (it->second.Clip)
             clips.emplace_back(it->first, it->second.Clip.get());
@@ -66,8 +68,7 @@ void Timeline::Advance() {
         return;
     if (frame_ + 1 < frameCount_) {
         ++frame_;
-        QueueActions(frame_);
-        ExecuteFrame(frame_, objects_, true);
+        EnterFrame(frame_);
         EnterSounds(frame_);
     } else if (frame_ > 0) {
         Rewind(0);
@@ -85,8 +86,9 @@ void Timeline::GotoFrame(uint32_t frame) {
     while (frame_ < frame) {
         ++frame_;
         if (frame_ == frame)
-            QueueActions(frame_);
-        ExecuteFrame(frame_, objects_, true);
+            EnterFrame(frame_);
+        else
+            ExecuteFrame(frame_, objects_, true);
         if (frame_ == frame)
             EnterSounds(frame_);
     }
@@ -111,7 +113,7 @@ std::optional<uint32_t> Timeline::FindLabel(const std::string& label) const {
     return std::nullopt;
 }
 
-DisplayObject* Timeline::AttachSprite(uint16_t depth, uint16_t id, const std::string& name) {
+DisplayObject* Timeline::AttachSprite(int32_t depth, uint16_t id, const std::string& name) {
     static const TagList empty;
     if (nesting_ >= Limits::MaxNesting || limits_.Instances >= Limits::MaxInstances)
         return nullptr;
@@ -128,12 +130,36 @@ DisplayObject* Timeline::AttachSprite(uint16_t depth, uint16_t id, const std::st
     return &object;
 }
 
-void Timeline::SwapDepths(uint16_t a, uint16_t b) {
+void Timeline::Remove(int32_t depth) {
+    if (auto it = objects_.find(depth); it != objects_.end() && !DeferRemoval(objects_, it))
+        objects_.erase(it);
+}
+
+bool Timeline::DeferRemoval(DisplayList& list, DisplayList::iterator it) {
+    DisplayObject& object = it->second;
+    if (it->first < 0 || object.Unloading || !object.Clip || !limits_.Events ||
+        !limits_.Events->Unloading(*object.Clip))
+        return false;
+    int32_t to = -it->first - 1;
+    list.erase(to);
+    auto node = list.extract(it);
+    node.key() = to;
+    node.mapped().Unloading = true;
+    node.mapped().Clip->depth_ = to;
+    list.insert(std::move(node));
+    return true;
+}
+
+void Timeline::DropUnloaded() {
+    std::erase_if(objects_, [](const auto& entry) { return entry.second.Unloading; });
+}
+
+void Timeline::SwapDepths(int32_t a, int32_t b) {
     auto first = objects_.extract(a), second = objects_.extract(b);
     for (auto* node : {&first, &second}) {
         if (node->empty())
             continue;
-        uint16_t to = node == &first ? b : a;
+        int32_t to = node == &first ? b : a;
         node->key() = to;
         node->mapped().Dynamic = true;
         if (node->mapped().Clip)
@@ -163,29 +189,64 @@ void Timeline::Rewind(uint32_t frame) {
     QueueActions(frame);
     for (uint32_t f = 0; f <= frame; ++f)
         ExecuteFrame(f, target, false);
-    for (auto& [depth, object] : objects_)
-        if (object.Dynamic && !target.count(depth))
-            target.emplace(depth, std::move(object));
+    // Placements the target frame has too keep their object (a sprite
+    // there keeps running); the frames' other objects go.
+    std::set<int32_t> kept;
     for (auto& [depth, object] : target) {
-        if (object.Dynamic)
-            continue;
         auto current = objects_.find(depth);
-        bool same = current != objects_.end() && current->second.CharacterId == object.CharacterId &&
-                    current->second.PlacedFrame == object.PlacedFrame;
-        if (same)
-            object.Clip = std::move(current->second.Clip);
-        else
-            Instantiate(object, depth);
+        if (current == objects_.end() || current->second.Dynamic ||
+            current->second.CharacterId != object.CharacterId ||
+            current->second.PlacedFrame != object.PlacedFrame)
+            continue;
+        object.Clip = std::move(current->second.Clip);
+        object.Name = std::move(current->second.Name);
+        objects_.erase(current);
+        kept.insert(depth);
     }
+    std::vector<int32_t> gone;
+    for (auto& [depth, object] : objects_)
+        if (!object.Dynamic && !object.Unloading)
+            gone.push_back(depth);
+    for (int32_t depth : gone)
+        if (auto it = objects_.find(depth); !DeferRemoval(objects_, it))
+            objects_.erase(it);
+    // Objects placed by scripts, and removed ones waiting for their
+    // handlers, stay where they are.
+    for (auto& [depth, object] : objects_)
+        if (!target.count(depth))
+            target.emplace(depth, std::move(object));
+    for (auto& [depth, object] : target)
+        if (!object.Dynamic && !object.Unloading && !kept.count(depth)) {
+            NameIfUnnamed(object, object.CharacterId);
+            Instantiate(object, depth);
+        }
     objects_ = std::move(target);
     frame_ = frame;
     EnterSounds(frame);
 }
 
-void Timeline::ExecuteFrame(uint32_t frame, DisplayList& list, bool instantiate) {
+// The removals a frame starts with come before its actions, so that the
+// unload handlers they queue run first.
+void Timeline::EnterFrame(uint32_t frame) {
+    size_t first = frame < frames_.FramesInStream() ? frames_.FrameStart(frame) : 0;
+    for (; frame < frames_.FramesInStream() && first < frames_.FrameStart(frame + 1); ++first) {
+        const Tag& tag = frames_.Tags[first];
+        if (tag.Code != tagcode::RemoveObject && tag.Code != tagcode::RemoveObject2)
+            break;
+        try {
+            Execute(tag, frame, objects_, true);
+        } catch (const Error&) {
+            // As in ExecuteFrame: a damaged tag changes nothing.
+        }
+    }
+    QueueActions(frame);
+    ExecuteFrame(frame, objects_, true, first);
+}
+
+void Timeline::ExecuteFrame(uint32_t frame, DisplayList& list, bool instantiate, size_t first) {
     if (frame >= frames_.FramesInStream())
         return;
-    for (size_t i = frames_.FrameStart(frame); i < frames_.FrameStart(frame + 1); ++i) {
+    for (size_t i = std::max(first, frames_.FrameStart(frame)); i < frames_.FrameStart(frame + 1); ++i) {
         try {
             Execute(frames_.Tags[i], frame, list, instantiate);
         } catch (const Error&) {
@@ -203,7 +264,9 @@ void Timeline::Execute(const Tag& tag, uint32_t frame, DisplayList& list, bool i
         break;
     case tagcode::RemoveObject:
     case tagcode::RemoveObject2:
-        list.erase(ParseRemovedDepth(tag));
+        if (auto it = list.find(ParseRemovedDepth(tag));
+            it != list.end() && !(instantiate && DeferRemoval(list, it)))
+            list.erase(it);
         break;
     default:
         break;
@@ -219,6 +282,10 @@ void Timeline::Place(const Placement& p, uint32_t frame, DisplayList& list, bool
             return;
         it = list.insert_or_assign(p.Depth, DisplayObject{}).first;
         it->second.PlacedFrame = frame;
+        // Named before its own frames run, which may name objects too.
+        TakeIfGiven(it->second.Name, p.Name);
+        if (instantiate)
+            NameIfUnnamed(it->second, *p.CharacterId);
     }
     DisplayObject& object = it->second;
     if (p.CharacterId && (object.CharacterId != *p.CharacterId || !object.Definition))
@@ -239,7 +306,7 @@ void Timeline::Place(const Placement& p, uint32_t frame, DisplayList& list, bool
         limits_.Events->Placed(*object.Clip, p.ClipActions);
 }
 
-void Timeline::SetCharacter(DisplayObject& object, uint16_t id, uint16_t depth, bool instantiate) {
+void Timeline::SetCharacter(DisplayObject& object, uint16_t id, int32_t depth, bool instantiate) {
     object.CharacterId = id;
     object.Definition = dictionary_.Find(id);
     object.Source = nullptr;
@@ -253,7 +320,7 @@ void Timeline::SetCharacter(DisplayObject& object, uint16_t id, uint16_t depth, 
         Instantiate(object, depth);
 }
 
-void Timeline::Instantiate(DisplayObject& object, uint16_t depth) {
+void Timeline::Instantiate(DisplayObject& object, int32_t depth) {
     if (!object.Definition)
         return;
     auto sprite = std::get_if<std::shared_ptr<const Sprite>>(object.Definition);
@@ -261,6 +328,14 @@ void Timeline::Instantiate(DisplayObject& object, uint16_t depth) {
         object.Clip = std::make_unique<Timeline>((*sprite)->Frames, (*sprite)->FrameCount,
                                                  object.Source ? *object.Source : dictionary_, limits_,
                                                  nesting_ + 1, this, depth);
+}
+
+// Objects placed without a name get one the scripts can use, counted
+// across the movie in the order they are made (buttons are not counted).
+void Timeline::NameIfUnnamed(DisplayObject& object, uint16_t id) {
+    const Character* c = dictionary_.Find(id);
+    if (object.Name.empty() && !(c && std::holds_alternative<std::shared_ptr<const Button>>(*c)))
+        object.Name = "instance" + std::to_string(++limits_.Unnamed);
 }
 
 // Only frames the timeline really shows start their sounds: not those a

@@ -22,6 +22,10 @@ public:
     virtual void FrameActions(Timeline& timeline, std::span<const uint8_t> actions) = 0;
     virtual void InitActions(Timeline& timeline, uint16_t spriteId, std::span<const uint8_t> actions) = 0;
     virtual void Removed(Timeline& timeline) = 0;
+    // A clip taken off the list: true when it has unload handlers, which
+    // are queued now; it then stays, moved below the other depths, until
+    // its parent's next tick.
+    virtual bool Unloading(Timeline& /*clip*/) { return false; }
     // A sprite placed by the frames with clip event actions.
     virtual void Placed(Timeline& clip, std::span<const uint8_t> clipActions) = 0;
 };
@@ -44,11 +48,12 @@ public:
         TimelineEvents* Events = nullptr;      // the movie's script engine, if any
         sound::SoundSink* Sounds = nullptr;    // where the frames' sounds go, if any
         const AssetImports* Imports = nullptr; // characters from other movies
+        uint32_t Unnamed = 0;                  // objects named "instanceN" so far
     };
 
     // Starts on the first frame, its tags applied.
     Timeline(const TagList& frames, uint32_t frameCount, const Dictionary& dictionary, Limits& limits,
-             int nesting = 0, Timeline* parent = nullptr, uint16_t depth = 0);
+             int nesting = 0, Timeline* parent = nullptr, int32_t depth = 0);
     ~Timeline();
     Timeline(const Timeline&) = delete;
     Timeline& operator=(const Timeline&) = delete;
@@ -75,24 +80,32 @@ public:
     // places it; none for the movie's own timeline.
     Timeline* Parent() const { return parent_; }
     DisplayObject* Self() const;
-    uint16_t Depth() const { return depth_; }
+    int32_t Depth() const { return depth_; }
     // The frame with this label (labels compare without case).
     std::optional<uint32_t> FindLabel(const std::string& label) const;
     // Places a sprite (or an empty clip for id 0) at a depth from a script;
     // such objects stay when the timeline goes back.
-    DisplayObject* AttachSprite(uint16_t depth, uint16_t id, const std::string& name);
+    DisplayObject* AttachSprite(int32_t depth, uint16_t id, const std::string& name);
+    // Takes the object at a depth off the list (see TimelineEvents::Unloading).
+    void Remove(int32_t depth);
     // Exchanges the objects at two depths (either may be empty).
-    void SwapDepths(uint16_t a, uint16_t b);
+    void SwapDepths(int32_t a, int32_t b);
 
 private:
     void Rewind(uint32_t frame);
     void EnterSounds(uint32_t frame);
-    void ExecuteFrame(uint32_t frame, DisplayList& list, bool instantiate);
+    void EnterFrame(uint32_t frame);
+    void ExecuteFrame(uint32_t frame, DisplayList& list, bool instantiate, size_t first = 0);
     void QueueActions(uint32_t frame);
     void Execute(const Tag& tag, uint32_t frame, DisplayList& list, bool instantiate);
     void Place(const Placement& p, uint32_t frame, DisplayList& list, bool instantiate);
-    void SetCharacter(DisplayObject& object, uint16_t id, uint16_t depth, bool instantiate);
-    void Instantiate(DisplayObject& object, uint16_t depth);
+    void SetCharacter(DisplayObject& object, uint16_t id, int32_t depth, bool instantiate);
+    void Instantiate(DisplayObject& object, int32_t depth);
+    // Whether the object must wait for its unload handlers, moved to the
+    // depth below the file's that keeps removed objects apart.
+    bool DeferRemoval(DisplayList& list, DisplayList::iterator it);
+    void DropUnloaded();
+    void NameIfUnnamed(DisplayObject& object, uint16_t id);
 
     const TagList& frames_;
     uint32_t frameCount_;
@@ -100,7 +113,7 @@ private:
     Limits& limits_;
     int nesting_;
     Timeline* parent_;
-    uint16_t depth_;
+    int32_t depth_;
     bool playing_ = true;
     uint32_t frame_ = 0;
     DisplayList objects_;

@@ -113,6 +113,9 @@ std::optional<Value> ClipObject::GetFallback(Vm& vm, const std::string& name) {
             return Value(vm.ClipObjectFor(*object.Clip));
         if (object.Definition && std::holds_alternative<std::shared_ptr<const Button>>(*object.Definition))
             return Value(vm.ButtonObject(object));
+        // A named shape has no script object: its name gives its timeline.
+        if (!object.Definition || !std::holds_alternative<std::shared_ptr<const EditText>>(*object.Definition))
+            return Value(vm.ClipObjectFor(*timeline_));
         if (!object.Script)
             object.Script = vm.NewObject();
         return Value(object.Script);

@@ -4,6 +4,7 @@
 #include "swf/Error.h"
 #include "swf/Timeline.h"
 #include "swf/script/ActionCodes.h"
+#include "swf/script/ClipLifetime.h"
 #include "swf/script/ClipObject.h"
 #include "swf/script/Text.h"
 #include "swf/script/Vm.h"
@@ -218,19 +219,9 @@ bool Interpreter::Timeline(const Record& r) {
     case action::CloneSprite: {
         double depth = PopNumber();
         std::string name = PopString();
-        ObjectPtr source = scope_.ResolveTarget(Pop());
-        swf::Timeline* s = vm_.TimelineOf(Value(source));
-        DisplayObject* self = s ? s->Self() : nullptr;
-        if (self && s->Parent() && std::isfinite(depth)) {
-            uint16_t d = static_cast<uint16_t>(static_cast<int32_t>(depth) + 16384);
-            DisplayObject copy;
-            copy.Transform = self->Transform;
-            copy.Colors = self->Colors;
-            if (DisplayObject* made = s->Parent()->AttachSprite(d, self->CharacterId, name)) {
-                made->Transform = copy.Transform;
-                made->Colors = copy.Colors;
-            }
-        }
+        swf::Timeline* source = vm_.TimelineOf(Value(scope_.ResolveTarget(Pop())));
+        if (auto d = ListDepth(depth); source && d)
+            DuplicateClip(vm_, *source, name, *d);
         return true;
     }
     case action::RemoveSprite: {
@@ -238,7 +229,7 @@ bool Interpreter::Timeline(const Record& r) {
         swf::Timeline* s = vm_.TimelineOf(Value(target));
         DisplayObject* self = s ? s->Self() : nullptr;
         if (self && self->Dynamic)
-            s->Parent()->Objects().erase(s->Depth());
+            s->Parent()->Remove(s->Depth());
         return true;
     }
     default:
@@ -723,8 +714,9 @@ bool Interpreter::Objects(uint8_t code) {
     case action::CallFunction: {
         std::string name = PopString();
         std::vector<Value> args = PopArguments();
-        Value f = scope_.Get(name);
-        Push(vm_.Call(f, Value(), args));
+        Value self;
+        Value f = scope_.GetFunction(name, self);
+        Push(vm_.Call(f, self, args));
         return true;
     }
     case action::CallMethod: {

@@ -1,5 +1,6 @@
 #include "swf/Timeline.h"
 #include "swf/script/Builtins.h"
+#include "swf/script/ClipLifetime.h"
 #include "swf/script/ClipObject.h"
 #include "swf/script/Vm.h"
 
@@ -8,9 +9,6 @@
 
 namespace swf::script::builtins {
 namespace {
-
-// Script depths start at -16384 in the file's numbering.
-constexpr int DepthOffset = 16384;
 
 std::optional<uint32_t> FrameOf(Vm& vm, Timeline& t, const Value& frame) {
     double n = frame.IsString() ? StringToNumber(frame.String(), vm.Version()) : vm.ToNumber(frame);
@@ -41,14 +39,6 @@ void Control(Vm& vm, const ObjectPtr& proto, const char* name, TimelineAction f)
     });
 }
 
-Value Create(Vm& vm, Timeline& parent, const std::string& name, double depth, uint16_t id) {
-    if (!std::isfinite(depth))
-        return {};
-    auto d = static_cast<uint16_t>(static_cast<int32_t>(depth) + DepthOffset);
-    DisplayObject* made = parent.AttachSprite(d, id, name);
-    return made && made->Clip ? Value(vm.ClipObjectFor(*made->Clip)) : Value();
-}
-
 // The initObject of attachMovie and duplicateMovieClip.
 void CopyProperties(Vm& vm, const Value& from, const Value& to) {
     if (!from.IsObject() || !to.IsObject())
@@ -57,56 +47,51 @@ void CopyProperties(Vm& vm, const Value& from, const Value& to) {
         vm.SetMember(to, name, vm.GetMember(from, name));
 }
 
+// The clip's depth argument: none for a value no depth comes from.
+std::optional<int32_t> DepthArgument(Vm& vm, const Value& v) {
+    return v.IsUndefined() ? std::nullopt : ListDepth(vm.ToNumber(v));
+}
+
 void InstallDepthMethods(Vm& vm, const ObjectPtr& proto) {
     vm.Method(proto, "getDepth", [](Vm& vm, const Value& self, std::span<const Value>) -> Value {
         Timeline* t = vm.TimelineOf(self);
-        return t && t->Parent() ? Value(double(int(t->Depth()) - DepthOffset)) : Value();
+        return t && t->Parent() ? Value(ScriptDepth(t->Depth())) : Value();
     });
     vm.Method(
         proto, "createEmptyMovieClip", [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
             Timeline* t = vm.TimelineOf(self);
-            return t ? Create(vm, *t, vm.ToString(Arg(args, 0)), vm.ToNumber(Arg(args, 1)), 0) : Value();
+            auto depth = DepthArgument(vm, Arg(args, 1));
+            return t && depth ? CreateClip(vm, *t, vm.ToString(Arg(args, 0)), *depth, 0) : Value();
         });
     vm.Method(proto, "attachMovie", [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
         Timeline* t = vm.TimelineOf(self);
         auto id = vm.ExportedId(vm.ToString(Arg(args, 0)));
-        if (!t || !id)
+        auto depth = DepthArgument(vm, Arg(args, 2));
+        if (!t || !id || !depth)
             return {};
-        Value made = Create(vm, *t, vm.ToString(Arg(args, 1)), vm.ToNumber(Arg(args, 2)), *id);
+        Value made = CreateClip(vm, *t, vm.ToString(Arg(args, 1)), *depth, *id);
         CopyProperties(vm, Arg(args, 3), made);
         return made;
     });
     vm.Method(proto, "getNextHighestDepth", [](Vm& vm, const Value& self, std::span<const Value>) -> Value {
         Timeline* t = vm.TimelineOf(self);
-        if (!t)
-            return {};
-        int next = 0;
-        if (!t->Objects().empty())
-            next = std::max(0, int(t->Objects().rbegin()->first) - DepthOffset + 1);
-        return double(next);
+        return t ? Value(NextHighestDepth(*t)) : Value();
     });
     vm.Method(proto, "duplicateMovieClip",
               [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
                   Timeline* t = vm.TimelineOf(self);
-                  DisplayObject* source = t ? t->Self() : nullptr;
-                  if (!source)
+                  auto depth = DepthArgument(vm, Arg(args, 1));
+                  if (!t || !depth)
                       return {};
-                  Matrix transform = source->Transform;
-                  ColorTransform colors = source->Colors;
-                  Value made = Create(vm, *t->Parent(), vm.ToString(Arg(args, 0)), vm.ToNumber(Arg(args, 1)),
-                                      source->CharacterId);
+                  Value made = DuplicateClip(vm, *t, vm.ToString(Arg(args, 0)), *depth);
                   CopyProperties(vm, Arg(args, 2), made);
-                  if (Timeline* copy = vm.TimelineOf(made)) {
-                      copy->Self()->Transform = transform;
-                      copy->Self()->Colors = colors;
-                  }
                   return made;
               });
     vm.Method(proto, "removeMovieClip", [](Vm& vm, const Value& self, std::span<const Value>) -> Value {
         Timeline* t = vm.TimelineOf(self);
         DisplayObject* object = t ? t->Self() : nullptr;
         if (object && object->Dynamic)
-            t->Parent()->Objects().erase(t->Depth());
+            t->Parent()->Remove(t->Depth());
         return {};
     });
     vm.Method(proto, "swapDepths", [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
@@ -114,14 +99,13 @@ void InstallDepthMethods(Vm& vm, const ObjectPtr& proto) {
         if (!t || !t->Parent() || !t->Self())
             return {};
         Value other = Arg(args, 0);
-        uint16_t to;
-        if (Timeline* o = vm.TimelineOf(other); o && o->Parent() == t->Parent())
-            to = o->Depth();
-        else if (double d = vm.ToNumber(other); std::isfinite(d))
-            to = static_cast<uint16_t>(static_cast<int32_t>(d) + DepthOffset);
+        std::optional<int32_t> to;
+        if (Timeline* o = vm.TimelineOf(other))
+            to = o->Parent() == t->Parent() ? std::optional(o->Depth()) : std::nullopt;
         else
-            return {};
-        t->Parent()->SwapDepths(t->Depth(), to);
+            to = DepthArgument(vm, other);
+        if (to)
+            t->Parent()->SwapDepths(t->Depth(), *to);
         return {};
     });
 }

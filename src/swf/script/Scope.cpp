@@ -100,15 +100,36 @@ bool Scope::SplitPath(const std::string& name, ObjectPtr& object, std::string& v
     return true;
 }
 
-Value Scope::Lookup(const std::string& name) {
+Value Scope::Lookup(const std::string& name, Value* holder) {
+    auto from = [&](const ObjectPtr& object) {
+        // A function's own variables are no `this`.
+        if (holder && object != a_.Locals)
+            *holder = Value(object);
+        return vm_.GetMember(Value(object), name);
+    };
     for (size_t i = a_.Scopes.size(); i-- > 1;)
         if (vm_.HasMember(a_.Scopes[i], name))
-            return vm_.GetMember(Value(a_.Scopes[i]), name);
+            return from(a_.Scopes[i]);
     if (ObjectPtr base = Base(); base && vm_.HasMember(base, name))
-        return vm_.GetMember(Value(base), name);
+        return from(base);
     if (vm_.HasMember(vm_.Global(), name))
         return vm_.GetMember(Value(vm_.Global()), name);
     return {};
+}
+
+Value Scope::GetFunction(const std::string& name, Value& thisValue) {
+    if (Special(name))
+        return Get(name);
+    if (!IsPath(name))
+        return Lookup(name, &thisValue);
+    ObjectPtr object;
+    std::string variable;
+    if (!SplitPath(name, object, variable))
+        return Get(name);
+    if (!object)
+        return {};
+    thisValue = Value(object);
+    return vm_.GetMember(thisValue, variable);
 }
 
 Value Scope::Get(const std::string& name) {

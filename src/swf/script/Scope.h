@@ -17,6 +17,9 @@ public:
     Scope(Vm& vm, Activation& activation) : vm_(vm), a_(activation) {}
 
     Value Get(const std::string& name);
+    // A function called by name, and the `this` it runs with: the object
+    // of the scope chain (or of the path) it was found in.
+    Value GetFunction(const std::string& name, Value& thisValue);
     void Set(const std::string& name, const Value& value);
     // `var`: a function's local, or a variable of the clip at frame level.
     void DefineLocal(const std::string& name, const Value& value);
@@ -33,7 +36,7 @@ private:
     bool SplitPath(const std::string& name, ObjectPtr& object, std::string& variable);
     std::optional<Value> Special(const std::string& name);
     ObjectPtr Base() const;
-    Value Lookup(const std::string& name);
+    Value Lookup(const std::string& name, Value* holder = nullptr);
 
     Vm& vm_;
     Activation& a_;

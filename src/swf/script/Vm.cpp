@@ -98,6 +98,19 @@ void Vm::Placed(Timeline& clip, std::span<const uint8_t> clipActions) {
     QueueClipEvent(object, clipevent::Load, false);
 }
 
+bool Vm::Unloading(Timeline& clip) {
+    auto found = clips_.find(&clip);
+    if (found == clips_.end())
+        return false;
+    ObjectPtr object = found->second;
+    size_t before = queue_.size();
+    QueueClipEvent(object, clipevent::Unload, false);
+    Value handler = GetMember(Value(object), "onUnload");
+    if (handler.IsObject() && handler.Object()->Callable())
+        queue_.push_back({object, {}, handler});
+    return queue_.size() != before;
+}
+
 void Vm::QueueClipEvent(const ObjectPtr& clip, uint32_t event, bool early) {
     for (const ClipEventHandler& h : static_cast<ClipObject&>(*clip).Handlers)
         if (h.Events & event)

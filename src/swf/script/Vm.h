@@ -64,6 +64,7 @@ public:
     void InitActions(Timeline& timeline, uint16_t spriteId, std::span<const uint8_t> actions) override;
     void Removed(Timeline& timeline) override;
     void Placed(Timeline& clip, std::span<const uint8_t> clipActions) override;
+    bool Unloading(Timeline& clip) override;
 
     // Runs the queued action blocks, and those they queue, in order.
     void RunQueue();

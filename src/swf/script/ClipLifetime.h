@@ -1,0 +1,36 @@
+#pragma once
+
+#include "swf/script/Value.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace swf {
+class Timeline;
+}
+
+namespace swf::script {
+
+class Vm;
+
+// Script depth d is list depth d + DepthOffset: the file's depths start at
+// script depth -16383.
+constexpr int32_t DepthOffset = 16384;
+
+// The list depth a script's depth stands for, converted as the plug-in
+// converts it (wrapping to 32 bits, NaN as 0); none outside the range
+// scripts may place clips in.
+std::optional<int32_t> ListDepth(double scriptDepth);
+// The script depth of a list depth.
+inline double ScriptDepth(int32_t listDepth) { return double(listDepth) - DepthOffset; }
+
+// Places a new instance of a sprite (or an empty clip for id 0) at a list
+// depth; its script object, or undefined when it could not be made.
+Value CreateClip(Vm& vm, Timeline& parent, const std::string& name, int32_t depth, uint16_t id);
+// A copy of a placed clip beside it, with its placement and colours.
+Value DuplicateClip(Vm& vm, Timeline& source, const std::string& name, int32_t depth);
+// The highest depth in use in a clip plus one, at least 0, as a script depth.
+double NextHighestDepth(const Timeline& t);
+
+} // namespace swf::script
