@@ -87,6 +87,7 @@ void Player::Open(std::span<const uint8_t> file, const std::filesystem::path& fo
         scripts_ = std::make_unique<script::Vm>(movie_->Header().Version);
         scripts_->OnTrace = OnTrace;
         scripts_->OnError = OnScriptError;
+        scripts_->Sounds = sounds_.get();
         scripts_->TimeLimit = ScriptTimeLimit;
         scripts_->Loader = std::make_unique<MovieLoader>(folder);
         if (movie_->Header().FramesPerSecond() > 0)
@@ -95,6 +96,7 @@ void Player::Open(std::span<const uint8_t> file, const std::filesystem::path& fo
         root_ =
             std::make_unique<Timeline>(movie_->Frames(), movie_->FrameCount(), movie_->Characters(), limits_);
         scripts_->SetRoot(root_.get());
+        buttons_ = std::make_unique<ButtonInput>(*root_, *scripts_);
         buttons_ = std::make_unique<ButtonInput>(*root_, *scripts_);
         scripts_->SetExports(imports_->Exports(*movie_));
         scripts_->RunQueue();
@@ -164,6 +166,8 @@ void Player::Advance() {
         scripts_->RunQueue();
         buttons_->Refresh();
         scripts_->RunQueue();
+        buttons_->Refresh();
+        scripts_->RunQueue();
         FinishLoads();
         sounds_->EndTick();
     }
@@ -194,12 +198,14 @@ void Player::MouseMove(int x, int y, int viewWidth, int viewHeight) {
     Point p = toStage.Apply({double(x), double(y)});
     scripts_->MouseMove(p.X, p.Y);
     buttons_->Move(p);
+    buttons_->Move(p);
     scripts_->RunQueue();
 }
 
 void Player::MouseDown() {
     if (scripts_) {
         scripts_->MouseButton(true);
+        buttons_->Down();
         buttons_->Down();
         scripts_->RunQueue();
     }
@@ -208,6 +214,7 @@ void Player::MouseDown() {
 void Player::MouseUp() {
     if (scripts_) {
         scripts_->MouseButton(false);
+        buttons_->Up();
         buttons_->Up();
         scripts_->RunQueue();
     }

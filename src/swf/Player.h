@@ -1,6 +1,7 @@
 #pragma once
 
 #include "swf/ButtonInput.h"
+#include "swf/ButtonInput.h"
 #include "swf/FontProvider.h"
 #include "swf/LayerCache.h"
 #include "swf/Matrix.h"
@@ -115,6 +116,7 @@ private:
     // The movie's sound outlives the timelines, which report to it.
     std::unique_ptr<sound::MovieSound> sounds_;
     std::unique_ptr<Timeline> root_;
+    std::unique_ptr<ButtonInput> buttons_; // works on root_ and scripts_
     std::unique_ptr<ButtonInput> buttons_; // works on root_ and scripts_
     std::shared_ptr<FontProvider> fonts_;
     std::unique_ptr<Rasterizer> rasterizer_;

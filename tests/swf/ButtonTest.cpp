@@ -5,8 +5,11 @@
 #include "swf/HitTest.h"
 #include "swf/TagCodes.h"
 #include "swfwriter/ShapeBuilder.h"
+#include "swfwriter/SoundBodies.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -240,6 +243,103 @@ TEST(ScriptInputClasses, BroadcastersToggledKeysAndTheHiddenPointer) {
         keys.player.KeyUp(20);
     }
     EXPECT_EQ(keys.Take(), (Lines{"true", "false"}));
+}
+
+} // namespace
+
+namespace {
+
+using namespace testing_swf;
+using Lines = std::vector<std::string>;
+
+// Calls target.method(args) and traces the result.
+void TraceCall(ActionAssembler& a, const char* target, const char* method, std::vector<double> args = {}) {
+    for (auto it = args.rbegin(); it != args.rend(); ++it)
+        a.Push(*it);
+    a.Push(double(args.size()))
+        .Push(target)
+        .Op(act::GetVariable)
+        .Push(method)
+        .Op(act::CallMethod)
+        .Op(act::Trace);
+}
+
+TEST(ScriptSound, AttachedSoundsPlayAndSoundsOfOneTargetShareTheirMix) {
+    auto w = Stage(100, 100);
+    // One second of 16-bit samples 1000 at 44.1 kHz, exported as "beep".
+    std::vector<int16_t> samples(44100, 1000);
+    w.Tag(swfw::code::DefineSound, swfw::DefineSoundBody(1, swfw::SoundFormatBits(3, 3, true, false), 44100,
+                                                         swfw::PcmBytes(samples, true)));
+    std::vector<uint8_t> exports{1, 0, 1, 0, 'b', 'e', 'e', 'p', 0};
+    w.Tag(swf::tagcode::ExportAssets, exports);
+    // s = new Sound(); s.attachSound("beep"); t = new Sound();
+    ActionAssembler a;
+    for (const char* name : {"s", "t"})
+        a.Push(name).Push(0.0).Push("Sound").Op(act::NewObject).Op(act::DefineLocal);
+    a.Push("beep")
+        .Push(1.0)
+        .Push("s")
+        .Op(act::GetVariable)
+        .Push("attachSound")
+        .Op(act::CallMethod)
+        .Op(act::Pop);
+    a.Push("s").Op(act::GetVariable).Push("duration").Op(act::GetMember).Op(act::Trace);
+    a.Push("t").Op(act::GetVariable).Push("duration").Op(act::GetMember).Op(act::Trace);
+    TraceCall(a, "s", "setVolume", {50.5});
+    TraceCall(a, "t", "getVolume");
+    TraceCall(a, "s", "setPan", {-30});
+    TraceCall(a, "t", "getPan");
+    TraceCall(a, "s", "setVolume", {std::nan("")});
+    TraceCall(a, "s", "getVolume");
+    TraceCall(a, "s", "start", {0.5});
+    DoAction(w, a);
+    w.ShowFrame();
+    Session s(w.Build());
+    EXPECT_EQ(s.Take(), (Lines{"1000", "undefined", "undefined", "50", "undefined", "-30", "undefined",
+                               "-2147483648", "undefined"}));
+    std::vector<int16_t> mix(200);
+    s.player.MixAudio(mix);
+    EXPECT_NE(mix[0], 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ScriptDrag, TheDraggedClipFollowsThePointerWithinItsBoxAndKnowsWhatIsBelow) {
+    auto w = SquareStage();
+    for (uint16_t id : {4, 5}) {
+        swfw::MovieWriter inner(8, {}, 12);
+        PlaceAt(inner, 1, id == 4 ? 1 : 2);
+        inner.ShowFrame();
+        w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(id, inner));
+    }
+    PlaceNamed(w, 1, 5, "d");
+    PlaceNamed(w, 2, 4, "c");
+    // c.startDrag(true, 0, 0, 50, 50);
+    // Key.addListener({onKeyDown: function () { trace(c._x + "," + c._y + " " + c._droptarget); }});
+    ActionAssembler a, report;
+    a.Push(50.0).Push(50.0).Push(0.0).Push(0.0).PushBool(true).Push(5.0).Push("c").Op(act::GetVariable);
+    a.Push("startDrag").Op(act::CallMethod).Op(act::Pop);
+    auto member = [&report](const char* name) {
+        report.Push("c").Op(act::GetVariable).Push(name).Op(act::GetMember);
+    };
+    member("_x");
+    report.Push(",").Op(act::Add2);
+    member("_y");
+    report.Op(act::Add2).Push(" ").Op(act::Add2);
+    member("_droptarget");
+    report.Op(act::Add2).Op(act::Trace);
+    a.Push("onKeyDown").DefineFunction("", {}, report).Push(1.0).Op(act::InitObject);
+    a.Push(1.0).Push("Key").Op(act::GetVariable).Push("addListener").Op(act::CallMethod).Op(act::Pop);
+    DoAction(w, a);
+    w.ShowFrame();
+    Session s(w.Build());
+    s.Move(30, 30);
+    s.player.KeyDown(65, 'a');
+    s.Move(90, 5);
+    s.player.KeyDown(65, 'a');
+    EXPECT_EQ(s.Take(), (Lines{"30,30 /d", "50,5 "}));
 }
 
 } // namespace

@@ -39,6 +39,8 @@ void Install(Vm& vm) {
     InstallKey(vm);
     InstallMouse(vm);
     InstallButton(vm);
+    InstallSound(vm);
+    InstallButton(vm);
     InstallError(vm);
     InstallSystem(vm);
     InstallPlaceholders(vm);

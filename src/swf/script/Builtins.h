@@ -26,6 +26,8 @@ void InstallStage(Vm& vm);
 void InstallKey(Vm& vm);
 void InstallMouse(Vm& vm);
 void InstallButton(Vm& vm);
+void InstallSound(Vm& vm);
+void InstallButton(Vm& vm);
 void InstallError(Vm& vm);
 void InstallSystem(Vm& vm);
 void InstallPlaceholders(Vm& vm);
@@ -38,6 +40,10 @@ void InstallXml(Vm& vm);
 // calling it converts its argument, `new` wraps the converted value.
 ObjectPtr WrapperClass(Vm& vm, const ObjectPtr& proto, const char* name,
                        Value (*convert)(Vm&, std::span<const Value>));
+
+// Gives the object addListener, removeListener, broadcastMessage and the
+// _listeners array they work on.
+void MakeBroadcaster(Vm& vm, const ObjectPtr& object);
 
 // Gives the object addListener, removeListener, broadcastMessage and the
 // _listeners array they work on.

@@ -116,6 +116,8 @@ std::optional<Value> ClipObject::GetFallback(Vm& vm, const std::string& name) {
         // A named shape has no script object: its name gives its timeline.
         if (!object.Definition || !std::holds_alternative<std::shared_ptr<const EditText>>(*object.Definition))
             return Value(vm.ClipObjectFor(*timeline_));
+        if (object.Definition && std::holds_alternative<std::shared_ptr<const Button>>(*object.Definition))
+            return Value(vm.ButtonObject(object));
         if (!object.Script)
             object.Script = vm.NewObject();
         return Value(object.Script);
@@ -156,6 +158,7 @@ std::optional<Value> ClipObject::GetProperty(Vm& vm, int index) {
     case Name:
         return self ? self->Name : std::string();
     case DropTarget:
+        return vm.Input.DropTarget;
     case Url:
         return std::string();
     case HighQuality:

@@ -207,14 +207,18 @@ bool Interpreter::Timeline(const Record& r) {
         Pop();
         return true;
     case action::StartDrag: {
-        Pop();
-        Pop();
-        if (ToBoolean(Pop(), a_.Version))
-            for (int i = 0; i < 4; ++i)
-                Pop();
+        ObjectPtr target = scope_.ResolveTarget(Pop());
+        bool lockCenter = ToBoolean(Pop(), a_.Version);
+        std::optional<Vm::DragBox> box;
+        if (ToBoolean(Pop(), a_.Version)) {
+            double bottom = PopNumber(), right = PopNumber(), top = PopNumber(), left = PopNumber();
+            box = Vm::DragBox{left, top, right, bottom};
+        }
+        vm_.StartDrag(target, lockCenter, box);
         return true;
     }
     case action::EndDrag:
+        vm_.StopDrag();
         return true;
     case action::CloneSprite: {
         double depth = PopNumber();

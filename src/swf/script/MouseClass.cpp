@@ -18,6 +18,21 @@ void InstallMouse(Vm& vm) {
         return double(was);
     });
     vm.Global()->Put("Mouse", Value(mouse), DontEnum);
+    // clip.startDrag(lockCenter, left, top, right, bottom), clip.stopDrag()
+    vm.Method(vm.Protos.MovieClip, "startDrag",
+              [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
+                  std::optional<Vm::DragBox> box;
+                  if (args.size() >= 5)
+                      box = Vm::DragBox{vm.ToNumber(args[1]), vm.ToNumber(args[2]), vm.ToNumber(args[3]),
+                                        vm.ToNumber(args[4])};
+                  if (self.IsObject())
+                      vm.StartDrag(self.Object(), vm.ToBoolean(Arg(args, 0)), box);
+                  return {};
+              });
+    vm.Method(vm.Protos.MovieClip, "stopDrag", [](Vm& vm, const Value&, std::span<const Value>) -> Value {
+        vm.StopDrag();
+        return {};
+    });
 }
 
 } // namespace swf::script::builtins

@@ -233,6 +233,7 @@ void Vm::Broadcast(uint32_t clipEvent, const std::string& method, const char* br
 void Vm::MouseMove(double x, double y) {
     mouseX_ = x;
     mouseY_ = y;
+    FollowDrag();
     Broadcast(clipevent::MouseMove, "onMouseMove", "Mouse");
 }
 

@@ -16,6 +16,10 @@
 #include <stdexcept>
 #include <unordered_map>
 
+namespace swf::sound {
+class MovieSound;
+}
+
 namespace swf::script {
 
 class ClipObject;
@@ -97,6 +101,46 @@ public:
         bool MouseHidden = false;
         std::set<uint32_t> Toggled;
     } Input;
+    // Mouse events of buttons and of clips with mouse handlers (VmMouse.cpp).
+    // A clip takes the mouse when it has press, release or roll handlers.
+    bool ClipTakesMouse(Timeline& clip);
+    // The clip's events of one kind and its method of that name.
+    void ClipMouseEvent(Timeline& clip, uint32_t clipEvent, const char* method);
+    // A named button's method, run with the button as `this`.
+    void ButtonMouseEvent(Timeline& parent, DisplayObject& button, const char* method);
+    // A button's own script object, made when first asked for.
+    ObjectPtr ButtonObject(DisplayObject& button);
+    // A property of the button's script object, or its class's default.
+    Value ButtonProperty(DisplayObject& button, const char* name);
+    // startDrag and stopDrag: the clip follows the pointer, its position
+    // kept within the box (pixels of its parent) when there is one.
+    struct DragBox {
+        double Left, Top, Right, Bottom;
+    };
+    void StartDrag(const ObjectPtr& clip, bool lockCenter, std::optional<DragBox> box);
+    void StopDrag();
+    void FollowDrag();
+    // What the input classes keep: the pointer hidden by Mouse.hide, keys
+    // toggled by their presses (Key.isToggled), the clip being dragged and
+    // the slash path of the clip it was last over (_droptarget).
+    struct InputState {
+        bool MouseHidden = false;
+        std::set<uint32_t> Toggled;
+        struct Drag {
+            ObjectPtr Clip;
+            std::optional<DragBox> Box;
+            double Dx = 0, Dy = 0; // from the pointer to the clip, in its parent
+        };
+        std::optional<Drag> Dragging;
+        std::string DropTarget;
+    } Input;
+    // The movie's sound for the Sound class; null when there is none.
+    sound::MovieSound* Sounds = nullptr;
+    // Volume and channel mix of each Sound target (null: the whole movie).
+    struct SoundMix {
+        int32_t Volume = 100, LL = 100, LR = 0, RL = 0, RR = 100;
+    };
+    std::map<const Object*, SoundMix> SoundMixes;
     double MouseX() const { return mouseX_; }
     double MouseY() const { return mouseY_; }
     bool IsKeyDown(uint32_t keyCode) const { return keysDown_.count(keyCode) != 0; }
@@ -184,6 +228,7 @@ private:
         ObjectPtr Clip;
         std::span<const uint8_t> Actions;
         Value Handler; // a function to call on the clip instead of actions
+        Value This = {}; // what the handler is called on, when not the clip
         Value This = {}; // what the handler is called on, when not the clip
     };
     struct Interval {

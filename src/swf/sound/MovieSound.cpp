@@ -4,6 +4,8 @@
 #include "swf/TagCodes.h"
 #include "swf/sound/SoundDecoder.h"
 
+#include <algorithm>
+
 namespace swf::sound {
 namespace {
 
@@ -58,6 +60,15 @@ void MovieSound::Start(const Tag& tag) {
         return;
     if (auto sound = library_.Find(start.Id))
         mixer_.Start(std::make_unique<EventVoice>(start.Id, std::move(sound), start.Info));
+}
+
+void MovieSound::StartSound(uint16_t id, double offset, int loops) {
+    SoundInfo info;
+    if (offset > 0 && offset < 86400)
+        info.InPoint = static_cast<uint32_t>(offset * OutputRate);
+    info.Loops = static_cast<uint16_t>(std::clamp(loops, 1, 0xFFFF));
+    if (auto sound = library_.Find(id))
+        mixer_.Start(std::make_unique<EventVoice>(id, std::move(sound), info));
 }
 
 void MovieSound::Stream(const void* timeline, const TagList& frames, uint32_t frame) {

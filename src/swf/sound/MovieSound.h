@@ -23,6 +23,12 @@ public:
     // has stopped, and so has its stream.
     void EndTick();
 
+    // Sounds started and stopped by scripts (Sound.start, Sound.stop): from
+    // `offset` seconds in, played `loops` times.
+    void StartSound(uint16_t id, double offset, int loops);
+    void StopSound(uint16_t id) { mixer_.StopEvents(id); }
+    std::optional<double> DurationMs(uint16_t id) const { return library_.DurationMs(id); }
+
     void StopAll();
     void StopStreams();
     void Mix(std::span<int16_t> out) { mixer_.Mix(out); }

@@ -48,4 +48,11 @@ std::shared_ptr<const PcmSound> SoundLibrary::Find(uint16_t id) {
     return nullptr;
 }
 
+std::optional<double> SoundLibrary::DurationMs(uint16_t id) const {
+    auto it = definitions_.find(id);
+    if (it == definitions_.end() || it->second.Format.Rate <= 0)
+        return std::nullopt;
+    return it->second.SampleCount / it->second.Format.Rate * 1000;
+}
+
 } // namespace swf::sound

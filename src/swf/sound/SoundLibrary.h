@@ -5,6 +5,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ public:
 
     // The samples of sound `id`, or null when there are none to play.
     std::shared_ptr<const PcmSound> Find(uint16_t id);
+    // How long sound `id` plays once, in milliseconds, as its header says.
+    std::optional<double> DurationMs(uint16_t id) const;
     const std::vector<std::string>& Problems() const { return problems_; }
 
 private:
