@@ -68,4 +68,24 @@ TEST(ScriptBitmapData, FillColorTransformAndCompareWorkOnTheirRectangles) {
     EXPECT_EQ(Call(vm, b, "compare", {Value()}).Number(), -2);
 }
 
+TEST(ScriptBitmapData, HitTestAgainstPointsRectanglesAndBitmaps) {
+    Vm vm(8);
+    Value point = FlashClass(vm, "geom", "Point");
+    Value b = Bitmap(vm, {3.0, 3.0, true, double(0xAABBCCDD)});
+    Value at = New(vm, point, {1.0, 1.0});
+    EXPECT_TRUE(vm.ToBoolean(Call(vm, b, "hitTest", {at, 100.0, at})));
+    EXPECT_FALSE(vm.ToBoolean(Call(vm, b, "hitTest", {at, 200.0, at})));
+    EXPECT_FALSE(vm.ToBoolean(Call(vm, b, "hitTest", {at, 100.0, New(vm, point, {100.0, 100.0})})));
+    EXPECT_EQ(Call(vm, b, "hitTest", {at, 100.0}).Number(), -1);
+    EXPECT_EQ(Call(vm, b, "hitTest", {Value(), 100.0, at}).Number(), -2);
+    EXPECT_EQ(Call(vm, b, "hitTest", {at, 100.0, Value(vm.NewObject())}).Number(), -3);
+    // A huge rectangle is cut to the bitmap before it is searched.
+    Value huge = New(vm, FlashClass(vm, "geom", "Rectangle"), {-1e9, -1e9, 2e9, 2e9});
+    EXPECT_TRUE(vm.ToBoolean(Call(vm, b, "hitTest", {at, 100.0, huge})));
+    Value faint = Bitmap(vm, {3.0, 3.0, true, double(0x12345678)});
+    EXPECT_TRUE(vm.ToBoolean(Call(vm, b, "hitTest", {at, 100.0, faint, at})));
+    EXPECT_FALSE(vm.ToBoolean(Call(vm, b, "hitTest", {at, 100.0, faint, at, 100.0})));
+    EXPECT_EQ(Call(vm, b, "hitTest", {at, 100.0, faint, Value()}).Number(), -4);
+}
+
 } // namespace
