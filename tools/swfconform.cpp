@@ -102,12 +102,16 @@ std::string RunVisual(const tools::Json& c, const Options& options) {
     return std::to_string(strict) + " " + std::to_string(near) + detail;
 }
 
-// Trace lines, line ends normalised and trailing blank lines dropped.
+// Trace lines, line ends normalised and trailing blank lines dropped. A
+// lone carriage return (text fields end their paragraphs with one) is a
+// line end in the plug-in's log too.
 std::string NormaliseTrace(std::string text) {
     std::string out;
-    for (char c : text)
-        if (c != '\r')
-            out += c;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] != '\r')
+            out += text[i];
+        else if (i + 1 == text.size() || text[i + 1] != '\n')
+            out += '\n';
     while (!out.empty() && out.back() == '\n')
         out.pop_back();
     return out;

@@ -41,6 +41,7 @@ struct DisplayObject {
     uint8_t ButtonState = 1; // the ButtonRecord state a button shows
     std::unique_ptr<Timeline> Clip; // the running timeline of a sprite
     std::shared_ptr<script::Object> Script; // a named button's or text field's script object
+    std::shared_ptr<const EditText> Field;  // a text field as scripts changed it; null: as defined
     // Null or empty: none.
     std::shared_ptr<const FilterList> Filters;
     bool CacheAsBitmap = false;

@@ -16,6 +16,7 @@ EditText ParseEditText(ByteReader& in) {
     bool hasFontClass = b & 0x80, hasLayout = b & 0x20;
     t.AutoSize = b & 0x40;
     t.Border = b & 0x08;
+    t.Background = t.Border;
     t.Html = b & 0x02;
     t.UseOutlines = b & 0x01;
     if (t.HasFont)

@@ -22,6 +22,9 @@ struct EditText {
     double LeftMargin = 0, RightMargin = 0, Indent = 0, Leading = 0;
     bool WordWrap = false, Multiline = false, Password = false, Border = false, Html = false;
     bool UseOutlines = false, AutoSize = false;
+    // Scripts may give a field a background without a border, and colours.
+    bool Background = false;
+    Rgba BorderColor{0, 0, 0, 255}, BackgroundColor{255, 255, 255, 255};
     std::string VariableName;
     std::string Text;
 };

@@ -200,7 +200,7 @@ void StageRenderer::DrawCharacter(const Character& character, const DisplayObjec
     } else if (auto text = std::get_if<std::shared_ptr<const StaticText>>(&character)) {
         text_.DrawStatic(**text, state);
     } else if (auto field = std::get_if<std::shared_ptr<const EditText>>(&character)) {
-        text_.DrawField(**field, state);
+        text_.DrawField(object && object->Field ? *object->Field : **field, state);
     } else if (auto button = std::get_if<std::shared_ptr<const Button>>(&character)) {
         DrawButton(**button, object ? object->ButtonState : uint8_t(ButtonRecord::Up), state);
     } else if (auto sprite = std::get_if<std::shared_ptr<const Sprite>>(&character)) {

@@ -32,27 +32,28 @@ void TextRenderer::DrawRun(const TextRun& run, const Font& font, const DrawState
 }
 
 void TextRenderer::DrawField(const EditText& field, const DrawState& state) {
-    if (field.Border)
+    if (field.Border || field.Background)
         DrawBorder(field, state);
     for (const PlacedGlyph& g : TextLayout(field, dictionary_, fonts_).Lay())
         shapes_.Draw(*g.Outline, {state.ToDevice.Then(g.Transform), state.Colors}, &g.Color);
 }
 
-// A bordered field has a white background inside a black one-pixel frame.
+// A bordered field has a background (white unless a script chose) inside a
+// one-pixel frame; scripts may ask for either alone.
 void TextRenderer::DrawBorder(const EditText& field, const DrawState& state) {
     const Rect& b = field.Bounds;
     Shape box;
     box.Bounds = b;
-    box.Fills.push_back(FillStyle{FillKind::Solid, {255, 255, 255, 255}, {}, {}, 0, true, true});
+    box.Fills.push_back(FillStyle{FillKind::Solid, field.BackgroundColor, {}, {}, 0, true, true});
     LineStyle line;
     line.Width = 20;
-    line.Color = {0, 0, 0, 255};
+    line.Color = field.BorderColor;
     line.JoinStyle = Join::Miter;
     box.Lines.push_back(line);
     Path p;
     p.Start = {double(b.XMin), double(b.YMin)};
-    p.Fill1 = 1;
-    p.Line = 1;
+    p.Fill1 = field.Background ? 1 : 0;
+    p.Line = field.Border ? 1 : 0;
     for (Point to : {Point{double(b.XMax), double(b.YMin)}, Point{double(b.XMax), double(b.YMax)},
                      Point{double(b.XMin), double(b.YMax)}, Point{double(b.XMin), double(b.YMin)}})
         p.Segments.push_back({{}, to, false});

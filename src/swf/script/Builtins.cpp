@@ -44,6 +44,9 @@ void Install(Vm& vm) {
     InstallError(vm);
     InstallSystem(vm);
     InstallPlaceholders(vm);
+    InstallTextFormat(vm);
+    InstallTextField(vm);
+    InstallSelection(vm);
     InstallGeom(vm);
     InstallXmlNode(vm);
     InstallXml(vm);

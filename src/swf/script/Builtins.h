@@ -31,6 +31,9 @@ void InstallButton(Vm& vm);
 void InstallError(Vm& vm);
 void InstallSystem(Vm& vm);
 void InstallPlaceholders(Vm& vm);
+void InstallTextFormat(Vm& vm);
+void InstallTextField(Vm& vm);
+void InstallSelection(Vm& vm);
 // flash.geom, flash.display and flash.filters (in geom/).
 void InstallGeom(Vm& vm);
 void InstallXmlNode(Vm& vm);

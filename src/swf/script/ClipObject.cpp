@@ -1,6 +1,7 @@
 #include "swf/script/ClipObject.h"
 
 #include "swf/Timeline.h"
+#include "swf/script/TextFieldObject.h"
 #include "swf/script/Vm.h"
 
 #include <array>
@@ -118,6 +119,8 @@ std::optional<Value> ClipObject::GetFallback(Vm& vm, const std::string& name) {
             return Value(vm.ClipObjectFor(*timeline_));
         if (object.Definition && std::holds_alternative<std::shared_ptr<const Button>>(*object.Definition))
             return Value(vm.ButtonObject(object));
+        if (std::holds_alternative<std::shared_ptr<const EditText>>(*object.Definition))
+            return Value(TextFieldFor(vm, *timeline_, object));
         if (!object.Script)
             object.Script = vm.NewObject();
         return Value(object.Script);
@@ -129,34 +132,19 @@ std::optional<Value> ClipObject::GetProperty(Vm& vm, int index) {
     if (!timeline_)
         return Value();
     DisplayObject* self = timeline_->Self();
-    Matrix m = self ? self->Transform : Matrix{};
+    if (auto placed = PlacementProperty(self, index))
+        return placed;
     switch (index) {
-    case X:
-        return m.Tx / 20;
-    case Y:
-        return m.Ty / 20;
-    case XScale:
-        return ScaleX(m) * 100;
-    case YScale:
-        return ScaleY(m) * 100;
     case CurrentFrame:
         return double(timeline_->CurrentFrame() + 1);
     case TotalFrames:
     case FramesLoaded:
         return double(timeline_->FrameCount());
-    case Alpha:
-        return self ? double(self->Colors.MulA) * 100 : 100.0;
-    case Visible:
-        return self ? self->Visible : true;
     case Width:
     case Height:
         return 0.0;
-    case Rotation:
-        return RotationOf(m) * 180 / std::numbers::pi;
     case Target:
         return SlashPath();
-    case Name:
-        return self ? self->Name : std::string();
     case DropTarget:
         return vm.Input.DropTarget;
     case Url:
@@ -188,10 +176,38 @@ std::optional<Value> ClipObject::GetProperty(Vm& vm, int index) {
     return std::nullopt;
 }
 
+std::optional<Value> ClipObject::PlacementProperty(const DisplayObject* self, int index) {
+    Matrix m = self ? self->Transform : Matrix{};
+    switch (index) {
+    case X:
+        return m.Tx / 20;
+    case Y:
+        return m.Ty / 20;
+    case XScale:
+        return ScaleX(m) * 100;
+    case YScale:
+        return ScaleY(m) * 100;
+    case Alpha:
+        return self ? double(self->Colors.MulA) * 100 : 100.0;
+    case Visible:
+        return self ? self->Visible : true;
+    case Rotation:
+        return RotationOf(m) * 180 / std::numbers::pi;
+    case Name:
+        return self ? self->Name : std::string();
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
 void ClipObject::SetProperty(Vm& vm, int index, const Value& v) {
-    DisplayObject* self = timeline_ ? timeline_->Self() : nullptr;
-    if (!self)
-        return;
+    if (DisplayObject* self = timeline_ ? timeline_->Self() : nullptr)
+        SetPlacementProperty(vm, *self, index, v);
+}
+
+void ClipObject::SetPlacementProperty(Vm& vm, DisplayObject& placed, int index, const Value& v) {
+    DisplayObject* self = &placed;
     Matrix& m = self->Transform;
     double d = vm.ToNumber(v);
     switch (index) {

@@ -64,6 +64,10 @@ public:
     std::optional<Value> GetProperty(Vm& vm, int index);
     void SetProperty(Vm& vm, int index, const Value& v);
     static int PropertyIndex(const std::string& name);
+    // The properties that belong to the placement (_x, _y, _xscale,
+    // _yscale, _alpha, _visible, _rotation, _name), shared with text fields.
+    static std::optional<Value> PlacementProperty(const DisplayObject* self, int index);
+    static void SetPlacementProperty(Vm& vm, DisplayObject& self, int index, const Value& v);
 
     // The actions of this clip's onClipEvent handlers.
     std::vector<ClipEventHandler> Handlers;

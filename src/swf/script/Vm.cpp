@@ -6,6 +6,7 @@
 #include "swf/script/ClipObject.h"
 #include "swf/script/Interpreter.h"
 #include "swf/script/Text.h"
+#include "swf/script/TextFieldObject.h"
 
 #include <algorithm>
 #include <cmath>
@@ -136,6 +137,10 @@ void Vm::RunGuarded(const std::function<void()>& work, const std::string& where)
 void Vm::RunQueue() {
     deadline_ = std::chrono::steady_clock::now() + TimeLimit;
     aborted_ = false;
+    // Bound text fields give unset variables their text before scripts run,
+    // and show what the scripts left in them after.
+    if (root_)
+        SyncTextFields(*this, *root_);
     // Each block may queue more (gotoAndPlay queues the target frame's).
     size_t budget = 100000;
     while ((!early_.empty() || !queue_.empty()) && budget-- > 0) {
@@ -146,6 +151,8 @@ void Vm::RunQueue() {
     }
     early_.clear();
     queue_.clear();
+    if (root_)
+        SyncTextFields(*this, *root_);
 }
 
 void Vm::RunLoads() {

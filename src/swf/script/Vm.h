@@ -221,6 +221,7 @@ public:
         ObjectPtr Object, Function, Array, String, Number, Boolean, MovieClip, Date, Error, Color, TextField,
             Sound, Xml, XmlNode, LoadVars, Button;
         ObjectPtr Point, Rectangle, Matrix, ColorTransform, Transform, BitmapData;
+        ObjectPtr TextFormat;
     } Protos;
 
 private:

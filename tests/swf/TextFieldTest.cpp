@@ -1,0 +1,173 @@
+#include "ScriptHelpers.h"
+#include "swf/script/TextFieldHtml.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace testing_swf;
+using swf::script::DecodeText;
+using swf::script::ReadFieldHtml;
+using swf::script::TextFieldContent;
+using swf::script::TextFormat;
+using swf::script::WriteFieldHtml;
+using Lines = std::vector<std::string>;
+
+const std::string Font = R"(FACE="Times New Roman" SIZE="12" COLOR="#000000" LETTERSPACING="0" KERNING="0")";
+
+TEST(TextFieldContent, HtmlRoundTripsThroughParagraphsAndNestedFonts) {
+    TextFieldContent c =
+        ReadFieldHtml("<p align='right'>a<b>b</b></p><p><font size='+2'>c</font>d", TextFormat::Defaults());
+    EXPECT_EQ(c.Text(), U"ab\rcd");
+    EXPECT_EQ(
+        WriteFieldHtml(c, TextFormat::Defaults()),
+        "<P ALIGN=\"RIGHT\"><FONT " + Font + ">a<B>b</B></FONT></P><P ALIGN=\"LEFT\"><FONT " +
+            R"(FACE="Times New Roman" SIZE="14" COLOR="#000000" LETTERSPACING="0" KERNING="0">c<FONT SIZE="12">d</FONT></FONT></P>)");
+    // Entities are read and written back; a trailing paragraph end adds no
+    // empty paragraph, an empty text is one empty paragraph.
+    TextFieldContent e = ReadFieldHtml("&lt;x&gt; &amp;&#65;\n", TextFormat::Defaults());
+    EXPECT_EQ(e.Text(), U"<x> &A\r");
+    EXPECT_EQ(WriteFieldHtml(e, TextFormat::Defaults()),
+              "<P ALIGN=\"LEFT\"><FONT " + Font + ">&lt;x&gt; &amp;A</FONT></P>");
+    EXPECT_EQ(WriteFieldHtml(TextFieldContent(), TextFormat::Defaults()),
+              "<P ALIGN=\"LEFT\"><FONT " + Font + "></FONT></P>");
+}
+
+TEST(TextFieldContent, FormatsSplitRunsAndParagraphFieldsCoverParagraphs) {
+    TextFieldContent c;
+    c.Replace(0, 0, U"hello\rworld", TextFormat::Defaults());
+    TextFormat big;
+    big.Size = 20;
+    big.Align = "center";
+    c.SetFormat(3, 4, big);
+    EXPECT_EQ(c.FormatOf(3, 4).Size, 20);
+    EXPECT_EQ(c.FormatOf(0, 1).Size, 12);
+    // A range across both sizes leaves the size out, keeps the rest.
+    EXPECT_FALSE(c.FormatOf(2, 5).Size.has_value());
+    EXPECT_EQ(c.FormatOf(2, 5).Font, "Times New Roman");
+    // Alignment went to the whole first paragraph, not to the second.
+    EXPECT_EQ(c.FormatOf(0, 5).Align, "center");
+    EXPECT_EQ(c.FormatOf(6, 11).Align, "left");
+    // Nothing is common to no characters.
+    EXPECT_EQ(c.FormatOf(4, 4), TextFormat{});
+    // Replacing across the paragraph end merges the paragraphs, which take
+    // the first one's alignment.
+    c.Replace(4, 7, U"-", TextFormat::Defaults());
+    EXPECT_EQ(c.Text(), U"hell-orld");
+    EXPECT_EQ(c.FormatOf(0, 9).Align, "center");
+    // Indices past the end are clamped.
+    c.Replace(100, 200, U"!", TextFormat::Defaults());
+    EXPECT_EQ(c.Text(), U"hell-orld!");
+}
+
+TEST(TextFieldContent, DamagedHtmlEndsCleanly) {
+    for (const char* html : {"<font size='", "<b>x", "&#99999999999;", "</p></p></font>y", "<a href=>z</a"}) {
+        TextFieldContent c = ReadFieldHtml(html, TextFormat::Defaults());
+        EXPECT_FALSE(WriteFieldHtml(c, TextFormat::Defaults()).empty()) << html;
+    }
+    // Closing tags with nothing open add nothing.
+    EXPECT_EQ(ReadFieldHtml("</p></p></font>y", TextFormat::Defaults()).Text(), U"y");
+    EXPECT_EQ(DecodeText("a\xc3\xa9"), U"a\u00e9");
+}
+
+// A movie with a text field named "field" at depth 1, bound to `variable`,
+// running the actions after placing it.
+std::vector<uint8_t> FieldMovie(const ActionAssembler& a, const std::string& variable) {
+    swfw::MovieWriter w(8, {0, 4000, 0, 4000}, 12);
+    swfw::Field field{{0, 2000, 0, 400}, std::nullopt, 240, {0, 0, 255, 255}, "start"};
+    field.Variable = variable;
+    w.Tag(swfw::code::DefineEditText, swfw::EditTextBody(1, field));
+    PlaceNamed(w, 1, 1, "field");
+    DoAction(w, a);
+    w.ShowFrame();
+    w.ShowFrame();
+    return w.Build();
+}
+
+ActionAssembler& TraceMember(ActionAssembler& a, const std::string& object, const std::string& member) {
+    return a.Push(object).Op(act::GetVariable).Push(member).Op(act::GetMember).Op(act::Trace);
+}
+
+ActionAssembler& SetMember(ActionAssembler& a, const std::string& object, const std::string& member,
+                           const std::string& value) {
+    return a.Push(object).Op(act::GetVariable).Push(member).Push(value).Op(act::SetMember);
+}
+
+TEST(TextFieldScript, VariableBindingGoesBothWays) {
+    ActionAssembler a;
+    a.TraceVariable("v"); // the unset variable took the field's text
+    a.Push("v").Push("from variable").Op(act::SetVariable);
+    TraceMember(a, "field", "text"); // the field shows the variable
+    SetMember(a, "field", "text", "from field");
+    a.TraceVariable("v");
+    TraceMember(a, "field", "variable");
+    EXPECT_EQ(RunMovie(FieldMovie(a, "v")).Lines, (Lines{"start", "from variable", "from field", "v"}));
+}
+
+TEST(TextFieldScript, SettingsConvertAndFormatsFollowTextColor) {
+    ActionAssembler a;
+    TraceMember(a, "field", "type");
+    SetMember(a, "field", "type", "INPUT");
+    TraceMember(a, "field", "type");
+    SetMember(a, "field", "type", "bogus"); // refused: stays input
+    TraceMember(a, "field", "type");
+    SetMember(a, "field", "maxChars", "-3");
+    TraceMember(a, "field", "maxChars");
+    TraceMember(a, "field", "textColor");
+    a.Push("field").Op(act::GetVariable).Push("textColor").Push(0x123456).Op(act::SetMember);
+    // getTextFormat().color
+    a.Push(0.0).Push("field").Op(act::GetVariable).Push("getTextFormat").Op(act::CallMethod);
+    a.Push("color").Op(act::GetMember).Op(act::Trace);
+    TraceMember(a, "field", "length");
+    TraceMember(a, "field", "_width");
+    EXPECT_EQ(RunMovie(FieldMovie(a, "")).Lines,
+              (Lines{"dynamic", "input", "input", "null", "255", "1193046", "5", "100"}));
+}
+
+TEST(TextFieldScript, CreatedFieldsShowTextAndGoAway) {
+    ActionAssembler a;
+    // createTextField("made", 5, 10, 20, 30, 40)
+    for (double v : {40.0, 30.0, 20.0, 10.0, 5.0})
+        a.Push(v);
+    a.Push("made").Push(6.0).Push("_root").Op(act::GetVariable).Push("createTextField").Op(act::CallMethod);
+    a.Op(act::Trace);
+    SetMember(a, "made", "htmlText", "<b>x</b>");
+    TraceMember(a, "made", "text");
+    SetMember(a, "made", "html", "1");
+    SetMember(a, "made", "htmlText", "<b>x</b>");
+    TraceMember(a, "made", "text");
+    TraceMember(a, "made", "_x");
+    a.Push("made").Op(act::GetVariable).Op(act::Trace);
+    a.Push(0.0).Push("made").Op(act::GetVariable).Push("removeTextField").Op(act::CallMethod).Op(act::Pop);
+    a.Push("made").Op(act::GetVariable).Op(act::TypeOf).Op(act::Trace);
+    EXPECT_EQ(RunMovie(FieldMovie(a, "")).Lines,
+              (Lines{"_level0.made", "<b>x</b>", "x", "10", "_level0.made", "undefined"}));
+}
+
+TEST(TextFieldScript, SelectionTellsFocusChanges) {
+    ActionAssembler listener, a;
+    listener.Push("focus ").Push("newFocus").Op(act::GetVariable).Op(act::Add2).Op(act::Trace);
+    a.Push("l").Push(0.0).Push("Object").Op(act::NewObject).Op(act::SetVariable);
+    a.Push("l")
+        .Op(act::GetVariable)
+        .Push("onSetFocus")
+        .DefineFunction("", {"oldFocus", "newFocus"}, listener);
+    a.Op(act::SetMember);
+    a.Push("l").Op(act::GetVariable).Push(1.0).Push("Selection").Op(act::GetVariable).Push("addListener");
+    a.Op(act::CallMethod).Op(act::Pop);
+    a.Push("field").Op(act::GetVariable).Push(1.0).Push("Selection").Op(act::GetVariable).Push("setFocus");
+    a.Op(act::CallMethod).Op(act::Trace);
+    a.Push(0.0).Push("Selection").Op(act::GetVariable).Push("getFocus").Op(act::CallMethod).Op(act::Trace);
+    a.Push(0.0)
+        .Push("Selection")
+        .Op(act::GetVariable)
+        .Push("getBeginIndex")
+        .Op(act::CallMethod)
+        .Op(act::Trace);
+    a.PushBool(false).Push(1.0).Push("Selection").Op(act::GetVariable).Push("setFocus");
+    a.Op(act::CallMethod).Op(act::Trace);
+    EXPECT_EQ(RunMovie(FieldMovie(a, "")).Lines,
+              (Lines{"focus _level0.field", "true", "_level0.field", "0", "false"}));
+}
+
+} // namespace
