@@ -24,6 +24,7 @@ bool IsNoMovie(const std::wstring& path) { return path.find_first_not_of(L' ') =
 TShockwaveFlash::TShockwaveFlash() : sound_(std::make_unique<WaveOutput>()) {
     frameTimer_.OnTimer = [this] { Tick(); };
     player_.SetFontProvider(std::make_shared<GdiFonts>());
+    player_.OnScriptError = [this](const std::string& message) { QueueScriptError(message); };
 }
 
 void TShockwaveFlash::SetSoundOutput(std::unique_ptr<SoundOutput> output) {
@@ -35,6 +36,7 @@ void TShockwaveFlash::SetSoundOutput(std::unique_ptr<SoundOutput> output) {
 void TShockwaveFlash::SetMovie(const std::wstring& path) {
     movie_ = path;
     problem_.clear();
+    shownErrors_.clear();
     sound_->Stop(); // what is queued of the last movie goes with it
     if (IsNoMovie(path)) {
         player_.Unload();

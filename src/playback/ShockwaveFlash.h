@@ -8,7 +8,9 @@
 
 #include <chrono>
 #include <memory>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace playback {
 
@@ -50,8 +52,18 @@ public:
 protected:
     void PaintWindow(HDC dc, const RECT& dirty) override;
     void BoundsChanged() override;
+    // The mouse, the keys and the pointer's shape reach the movie
+    // (ShockwaveFlashInput.cpp).
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    bool HandleInput(UINT msg, WPARAM wp, LPARAM lp);
+    bool SetMovieCursor();
+    // The engine tells of stopped scripts from inside a frame: the message
+    // is shown once the frame is done, never from within it.
+    void QueueScriptError(const std::string& message);
+    void ShowScriptErrors();
+
     void Changed();
     void Tick();
     bool FollowStream();
@@ -74,6 +86,10 @@ private:
     // Asks the player for its sound while it plays; declared after the
     // player, so it stops before the player goes.
     std::unique_ptr<SoundOutput> sound_;
+
+    std::vector<std::wstring> scriptErrors_; // waiting to be shown
+    std::set<std::wstring> shownErrors_;      // of this movie: each is shown once
+    bool showingError_ = false;
 
     ui::BitmapHandle buffer_;
     uint32_t* bufferPixels_ = nullptr;

@@ -2,6 +2,8 @@
 
 #include "swf/script/ClipObject.h"
 
+#include <utility>
+
 namespace swf {
 namespace {
 
@@ -35,38 +37,15 @@ const Button* AsButton(const DisplayObject& object) {
 uint8_t ConditionKey(uint32_t keyCode, uint32_t character) {
     if (character >= 32 && character < 127)
         return static_cast<uint8_t>(character);
-    switch (keyCode) {
-    case 37:
-        return 1; // left
-    case 39:
-        return 2; // right
-    case 36:
-        return 3; // home
-    case 35:
-        return 4; // end
-    case 45:
-        return 5; // insert
-    case 46:
-        return 6; // delete
-    case 8:
-        return 8; // backspace
-    case 13:
-        return 13; // enter
-    case 38:
-        return 14; // up
-    case 40:
-        return 15; // down
-    case 33:
-        return 16; // page up
-    case 34:
-        return 17; // page down
-    case 9:
-        return 18; // tab
-    case 27:
-        return 19; // escape
-    default:
-        return 0;
-    }
+    // Left, right, home, end, insert, delete, backspace, enter, up, down,
+    // page up, page down, tab, escape.
+    static constexpr std::pair<uint32_t, uint8_t> Special[] = {
+        {37, 1},  {39, 2},  {36, 3},  {35, 4},  {45, 5},  {46, 6}, {8, 8},
+        {13, 13}, {38, 14}, {40, 15}, {33, 16}, {34, 17}, {9, 18}, {27, 19}};
+    for (auto [code, key] : Special)
+        if (code == keyCode)
+            return key;
+    return 0;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The player control feeds the movie's mix to its sound output while the
 // movie plays, silences it on every way of halting, and lets a stream sound
 // drive its frames.
+#include "MovieFile.h"
 #include "TestWindows.h"
 
 #include "playback/ShockwaveFlash.h"
@@ -9,9 +10,6 @@
 #include "swfwriter/TagBodies.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -52,22 +50,7 @@ std::vector<int16_t> Pull(FakeOutput::State& state, size_t frames) {
     return out;
 }
 
-class MovieFile {
-public:
-    explicit MovieFile(const std::vector<uint8_t>& bytes)
-        : path_(std::filesystem::temp_directory_path() /
-                (L"kfp-sound-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++count_) +
-                 L".swf")) {
-        std::ofstream(path_, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    }
-    ~MovieFile() { std::filesystem::remove(path_); }
-    std::wstring Path() const { return path_.wstring(); }
-
-private:
-    static inline int count_ = 0;
-    std::filesystem::path path_;
-};
+using testing_support::MovieFile;
 
 // 10 frames per second; frame 0 starts a long sound of 16-bit samples 1000.
 std::vector<uint8_t> EventSoundMovie() {
