@@ -88,4 +88,24 @@ TEST(ScriptBitmapData, HitTestAgainstPointsRectanglesAndBitmaps) {
     EXPECT_EQ(Call(vm, b, "hitTest", {at, 100.0, faint, Value()}).Number(), -4);
 }
 
+TEST(ScriptBitmapData, CopyChannelMovesOneByteAndTakesOnlyWholeChannels) {
+    Vm vm(8);
+    Value point = New(vm, FlashClass(vm, "geom", "Point"), {1.0, 0.0});
+    Value rect = New(vm, FlashClass(vm, "geom", "Rectangle"), {0.0, 0.0, 1.0, 1.0});
+    Value source = Bitmap(vm, {1.0, 1.0, false, double(0x123456)});
+    Value b = Bitmap(vm, {2.0, 1.0, false, 0.0});
+    // Green of the source into the red of the pixel at (1, 0).
+    EXPECT_EQ(Call(vm, b, "copyChannel", {source, rect, point, 2.0, 1.0}).Number(), -1);
+    EXPECT_EQ(Call(vm, b, "getPixel", {1.0, 0.0}).Number(), double(0x340000));
+    EXPECT_EQ(Call(vm, b, "getPixel", {0.0, 0.0}).Number(), 0);
+    // A destination that is no single channel changes nothing, a source
+    // that is none copies zeros.
+    Call(vm, b, "copyChannel", {source, rect, point, 2.0, 3.0});
+    EXPECT_EQ(Call(vm, b, "getPixel", {1.0, 0.0}).Number(), double(0x340000));
+    Call(vm, b, "copyChannel", {source, rect, point, 10.0, 1.0});
+    EXPECT_EQ(Call(vm, b, "getPixel", {1.0, 0.0}).Number(), 0);
+    EXPECT_EQ(Call(vm, b, "copyChannel", {Value(), rect, point, 2.0, 1.0}).Number(), -2);
+    EXPECT_EQ(Call(vm, b, "copyChannel", {source, Value(), point, 2.0, 1.0}).Number(), -4);
+}
+
 } // namespace
