@@ -72,47 +72,33 @@ Box Union(const Box& a, const Box& b) {
 
 Value Make(Vm& vm, const Box& b) { return NewRectangle(vm, b.X, b.Y, b.W, b.H); }
 
+// The low and high edge of one axis (left and right, top and bottom):
+// moving the low edge keeps the high one where it was.
+void Edges(Vm& vm, const ObjectPtr& proto, const char* low, const char* high, const char* start,
+           const char* size) {
+    Accessor(
+        vm, proto, low,
+        [start](Vm& vm, const Value& self, std::span<const Value>) { return vm.GetMember(self, start); },
+        [start, size](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
+            double end = Number(vm, self, start) + Number(vm, self, size), at = vm.ToNumber(Arg(args, 0));
+            vm.SetMember(self, size, end - at);
+            vm.SetMember(self, start, at);
+            return {};
+        });
+    Accessor(
+        vm, proto, high,
+        [start, size](Vm& vm, const Value& self, std::span<const Value>) -> Value {
+            return Number(vm, self, start) + Number(vm, self, size);
+        },
+        [start, size](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
+            vm.SetMember(self, size, vm.ToNumber(Arg(args, 0)) - Number(vm, self, start));
+            return {};
+        });
+}
+
 void Accessors(Vm& vm, const ObjectPtr& proto) {
-    Accessor(
-        vm, proto, "left",
-        [](Vm& vm, const Value& self, std::span<const Value>) { return vm.GetMember(self, "x"); },
-        [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
-            Box b = Read(vm, self);
-            double x = vm.ToNumber(Arg(args, 0));
-            vm.SetMember(self, "width", b.W + b.X - x);
-            vm.SetMember(self, "x", x);
-            return {};
-        });
-    Accessor(
-        vm, proto, "top",
-        [](Vm& vm, const Value& self, std::span<const Value>) { return vm.GetMember(self, "y"); },
-        [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
-            Box b = Read(vm, self);
-            double y = vm.ToNumber(Arg(args, 0));
-            vm.SetMember(self, "height", b.H + b.Y - y);
-            vm.SetMember(self, "y", y);
-            return {};
-        });
-    Accessor(
-        vm, proto, "right",
-        [](Vm& vm, const Value& self, std::span<const Value>) -> Value {
-            Box b = Read(vm, self);
-            return b.X + b.W;
-        },
-        [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
-            vm.SetMember(self, "width", vm.ToNumber(Arg(args, 0)) - Number(vm, self, "x"));
-            return {};
-        });
-    Accessor(
-        vm, proto, "bottom",
-        [](Vm& vm, const Value& self, std::span<const Value>) -> Value {
-            Box b = Read(vm, self);
-            return b.Y + b.H;
-        },
-        [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
-            vm.SetMember(self, "height", vm.ToNumber(Arg(args, 0)) - Number(vm, self, "y"));
-            return {};
-        });
+    Edges(vm, proto, "left", "right", "x", "width");
+    Edges(vm, proto, "top", "bottom", "y", "height");
     Accessor(
         vm, proto, "topLeft",
         [](Vm& vm, const Value& self, std::span<const Value>) -> Value {
