@@ -108,4 +108,23 @@ TEST(ScriptBitmapData, CopyChannelMovesOneByteAndTakesOnlyWholeChannels) {
     EXPECT_EQ(Call(vm, b, "copyChannel", {source, Value(), point, 2.0, 1.0}).Number(), -4);
 }
 
+TEST(ScriptBitmapData, ConstructorArgumentsAndClonesFollowThePlugIn) {
+    Vm vm(8);
+    // A transparency given as null or undefined is false; left out, true.
+    EXPECT_FALSE(vm.ToBoolean(vm.GetMember(Bitmap(vm, {2.0, 2.0, Value::Null()}), "transparent")));
+    EXPECT_FALSE(vm.ToBoolean(vm.GetMember(Bitmap(vm, {2.0, 2.0, Value()}), "transparent")));
+    EXPECT_TRUE(vm.ToBoolean(vm.GetMember(Bitmap(vm, {2.0, 2.0}), "transparent")));
+    // Left out, the fill is opaque white; given as anything else, a number.
+    EXPECT_EQ(uint32_t(int32_t(Call(vm, Bitmap(vm, {1.0, 1.0}), "getPixel32", {0.0, 0.0}).Number())),
+              0xFFFFFFFFu);
+    EXPECT_EQ(Call(vm, Bitmap(vm, {1.0, 1.0, true, Value::Null()}), "getPixel32", {0.0, 0.0}).Number(), 0);
+    Value b = Bitmap(vm, {2.0, 1.0, true, double(0x80FF0000)});
+    Value copy = Call(vm, b, "clone");
+    Call(vm, copy, "setPixel32", {0.0, 0.0, 0.0});
+    EXPECT_EQ(uint32_t(int32_t(Call(vm, b, "getPixel32", {0.0, 0.0}).Number())), 0x80FF0000u);
+    EXPECT_EQ(Text(vm, vm.GetMember(copy, "rectangle")), "(x=0, y=0, w=2, h=1)");
+    Call(vm, b, "dispose");
+    EXPECT_TRUE(Call(vm, b, "clone").IsUndefined());
+}
+
 } // namespace

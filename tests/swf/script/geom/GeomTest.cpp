@@ -116,4 +116,67 @@ TEST(ScriptGeom, ColorTransformConcatAndRgb) {
     EXPECT_EQ(names.size(), 11u);
 }
 
+TEST(ScriptGeom, RectangleEdgeAccessorsKeepTheOppositeEdge) {
+    Vm vm(8);
+    Value rectangle = FlashClass(vm, "geom", "Rectangle");
+    Value r = New(vm, rectangle, {10.0, 20.0, 100.0, 50.0});
+    vm.SetMember(r, "top", 30.0);
+    EXPECT_EQ(Text(vm, r), "(x=10, y=30, w=100, h=40)");
+    vm.SetMember(r, "right", 50.0);
+    vm.SetMember(r, "bottom", 100.0);
+    EXPECT_EQ(Text(vm, r), "(x=10, y=30, w=40, h=70)");
+    Value point = FlashClass(vm, "geom", "Point");
+    vm.SetMember(r, "topLeft", New(vm, point, {0.0, 0.0}));
+    EXPECT_EQ(Text(vm, r), "(x=0, y=0, w=50, h=100)");
+    vm.SetMember(r, "bottomRight", New(vm, point, {20.0, 10.0}));
+    EXPECT_EQ(Text(vm, vm.GetMember(r, "size")), "(x=20, y=10)");
+    Value inner = New(vm, rectangle, {5.0, 5.0, 15.0, 5.0});
+    EXPECT_TRUE(vm.ToBoolean(Call(vm, r, "containsRectangle", {inner})));
+    Call(vm, inner, "offsetPoint", {New(vm, point, {1.0, 0.0})});
+    EXPECT_FALSE(vm.ToBoolean(Call(vm, r, "containsRectangle", {inner})));
+    EXPECT_TRUE(vm.ToBoolean(Call(vm, r, "equals", {Call(vm, r, "clone")})));
+    // Only rectangles are equal to rectangles.
+    Value lookalike(vm.NewObject());
+    for (const char* name : {"x", "y", "width", "height"})
+        vm.SetMember(lookalike, name, vm.GetMember(r, name));
+    EXPECT_FALSE(vm.ToBoolean(Call(vm, r, "equals", {lookalike})));
+    Call(vm, r, "setEmpty");
+    EXPECT_TRUE(vm.ToBoolean(Call(vm, r, "isEmpty")));
+}
+
+TEST(ScriptGeom, CopiesAreIndependentAndPolarPointsAreExact) {
+    Vm vm(8);
+    Value matrix = FlashClass(vm, "geom", "Matrix");
+    Value m = New(vm, matrix, {1.0, 2.0, 3.0, 4.0, 5.0, 6.0});
+    Value copy = Call(vm, m, "clone");
+    Call(vm, copy, "identity");
+    EXPECT_EQ(Text(vm, m), "(a=1, b=2, c=3, d=4, tx=5, ty=6)");
+    EXPECT_EQ(Text(vm, New(vm, matrix, {1.0, 2.0})),
+              "(a=1, b=2, c=undefined, d=undefined, tx=undefined, ty=undefined)");
+    Value point = FlashClass(vm, "geom", "Point");
+    EXPECT_EQ(Text(vm, Call(vm, point, "polar", {5.0, std::atan(0.75)})), "(x=4, y=3)");
+    EXPECT_EQ(Text(vm, Call(vm, point, "polar", {5.0})), "(x=NaN, y=NaN)");
+    Value p = New(vm, point, {1.0, 2.0});
+    Value q = Call(vm, p, "clone");
+    Call(vm, q, "offset", {1.0, 1.0});
+    EXPECT_EQ(Text(vm, p), "(x=1, y=2)");
+    EXPECT_EQ(Text(vm, q), "(x=2, y=3)");
+}
+
+TEST(ScriptGeom, ColorTransformKeepsWhatScriptsSetAndReadsRgbFromItsOffsets) {
+    Vm vm(8);
+    Value ct = New(vm, FlashClass(vm, "geom", "ColorTransform"), {});
+    vm.SetMember(ct, "redMultiplier", "abc");
+    vm.SetMember(ct, "greenOffset", 1000.0);
+    EXPECT_EQ(Text(vm, ct), "(redMultiplier=NaN, greenMultiplier=1, blueMultiplier=1, alphaMultiplier=1, "
+                            "redOffset=0, greenOffset=1000, blueOffset=0, alphaOffset=0)");
+    // Offsets beyond a byte overlap in rgb as the plug-in's shifts do.
+    EXPECT_EQ(vm.ToNumber(vm.GetMember(ct, "rgb")), double(1000 << 8));
+    // Setting rgb keeps alpha's multiplier.
+    vm.SetMember(ct, "alphaMultiplier", 0.5);
+    vm.SetMember(ct, "rgb", double(0x102030));
+    EXPECT_EQ(vm.ToNumber(vm.GetMember(ct, "alphaMultiplier")), 0.5);
+    EXPECT_EQ(vm.ToNumber(vm.GetMember(ct, "blueOffset")), 0x30);
+}
+
 } // namespace
