@@ -1,6 +1,6 @@
+#include "swf/ScrollRect.h"
 #include "swf/Canvas.h"
 #include "swf/ScanlineRasterizer.h"
-#include "swf/ScrollRect.h"
 
 #include <gtest/gtest.h>
 
