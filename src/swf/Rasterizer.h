@@ -19,7 +19,9 @@ struct RasterEdge {
 // plug-in's fixed-point precision: a row crossing an edge within a hair of a
 // pixel centre then lights the pixel the plug-in lights.
 inline RasterEdge OnSampleGrid(RasterEdge e) {
-    auto snap = [](float v) { return std::round(v * 256.0f) / 256.0f; };
+    // Far out a float has no such fractions left, and scaling it up could
+    // overflow: it is left as it is.
+    auto snap = [](float v) { return std::fabs(v) < 1e6f ? std::round(v * 256.0f) / 256.0f : v; };
     return {snap(e.X0), snap(e.Y0), snap(e.X1), snap(e.Y1), e.Fill};
 }
 

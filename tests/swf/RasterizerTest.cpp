@@ -128,4 +128,14 @@ TEST(Rasterizer, IgnoresEdgesItCannotDraw) {
     EXPECT_TRUE(r.cells.empty());
 }
 
+// Without anti-aliasing the edges' ends are held to 1/256 pixel; ends far
+// out (hostile matrices multiply up) stay finite and still bound the fill.
+TEST(Rasterizer, FarEdgesStayUsableWithoutAntialiasing) {
+    std::vector<swf::RasterEdge> edges{{-3e38f, 0, -3e38f, 10, 0}, {3e38f, 10, 3e38f, 0, 0}};
+    Recorder r;
+    swf::ScanlineRasterizer().Run({edges, 1, {0, 0, 10, 10}, swf::FillRule::NonZero, false}, r);
+    EXPECT_EQ(r.At(0, 5, 5), 1.0f);
+    EXPECT_EQ(r.At(0, 0, 9), 1.0f);
+}
+
 } // namespace
