@@ -51,7 +51,10 @@ TEST(ScriptValue, StringsReadAsNumbersByTheMoviesVersion) {
     // Later versions want the whole text to be a number.
     EXPECT_TRUE(std::isnan(StringToNumber("150a", 5)));
     EXPECT_TRUE(std::isnan(StringToNumber("", 7)));
-    EXPECT_EQ(StringToNumber("  12.5  ", 7), 12.5);
+    // White space may lead, never trail.
+    EXPECT_EQ(StringToNumber(" \t 12.5", 7), 12.5);
+    EXPECT_TRUE(std::isnan(StringToNumber("\r12\r", 7)));
+    EXPECT_TRUE(std::isnan(StringToNumber("  5  ", 7)));
     EXPECT_EQ(StringToNumber("-1e3", 7), -1000);
     // Hexadecimal and octal text from SWF 6 on.
     EXPECT_TRUE(std::isnan(StringToNumber("0x10", 5)));
@@ -59,6 +62,11 @@ TEST(ScriptValue, StringsReadAsNumbersByTheMoviesVersion) {
     EXPECT_EQ(StringToNumber("010", 5), 10);
     EXPECT_EQ(StringToNumber("010", 6), 8);
     EXPECT_EQ(StringToNumber("019", 6), 19);
+    // Both read as 32-bit integers.
+    EXPECT_EQ(StringToNumber("037777777777", 7), -1);
+    EXPECT_EQ(StringToNumber("-037777777777", 7), 1);
+    EXPECT_EQ(StringToNumber(" -010", 7), -10); // not octal after white space
+    EXPECT_EQ(StringToNumber("0x1999999981ffffff", 7), -2113929217);
     // Words strtod would take are no numbers to the plug-in.
     EXPECT_TRUE(std::isnan(StringToNumber("Infinity", 8)));
     EXPECT_TRUE(std::isnan(StringToNumber("nan", 8)));

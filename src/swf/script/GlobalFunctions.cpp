@@ -165,18 +165,33 @@ std::vector<std::string> PropertyNames(Vm& vm, const ObjectPtr& object, const Va
     return names;
 }
 
+// Whether ASSetPropFlags's version bits hide a property from a movie:
+// 0x80 from SWF 5 and before, 0x100 from SWF 6 alone, 0x400 before SWF 7,
+// 0x1000 before SWF 8, 0x2000 before SWF 9, 0x4000 always.
+bool HiddenByVersionBits(uint16_t bits, int version) {
+    return (bits & 0x4000) || (version < 9 && (bits & 0x2000)) || (version < 8 && (bits & 0x1000)) ||
+           (version < 7 && (bits & 0x400)) || (version == 6 && (bits & 0x100)) ||
+           (version < 6 && (bits & 0x80));
+}
+
 Value AsSetPropFlags(Vm& vm, const Value&, std::span<const Value> args) {
     Value target = Arg(args, 0);
     if (!target.IsObject())
         return {};
     int32_t setBits = ToInt32(vm.ToNumber(Arg(args, 2))), clearBits = ToInt32(vm.ToNumber(Arg(args, 3)));
-    auto set = static_cast<uint8_t>(setBits & 7);
-    // Clearing the version bits (SWF 6, 7, 8 and up) shows a built-in the
-    // movie's version would not see.
-    auto clear = static_cast<uint8_t>((clearBits & 7) | ((clearBits & 0x1580) ? VersionHidden : 0));
-    for (const std::string& name : PropertyNames(vm, target.Object(), Arg(args, 1)))
-        if (Property* p = target.Object()->FindOwnAnyVersion(name))
-            p->Flags = static_cast<uint8_t>((p->Flags & ~clear) | set);
+    auto set = static_cast<uint8_t>(setBits & 7), clear = static_cast<uint8_t>(clearBits & 7);
+    bool versionChange = ((setBits | clearBits) & 0xfff8) != 0;
+    for (const std::string& name : PropertyNames(vm, target.Object(), Arg(args, 1))) {
+        Property* p = target.Object()->FindOwnAnyVersion(name);
+        if (!p)
+            continue;
+        uint8_t hidden = p->Flags & VersionHidden;
+        if (versionChange) {
+            p->VersionBits = static_cast<uint16_t>(((p->VersionBits & ~clearBits) | setBits) & 0xfff8);
+            hidden = HiddenByVersionBits(p->VersionBits, vm.Version()) ? VersionHidden : 0;
+        }
+        p->Flags = static_cast<uint8_t>((p->Flags & ~clear & ~VersionHidden) | set | hidden);
+    }
     return {};
 }
 
@@ -198,11 +213,12 @@ void InstallGlobals(Vm& vm) {
     const ObjectPtr& global = vm.Global();
     vm.Method(global, "parseInt", ParseInt);
     vm.Method(global, "parseFloat", ParseFloat);
+    // Without an argument both see NaN (not undefined, which may be 0).
     vm.Method(global, "isNaN", [](Vm& vm, const Value&, std::span<const Value> args) -> Value {
-        return std::isnan(vm.ToNumber(Arg(args, 0)));
+        return args.empty() || std::isnan(vm.ToNumber(args[0]));
     });
     vm.Method(global, "isFinite", [](Vm& vm, const Value&, std::span<const Value> args) -> Value {
-        return std::isfinite(vm.ToNumber(Arg(args, 0)));
+        return !args.empty() && std::isfinite(vm.ToNumber(args[0]));
     });
     vm.Method(global, "escape", Escape);
     vm.Method(global, "unescape", Unescape);
@@ -222,6 +238,9 @@ void InstallGlobals(Vm& vm) {
     });
     vm.Method(global, "updateAfterEvent",
               [](Vm&, const Value&, std::span<const Value>) -> Value { return {}; });
+    // SWF 4 movies have no such names: they read as undefined (0).
+    if (vm.Version() < 5)
+        return;
     global->Put("NaN", std::numeric_limits<double>::quiet_NaN(), DontEnum);
     global->Put("Infinity", std::numeric_limits<double>::infinity(), DontEnum);
 }

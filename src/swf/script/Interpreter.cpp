@@ -755,10 +755,11 @@ bool Interpreter::Objects(uint8_t code) {
             Value v = Pop();
             pairs.emplace_back(Pop(), v);
         }
-        // Properties are made in the order the literal writes them.
+        // Properties are made as they come off the stack, the literal's
+        // last first, so that for..in lists them in the literal's order.
         ObjectPtr o = vm_.NewObject();
-        for (auto it = pairs.rbegin(); it != pairs.rend(); ++it)
-            vm_.SetMember(Value(o), vm_.ToString(it->first), it->second);
+        for (auto& [name, value] : pairs)
+            vm_.SetMember(Value(o), vm_.ToString(name), value);
         Push(o);
         return true;
     }

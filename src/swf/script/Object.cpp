@@ -47,6 +47,7 @@ void Object::Put(const std::string& name, Value value, uint8_t flags) {
     p.Getter.reset();
     p.Setter.reset();
     p.Flags = flags;
+    p.VersionBits = 0;
 }
 
 bool Object::Remove(const std::string& name) {

@@ -22,6 +22,8 @@ struct Property {
     Value Data;
     ObjectPtr Getter, Setter; // addProperty's accessors, when set
     uint8_t Flags = 0;
+    // ASSetPropFlags's bits above the first three: which versions see it.
+    uint16_t VersionBits = 0;
     uint64_t Order = 0;
 };
 

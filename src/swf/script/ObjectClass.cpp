@@ -11,9 +11,12 @@ Value ObjectToString(Vm&, const Value& self, std::span<const Value>) {
 }
 
 Value HasOwnProperty(Vm& vm, const Value& self, std::span<const Value> args) {
-    if (!self.IsObject())
+    // No name, or an empty one, is never an own property.
+    if (!self.IsObject() || args.empty())
         return false;
-    std::string name = vm.ToString(Arg(args, 0));
+    std::string name = vm.ToString(args[0]);
+    if (name.empty())
+        return false;
     const ObjectPtr& o = self.Object();
     bool element = dynamic_cast<ArrayObject*>(o.get()) && ArrayIndex(name) && o->GetComputed(vm, name);
     return o->FindOwn(name) != nullptr || element;

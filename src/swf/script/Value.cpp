@@ -23,20 +23,21 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
 
-double HexToNumber(const std::string& s, size_t pos, bool negative) {
-    double n = 0;
+// Hexadecimal and octal text read as 32-bit signed integers: digits past
+// 32 bits wrap.
+double RadixToInt32(const std::string& s, size_t pos, int radix, bool negative) {
+    uint32_t n = 0;
     if (pos >= s.size())
         return NaN;
     for (; pos < s.size(); ++pos) {
         char c = static_cast<char>(std::tolower(static_cast<unsigned char>(s[pos])));
-        int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-        if (digit < 0)
+        int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'z' ? c - 'a' + 10 : radix;
+        if (digit >= radix)
             return NaN;
-        n = n * 16 + digit;
+        n = n * uint32_t(radix) + uint32_t(digit);
     }
-    // Hexadecimal text reads as a 32-bit signed integer.
-    n = static_cast<double>(static_cast<int32_t>(static_cast<uint32_t>(std::fmod(n, 4294967296.0))));
-    return negative ? -n : n;
+    double d = static_cast<int32_t>(n);
+    return negative ? -d : d;
 }
 
 } // namespace
@@ -122,45 +123,34 @@ std::optional<double> LeadingNumber(const std::string& s) {
     return std::strtod(s.substr(pos, end - pos).c_str(), nullptr);
 }
 
-double StringToNumber(const std::string& s, int version) {
+double StringToNumber(const std::string& text, int version) {
     // SWF 4 reads the longest leading number and takes 0 where there is none.
     if (version < 5)
-        return LeadingNumber(s).value_or(0);
-    size_t pos = 0;
-    while (pos < s.size() && IsSpace(s[pos]))
-        ++pos;
-    if (pos == s.size())
+        return LeadingNumber(text).value_or(0);
+    // White space may lead, not trail; after it a leading zero is decimal.
+    size_t begin = 0;
+    while (begin < text.size() && IsSpace(text[begin]))
+        ++begin;
+    if (begin == text.size())
         return NaN;
+    const bool blanks = begin > 0;
+    const std::string s = text.substr(begin);
+    size_t pos = 0;
     bool negative = false;
-    size_t sign = pos;
-    if (s[pos] == '-' || s[pos] == '+') {
-        negative = s[pos] == '-';
-        ++pos;
-    }
+    if (s[pos] == '-' || s[pos] == '+')
+        negative = s[pos++] == '-';
     if (version >= 6 && pos + 1 < s.size() && s[pos] == '0' && (s[pos + 1] == 'x' || s[pos + 1] == 'X'))
-        return HexToNumber(s, pos + 2, negative);
-    std::string rest = s.substr(sign);
+        return RadixToInt32(s, pos + 2, 16, negative);
     // strtod would take hexadecimal, "inf" and "nan"; the plug-in takes none.
-    if (rest.find_first_of("xXiInN") != std::string::npos)
+    if (s.find_first_of("xXiInN") != std::string::npos)
         return NaN;
     // From SWF 6, a leading zero makes octal when every digit is one.
-    size_t digits = pos;
-    while (digits < s.size() && s[digits] >= '0' && s[digits] <= '7')
-        ++digits;
-    if (version >= 6 && s[pos] == '0' && digits == s.size() && digits > pos + 1) {
-        double n = 0;
-        for (size_t i = pos; i < digits; ++i)
-            n = n * 8 + (s[i] - '0');
-        return negative ? -n : n;
-    }
-    const char* begin = s.c_str() + sign;
-    char* end = nullptr;
-    double d = std::strtod(begin, &end);
-    if (end == begin)
-        return NaN;
-    while (*end && IsSpace(*end))
-        ++end;
-    if (*end)
+    if (version >= 6 && !blanks && s[pos] == '0' && s.size() > pos + 1 &&
+        s.find_first_not_of("01234567", pos) == std::string::npos)
+        return RadixToInt32(s, pos, 8, negative);
+    char* stop = nullptr;
+    double d = std::strtod(s.c_str(), &stop);
+    if (stop != s.c_str() + s.size())
         return NaN;
     return d;
 }

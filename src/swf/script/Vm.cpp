@@ -532,10 +532,13 @@ bool Vm::InstanceOf(const Value& v, const Value& constructor) {
 }
 
 std::vector<std::string> Vm::EnumerableNames(const ObjectPtr& object) {
-    std::vector<std::string> names;
+    // An object hides its prototypes' names, but the plug-in lists the
+    // furthest prototype's names first, each object's newest first.
+    std::vector<std::vector<std::string>> levels;
     std::set<std::string> seen;
     Object* o = object.get();
     for (int i = 0; o && i < MaxProtoChain; ++i, o = o->Proto().get()) {
+        std::vector<std::string>& names = levels.emplace_back();
         std::vector<std::string> computed;
         o->ComputedKeys(computed);
         for (auto& n : computed)
@@ -550,6 +553,9 @@ std::vector<std::string> Vm::EnumerableNames(const ObjectPtr& object) {
                 names.push_back(p->Name);
         }
     }
+    std::vector<std::string> names;
+    for (auto level = levels.rbegin(); level != levels.rend(); ++level)
+        names.insert(names.end(), level->begin(), level->end());
     return names;
 }
 

@@ -102,4 +102,55 @@ TEST(ScriptLanguage, NaNEqualsItselfAndUndefinedEqualsABareObject) {
     EXPECT_EQ(Traces(a, 7), (Lines{"true", "true", "true", "undefined"}));
 }
 
+TEST(ScriptLanguage, PropFlagsVersionBitsHidePerVersion) {
+    // Each version bit on its own: which versions it hides the property from.
+    const std::vector<int> bits = {0x80, 0x100, 0x400, 0x1000, 0x2000, 0x4000, 0x200};
+    auto hiddenIn = [&](uint8_t version) {
+        ActionAssembler a;
+        for (int bit : bits) {
+            a.Push("o").Push("p").Push(1.0).Push(1.0).Op(act::InitObject).Op(act::SetVariable);
+            a.PushInt(0).PushInt(bit).Push("p").Push("o").Op(act::GetVariable);
+            a.Push(4.0).Push("ASSetPropFlags").Op(act::CallFunction).Op(act::Pop);
+            a.Push("o").Op(act::GetVariable).Push("p").Op(act::GetMember).Op(act::Trace);
+        }
+        return Traces(a, version);
+    };
+    const std::string u = "undefined";
+    EXPECT_EQ(hiddenIn(5), (Lines{u, "1", u, u, u, u, "1"}));
+    EXPECT_EQ(hiddenIn(6), (Lines{"1", u, u, u, u, u, "1"}));
+    EXPECT_EQ(hiddenIn(7), (Lines{"1", "1", "1", u, u, u, "1"}));
+    EXPECT_EQ(hiddenIn(9), (Lines{"1", "1", "1", "1", "1", u, "1"}));
+}
+
+TEST(ScriptLanguage, ForInListsPrototypesFirstAndLiteralsInOrder) {
+    ActionAssembler a;
+    // base = {a, b, c}; child = {__proto__: base, c, e}.
+    a.Push("base").Push("a").Push(1.0).Push("b").Push(2.0).Push("c").Push(3.0).Push(3.0).Op(act::InitObject);
+    a.Op(act::SetVariable);
+    a.Push("child").Push("__proto__").Push("base").Op(act::GetVariable).Push(1.0).Op(act::InitObject);
+    a.Op(act::SetVariable);
+    for (const char* name : {"c", "e"})
+        a.Push("child").Op(act::GetVariable).Push(name).Push(4.0).Op(act::SetMember);
+    auto loop = a.NewLabel(), done = a.NewLabel();
+    a.Push("child").Op(act::GetVariable).Op(act::Enumerate2);
+    a.Bind(loop).StoreRegister(0).PushNull().Op(act::Equals2).If(done);
+    a.PushRegister(0).Op(act::Trace).Jump(loop);
+    a.Bind(done);
+    EXPECT_EQ(Traces(a, 7), (Lines{"a", "b", "e", "c"}));
+}
+
+TEST(ScriptLanguage, NumberConversionsAndTheirEdges) {
+    ActionAssembler a;
+    for (const char* text : {" \t 12", "12 ", "037777777777", " 010", "0x1999999981ffffff"})
+        TraceGlobal(a, "Number", {text});
+    a.Push(0.0).Push("isNaN").Op(act::CallFunction).Op(act::Trace);
+    a.Push(0.0).Push("isFinite").Op(act::CallFunction).Op(act::Trace);
+    TraceGlobal(a, "isFinite", {"  5  "});
+    EXPECT_EQ(Traces(a, 7), (Lines{"12", "NaN", "-1", "10", "-2113929217", "true", "false", "false"}));
+    // SWF 4 movies have no NaN or Infinity: the names read as 0.
+    ActionAssembler swf4;
+    swf4.Push("NaN").Op(act::GetVariable).Push(0.0).Op(act::Equals).Op(act::Trace);
+    EXPECT_EQ(Traces(swf4, 4), (Lines{"1"}));
+}
+
 } // namespace
