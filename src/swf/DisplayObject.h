@@ -38,7 +38,6 @@ struct DisplayObject {
     bool Dynamic = false;           // placed by a script, not by the frames
     bool Visible = true;
     uint8_t ButtonState = 1; // the ButtonRecord state a button shows
-    uint8_t ButtonState = 1; // the ButtonRecord state a button shows
     std::unique_ptr<Timeline> Clip; // the running timeline of a sprite
     std::shared_ptr<script::Object> Script; // a named button's or text field's script object
     std::shared_ptr<const EditText> Field;  // a text field as scripts changed it; null: as defined

@@ -50,6 +50,8 @@ std::optional<std::vector<uint8_t>> MovieLoader::ReadLocal(const std::filesystem
 }
 
 std::shared_ptr<const Movie> MovieLoader::OpenMovie(const std::vector<uint8_t>& bytes) {
+    if (movies_.size() >= MaxMovies)
+        return nullptr;
     std::shared_ptr<const Movie> movie;
     try {
         movie = Movie::Parse(bytes);
@@ -58,8 +60,6 @@ std::shared_ptr<const Movie> MovieLoader::OpenMovie(const std::vector<uint8_t>& 
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
-    if (movies_.size() >= MaxMovies)
-        movies_.pop_front();
     movies_.push_back(movie);
     return movie;
 }
@@ -71,11 +71,21 @@ bool MovieLoader::Later(std::function<void()> task) {
     return true;
 }
 
-void MovieLoader::RunDue(const std::function<void(const std::function<void()>&)>& run) {
+void MovieLoader::RunDue(const Runner& run) { RunAll(pending_, run); }
+
+void MovieLoader::RunSettled(const Runner& run) { RunAll(settled_, run); }
+
+// The tasks there now; those they add wait for the next round.
+void MovieLoader::RunAll(std::deque<std::function<void()>>& tasks, const Runner& run) {
     std::deque<std::function<void()>> due;
-    due.swap(pending_);
+    due.swap(tasks);
     for (const auto& task : due)
         run(task);
+}
+
+std::optional<size_t> MovieLoader::LoadedBytes(const void* timeline) const {
+    auto it = sizes_.find(timeline);
+    return it == sizes_.end() ? std::nullopt : std::optional<size_t>(it->second);
 }
 
 } // namespace swf

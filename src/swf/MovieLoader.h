@@ -4,6 +4,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,20 +37,33 @@ public:
     std::optional<std::vector<uint8_t>> Read(const std::string& url) const { return ReadLocal(folder_, url); }
 
     // A movie from a loaded file: a SWF movie, or a JPEG, PNG or GIF image
-    // made into a movie of one frame that shows it. Null for anything else.
-    // The movie stays alive as long as the loader.
+    // made into a movie of one frame that shows it. Null for anything else,
+    // and past MaxMovies. The movie stays alive as long as the loader, as
+    // timelines may play it.
     std::shared_ptr<const Movie> OpenMovie(const std::vector<uint8_t>& bytes);
 
     // Runs `task` on the next tick; false when too many wait already.
     bool Later(std::function<void()> task);
     // Runs, through `run`, the tasks queued before this call; the ones they
     // queue wait for the next tick.
-    void RunDue(const std::function<void(const std::function<void()>&)>& run);
+    using Runner = std::function<void(const std::function<void()>&)>;
+    void RunDue(const Runner& run);
+    // Runs `task` once the scripts the due tasks started have run (a loaded
+    // clip's first frame included), in the same tick.
+    void WhenSettled(std::function<void()> task) { settled_.push_back(std::move(task)); }
+    void RunSettled(const Runner& run);
+
+    // The size of the file a timeline plays, for its clip's byte counts.
+    void SetLoadedBytes(const void* timeline, size_t bytes) { sizes_[timeline] = bytes; }
+    std::optional<size_t> LoadedBytes(const void* timeline) const;
 
 private:
+    static void RunAll(std::deque<std::function<void()>>& tasks, const Runner& run);
+
     std::filesystem::path folder_;
-    std::deque<std::function<void()>> pending_;
-    std::deque<std::shared_ptr<const Movie>> movies_;
+    std::deque<std::function<void()>> pending_, settled_;
+    std::vector<std::shared_ptr<const Movie>> movies_;
+    std::map<const void*, size_t> sizes_;
 };
 
 } // namespace swf

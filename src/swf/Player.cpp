@@ -90,6 +90,11 @@ void Player::Open(std::span<const uint8_t> file, const std::filesystem::path& fo
         scripts_->Sounds = sounds_.get();
         scripts_->TimeLimit = ScriptTimeLimit;
         scripts_->Loader = std::make_unique<MovieLoader>(folder);
+        levels_ = std::make_unique<MovieLevels>(limits_);
+        scripts_->LevelAt = [this](int level) { return levels_->At(level); };
+        scripts_->PlayOnLevel = [this](int level, const std::shared_ptr<const Movie>& movie) {
+            return PlayOnLevel(level, movie);
+        };
         if (movie_->Header().FramesPerSecond() > 0)
             scripts_->FrameMilliseconds = 1000 / movie_->Header().FramesPerSecond();
         limits_.Events = scripts_.get();
@@ -99,6 +104,7 @@ void Player::Open(std::span<const uint8_t> file, const std::filesystem::path& fo
         buttons_ = std::make_unique<ButtonInput>(*root_, *scripts_);
         buttons_ = std::make_unique<ButtonInput>(*root_, *scripts_);
         scripts_->SetExports(imports_->Exports(*movie_));
+        scripts_->Loader->SetLoadedBytes(root_.get(), file.size());
         scripts_->RunQueue();
         FinishLoads();
         playing_ = true;
@@ -112,7 +118,9 @@ void Player::Open(std::span<const uint8_t> file, const std::filesystem::path& fo
 void Player::Unload() {
     layerCache_ = std::make_unique<LayerCache>();
     buttons_.reset();
+    levels_.reset();
     root_.reset();
+    rootMovie_.reset();
     scripts_.reset();
     limits_.Events = nullptr;
     imports_.reset();
@@ -163,6 +171,7 @@ void Player::Advance() {
         scripts_->EnterFrame();
         scripts_->RunQueue();
         root_->Advance();
+        levels_->Advance();
         scripts_->RunQueue();
         buttons_->Refresh();
         scripts_->RunQueue();
@@ -175,9 +184,20 @@ void Player::Advance() {
 
 // What scripts loaded this tick arrives at its end, as the plug-in's
 // asynchronous loads do.
-void Player::FinishLoads() {
-    scripts_->RunLoads();
-    scripts_->RunQueue();
+void Player::FinishLoads() { scripts_->RunLoads(); }
+
+Timeline* Player::PlayOnLevel(int level, const std::shared_ptr<const Movie>& movie) {
+    if (level != 0)
+        return levels_->Play(level, movie);
+    if (!movie)
+        return nullptr;
+    buttons_.reset();
+    root_.reset();
+    rootMovie_ = movie;
+    root_ = std::make_unique<Timeline>(movie->Frames(), movie->FrameCount(), movie->Characters(), limits_);
+    scripts_->SetRoot(root_.get());
+    buttons_ = std::make_unique<ButtonInput>(*root_, *scripts_);
+    return root_.get();
 }
 
 void Player::MixAudio(std::span<int16_t> out) {
@@ -279,9 +299,10 @@ void Player::Render(const Surface& target, std::optional<Rgb> background) const 
     view.Tx -= std::clamp(x0, 0, target.Width);
     view.Ty -= std::clamp(y0, 0, target.Height);
     Canvas canvas(stageArea, *rasterizer_, Quality);
-    StageRenderer renderer(canvas, movie_->Characters(), *fonts_);
+    StageRenderer renderer(canvas, (rootMovie_ ? rootMovie_ : movie_)->Characters(), *fonts_);
     renderer.UseCache(layerCache_.get());
     renderer.DrawList(root_->Objects(), {view, {}});
+    levels_->Draw(canvas, *fonts_, layerCache_.get(), view);
     layerCache_->EndFrame();
 }
 

@@ -6,6 +6,7 @@
 #include "swf/LayerCache.h"
 #include "swf/Matrix.h"
 #include "swf/Movie.h"
+#include "swf/MovieLevels.h"
 #include "swf/Quality.h"
 #include "swf/Rasterizer.h"
 #include "swf/Surface.h"
@@ -108,6 +109,8 @@ private:
     // Reads the movie; its imports come from `folder` (none when empty).
     void Open(std::span<const uint8_t> file, const std::filesystem::path& folder);
     void FinishLoads();
+    // loadMovieNum: a movie on level 0 replaces the movie's own timeline.
+    Timeline* PlayOnLevel(int level, const std::shared_ptr<const Movie>& movie);
 
     std::shared_ptr<const Movie> movie_;
     Timeline::Limits limits_;
@@ -116,6 +119,8 @@ private:
     // The movie's sound outlives the timelines, which report to it.
     std::unique_ptr<sound::MovieSound> sounds_;
     std::unique_ptr<Timeline> root_;
+    std::shared_ptr<const Movie> rootMovie_; // what level 0 plays, when a script replaced it
+    std::unique_ptr<MovieLevels> levels_;
     std::unique_ptr<ButtonInput> buttons_; // works on root_ and scripts_
     std::unique_ptr<ButtonInput> buttons_; // works on root_ and scripts_
     std::shared_ptr<FontProvider> fonts_;

@@ -154,6 +154,17 @@ void Timeline::DropUnloaded() {
     std::erase_if(objects_, [](const auto& entry) { return entry.second.Unloading; });
 }
 
+Timeline* Timeline::LoadMovie(int32_t depth, const TagList& frames, uint32_t frameCount,
+                             const Dictionary& dictionary) {
+    auto it = objects_.find(depth);
+    if (it == objects_.end() || nesting_ >= Limits::MaxNesting || limits_.Instances >= Limits::MaxInstances)
+        return nullptr;
+    // The old content goes first, so that its scripts forget it.
+    it->second.Clip.reset();
+    it->second.Clip = std::make_unique<Timeline>(frames, frameCount, dictionary, limits_, nesting_ + 1, this, depth);
+    return it->second.Clip.get();
+}
+
 void Timeline::SwapDepths(int32_t a, int32_t b) {
     auto first = objects_.extract(a), second = objects_.extract(b);
     for (auto* node : {&first, &second}) {

@@ -89,6 +89,10 @@ public:
     DisplayObject* AttachSprite(int32_t depth, uint16_t id, const std::string& name);
     // Takes the object at a depth off the list (see TimelineEvents::Unloading).
     void Remove(int32_t depth);
+    // Plays a loaded movie (its own frames and characters) in place of the
+    // sprite at `depth`, which keeps its name and placement; the timeline
+    // that plays it, or null when nothing is there or the limits are met.
+    Timeline* LoadMovie(int32_t depth, const TagList& frames, uint32_t frameCount, const Dictionary& dictionary);
     // Exchanges the objects at two depths (either may be empty).
     void SwapDepths(int32_t a, int32_t b);
 

@@ -50,6 +50,8 @@ void Install(Vm& vm) {
     InstallGeom(vm);
     InstallXmlNode(vm);
     InstallXml(vm);
+    InstallLoadVars(vm);
+    InstallMovieClipLoader(vm);
 }
 
 } // namespace swf::script::builtins

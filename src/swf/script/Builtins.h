@@ -27,7 +27,6 @@ void InstallKey(Vm& vm);
 void InstallMouse(Vm& vm);
 void InstallButton(Vm& vm);
 void InstallSound(Vm& vm);
-void InstallButton(Vm& vm);
 void InstallError(Vm& vm);
 void InstallSystem(Vm& vm);
 void InstallPlaceholders(Vm& vm);
@@ -38,6 +37,8 @@ void InstallSelection(Vm& vm);
 void InstallGeom(Vm& vm);
 void InstallXmlNode(Vm& vm);
 void InstallXml(Vm& vm);
+void InstallLoadVars(Vm& vm);
+void InstallMovieClipLoader(Vm& vm);
 
 // A class whose instances wrap a primitive (Boolean, Number, String):
 // calling it converts its argument, `new` wraps the converted value.

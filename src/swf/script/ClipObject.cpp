@@ -117,8 +117,6 @@ std::optional<Value> ClipObject::GetFallback(Vm& vm, const std::string& name) {
         // A named shape has no script object: its name gives its timeline.
         if (!object.Definition || !std::holds_alternative<std::shared_ptr<const EditText>>(*object.Definition))
             return Value(vm.ClipObjectFor(*timeline_));
-        if (object.Definition && std::holds_alternative<std::shared_ptr<const Button>>(*object.Definition))
-            return Value(vm.ButtonObject(object));
         if (std::holds_alternative<std::shared_ptr<const EditText>>(*object.Definition))
             return Value(TextFieldFor(vm, *timeline_, object));
         if (!object.Script)

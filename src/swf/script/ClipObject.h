@@ -53,6 +53,7 @@ public:
 
     Timeline* GetTimeline() const { return timeline_; }
     void Detach() { timeline_ = nullptr; }
+    void Attach(Timeline* timeline) { timeline_ = timeline; }
 
     std::optional<Value> GetComputed(Vm& vm, const std::string& name) override;
     bool SetComputed(Vm& vm, const std::string& name, const Value& v) override;

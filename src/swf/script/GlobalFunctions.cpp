@@ -113,34 +113,10 @@ Value ParseFloat(Vm& vm, const Value&, std::span<const Value> args) {
     return ReadDecimal(vm.ToString(args[0]));
 }
 
-Value Escape(Vm& vm, const Value&, std::span<const Value> args) {
-    std::string s = vm.ToString(Arg(args, 0)), out;
-    for (unsigned char c : s) {
-        if (std::isalnum(c)) {
-            out += static_cast<char>(c);
-        } else {
-            const char* hex = "0123456789ABCDEF";
-            out += '%';
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        }
-    }
-    return out;
-}
+Value Escape(Vm& vm, const Value&, std::span<const Value> args) { return UrlEscape(vm.ToString(Arg(args, 0))); }
 
 Value Unescape(Vm& vm, const Value&, std::span<const Value> args) {
-    std::string s = vm.ToString(Arg(args, 0)), out;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '%' && i + 2 < s.size() && DigitValue(s[i + 1]) < 16 && DigitValue(s[i + 2]) < 16) {
-            out += static_cast<char>(DigitValue(s[i + 1]) * 16 + DigitValue(s[i + 2]));
-            i += 2;
-        } else if (s[i] == '+') {
-            out += ' ';
-        } else {
-            out += s[i];
-        }
-    }
-    return out;
+    return UrlUnescape(vm.ToString(Arg(args, 0)));
 }
 
 std::vector<std::string> PropertyNames(Vm& vm, const ObjectPtr& object, const Value& list) {

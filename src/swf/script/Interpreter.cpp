@@ -6,6 +6,7 @@
 #include "swf/script/ActionCodes.h"
 #include "swf/script/ClipLifetime.h"
 #include "swf/script/ClipObject.h"
+#include "swf/script/Loading.h"
 #include "swf/script/Text.h"
 #include "swf/script/Vm.h"
 
@@ -200,12 +201,17 @@ bool Interpreter::Timeline(const Record& r) {
         if (r.Code == action::WaitForFrame2)
             Pop();
         return true;
-    case action::GetUrl:
+    case action::GetUrl: {
+        std::string url = ReadString(in);
+        builtins::GetUrl(vm_, scope_, url, Value(ReadString(in)), 0);
         return true;
-    case action::GetUrl2:
-        Pop();
-        Pop();
+    }
+    case action::GetUrl2: {
+        Value target = Pop();
+        std::string url = vm_.ToString(Pop());
+        builtins::GetUrl(vm_, scope_, url, target, r.Body.empty() ? 0 : r.Body[0]);
         return true;
+    }
     case action::StartDrag: {
         ObjectPtr target = scope_.ResolveTarget(Pop());
         bool lockCenter = ToBoolean(Pop(), a_.Version);

@@ -2,7 +2,10 @@
 
 #include "swf/MovieLoader.h"
 #include "swf/script/Builtins.h"
+#include "swf/script/Text.h"
 #include "swf/script/Vm.h"
+
+#include <algorithm>
 
 namespace swf::script::builtins {
 namespace {
@@ -33,6 +36,19 @@ Value Count(Vm& vm, const Value& self, const char* name) {
 }
 
 } // namespace
+
+void DecodeForm(Vm& vm, const Value& target, const std::string& form) {
+    size_t pos = 0;
+    while (pos < form.size()) {
+        size_t end = std::min(form.find('&', pos), form.size());
+        std::string pair = form.substr(pos, end - pos);
+        size_t equals = pair.find('=');
+        if (equals != std::string::npos && equals > 0)
+            vm.SetMember(target, UrlUnescape(pair.substr(0, equals)),
+                         Value(UrlUnescape(pair.substr(equals + 1))));
+        pos = end + 1;
+    }
+}
 
 bool StartTextLoad(Vm& vm, const Value& target, const std::string& url) {
     if (!vm.Loader || !target.IsObject())

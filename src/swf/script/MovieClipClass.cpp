@@ -2,6 +2,7 @@
 #include "swf/script/Builtins.h"
 #include "swf/script/ClipLifetime.h"
 #include "swf/script/ClipObject.h"
+#include "swf/script/Loading.h"
 #include "swf/script/Vm.h"
 
 #include <algorithm>
@@ -117,6 +118,7 @@ void InstallMovieClip(Vm& vm) {
     const ObjectPtr& proto = vm.Protos.MovieClip;
     ObjectPtr ctor =
         vm.NewClass(proto, [](Vm&, const Value&, std::span<const Value>) -> Value { return {}; });
+    InstallClipLoadMethods(vm, proto);
     Control(vm, proto, "play", [](Timeline& t) { t.Play(); });
     Control(vm, proto, "stop", [](Timeline& t) { t.Stop(); });
     Control(vm, proto, "nextFrame", [](Timeline& t) {

@@ -1,6 +1,7 @@
 #include "swf/script/Scope.h"
 
 #include "swf/Timeline.h"
+#include "swf/script/Loading.h"
 #include "swf/script/Text.h"
 #include "swf/script/Vm.h"
 
@@ -33,6 +34,10 @@ std::optional<Value> Scope::Special(const std::string& name) {
         return Value(vm_.Global());
     if (Same(name, "_root", cs) || Same(name, "_level0", cs))
         return vm_.Root() ? Value(vm_.ClipObjectFor(*vm_.Root())) : Value();
+    if (auto level = builtins::LevelOf(vm_, Value(name)); level && vm_.LevelAt) {
+        Timeline* t = vm_.LevelAt(*level);
+        return t ? Value(vm_.ClipObjectFor(*t)) : Value();
+    }
     if (Same(name, "_parent", cs)) {
         Timeline* t = vm_.TimelineOf(Value(Base()));
         return t && t->Parent() ? Value(vm_.ClipObjectFor(*t->Parent())) : Value();

@@ -16,5 +16,9 @@ std::string Utf8Encode(uint32_t codePoint);
 std::string Utf8Substring(const std::string& s, size_t start, size_t count);
 std::string ToLowerAscii(std::string s);
 std::string ToUpperAscii(std::string s);
+// escape() and unescape(), which form data (LoadVars, loadVariables) uses
+// too: every byte but letters and digits as %XX; %XX and '+' decoded.
+std::string UrlEscape(const std::string& s);
+std::string UrlUnescape(const std::string& s);
 
 } // namespace swf::script

@@ -160,8 +160,17 @@ void Vm::RunLoads() {
         return;
     deadline_ = std::chrono::steady_clock::now() + TimeLimit;
     aborted_ = false;
-    Loader->RunDue(
-        [this](const std::function<void()>& task) { RunGuarded(task, "A loading handler was stopped: "); });
+    auto run = [this](const std::function<void()>& task) {
+        RunGuarded(task, "A load handler was stopped: ");
+    };
+    Loader->RunDue(run);
+    RunQueue();
+    Loader->RunSettled(run);
+    RunQueue();
+}
+
+void Vm::ReuseClipObject(const ObjectPtr& clip, Timeline* parent, int32_t depth) {
+    reuse_ = {std::dynamic_pointer_cast<ClipObject>(clip), parent, depth};
 }
 
 void Vm::RunOne(const Queued& item) {
@@ -379,6 +388,14 @@ ObjectPtr Vm::NewScriptFunction(FunctionCode code, const Activation& where) {
 
 ObjectPtr Vm::ClipObjectFor(Timeline& timeline) {
     auto& clip = clips_[&timeline];
+    if (!clip && reuse_.Clip && reuse_.Parent == timeline.Parent() && reuse_.Depth == timeline.Depth()) {
+        // A loaded movie plays in the clip it was loaded into: the same
+        // object, its variables gone.
+        clip = std::move(reuse_.Clip);
+        clip->Object::DropReferences();
+        clip->Put("__proto__", Value(Protos.MovieClip), DontEnum);
+        clip->Attach(&timeline);
+    }
     if (!clip) {
         clip = Make<ClipObject>(&timeline);
         clip->Put("__proto__", Value(Protos.MovieClip), DontEnum);

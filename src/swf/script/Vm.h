@@ -76,6 +76,14 @@ public:
     // over of what loads brought, once a tick.
     std::unique_ptr<MovieLoader> Loader;
     void RunLoads();
+    // Levels above the movie's own (level 0), kept by the player: the one
+    // at a number, and a movie put on a level (null: the level goes; level
+    // 0 replaces the movie). Unset: there are none.
+    std::function<Timeline*(int level)> LevelAt;
+    std::function<Timeline*(int level, const std::shared_ptr<const Movie>& movie)> PlayOnLevel;
+    // The next clip placed at this parent and depth gets this (detached)
+    // clip object: a movie loaded into a clip keeps the clip's identity.
+    void ReuseClipObject(const ObjectPtr& clip, Timeline* parent, int32_t depth);
     // Start of a tick: onEnterFrame handlers and due intervals.
     void EnterFrame();
 
@@ -256,6 +264,11 @@ private:
     int version_;
     Timeline* root_ = nullptr;
     ObjectPtr global_;
+    struct Reuse {
+        std::shared_ptr<ClipObject> Clip;
+        Timeline* Parent = nullptr;
+        int32_t Depth = 0;
+    } reuse_;
     std::deque<Queued> queue_;
     std::deque<Queued> early_; // construction events, ahead of the queue
     std::unordered_map<const Timeline*, std::shared_ptr<ClipObject>> clips_;
