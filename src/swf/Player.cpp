@@ -169,7 +169,6 @@ void Player::GotoFrame(uint32_t frame) {
 void Player::Advance() {
     if (playing_ && root_) {
         scripts_->EnterFrame();
-        scripts_->RunQueue();
         root_->Advance();
         levels_->Advance();
         scripts_->RunQueue();

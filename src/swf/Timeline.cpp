@@ -25,9 +25,11 @@ DisplayObject& DisplayObject::operator=(DisplayObject&&) noexcept = default;
 DisplayObject::~DisplayObject() = default;
 
 Timeline::Timeline(const TagList& frames, uint32_t frameCount, const Dictionary& dictionary, Limits& limits,
-                   int nesting, Timeline* parent, int32_t depth)
+                   int nesting, Timeline* parent, int32_t depth, std::span<const uint8_t> clipActions)
     : frames_(frames), frameCount_(std::max<uint32_t>(frameCount, 1)), dictionary_(dictionary),
       limits_(limits), nesting_(nesting), parent_(parent), depth_(depth) {
+    if (!clipActions.empty() && limits_.Events)
+        limits_.Events->Placed(*this, clipActions);
     ++limits_.Instances;
     QueueActions(0);
     ExecuteFrame(0, objects_, true);
@@ -300,7 +302,8 @@ void Timeline::Place(const Placement& p, uint32_t frame, DisplayList& list, bool
     }
     DisplayObject& object = it->second;
     if (p.CharacterId && (object.CharacterId != *p.CharacterId || !object.Definition))
-        SetCharacter(object, *p.CharacterId, p.Depth, instantiate);
+        SetCharacter(object, *p.CharacterId, p.Depth, instantiate,
+                     created && instantiate ? p.ClipActions : std::span<const uint8_t>{});
     TakeIfGiven(object.Transform, p.Transform);
     TakeIfGiven(object.Colors, p.Colors);
     TakeIfGiven(object.Ratio, p.Ratio);
@@ -313,11 +316,10 @@ void Timeline::Place(const Placement& p, uint32_t frame, DisplayList& list, bool
     TakeIfGiven(object.Visible, p.Visible);
     if (p.Background)
         object.Background = p.Background;
-    if (created && instantiate && object.Clip && !p.ClipActions.empty() && limits_.Events)
-        limits_.Events->Placed(*object.Clip, p.ClipActions);
 }
 
-void Timeline::SetCharacter(DisplayObject& object, uint16_t id, int32_t depth, bool instantiate) {
+void Timeline::SetCharacter(DisplayObject& object, uint16_t id, int32_t depth, bool instantiate,
+                            std::span<const uint8_t> clipActions) {
     object.CharacterId = id;
     object.Definition = dictionary_.Find(id);
     object.Source = nullptr;
@@ -328,17 +330,17 @@ void Timeline::SetCharacter(DisplayObject& object, uint16_t id, int32_t depth, b
     }
     object.Clip.reset();
     if (instantiate)
-        Instantiate(object, depth);
+        Instantiate(object, depth, clipActions);
 }
 
-void Timeline::Instantiate(DisplayObject& object, int32_t depth) {
+void Timeline::Instantiate(DisplayObject& object, int32_t depth, std::span<const uint8_t> clipActions) {
     if (!object.Definition)
         return;
     auto sprite = std::get_if<std::shared_ptr<const Sprite>>(object.Definition);
     if (sprite && nesting_ < Limits::MaxNesting && limits_.Instances < Limits::MaxInstances)
         object.Clip = std::make_unique<Timeline>((*sprite)->Frames, (*sprite)->FrameCount,
                                                  object.Source ? *object.Source : dictionary_, limits_,
-                                                 nesting_ + 1, this, depth);
+                                                 nesting_ + 1, this, depth, clipActions);
 }
 
 // Objects placed without a name get one the scripts can use, counted

@@ -53,7 +53,8 @@ public:
 
     // Starts on the first frame, its tags applied.
     Timeline(const TagList& frames, uint32_t frameCount, const Dictionary& dictionary, Limits& limits,
-             int nesting = 0, Timeline* parent = nullptr, int32_t depth = 0);
+             int nesting = 0, Timeline* parent = nullptr, int32_t depth = 0,
+             std::span<const uint8_t> clipActions = {});
     ~Timeline();
     Timeline(const Timeline&) = delete;
     Timeline& operator=(const Timeline&) = delete;
@@ -104,8 +105,11 @@ private:
     void QueueActions(uint32_t frame);
     void Execute(const Tag& tag, uint32_t frame, DisplayList& list, bool instantiate);
     void Place(const Placement& p, uint32_t frame, DisplayList& list, bool instantiate);
-    void SetCharacter(DisplayObject& object, uint16_t id, int32_t depth, bool instantiate);
-    void Instantiate(DisplayObject& object, int32_t depth);
+    // A sprite placed by the frames with clip actions hears of them before
+    // its first frame is queued, so that its load event runs ahead of it.
+    void SetCharacter(DisplayObject& object, uint16_t id, int32_t depth, bool instantiate,
+                      std::span<const uint8_t> clipActions = {});
+    void Instantiate(DisplayObject& object, int32_t depth, std::span<const uint8_t> clipActions = {});
     // Whether the object must wait for its unload handlers, moved to the
     // depth below the file's that keeps removed objects apart.
     bool DeferRemoval(DisplayList& list, DisplayList::iterator it);

@@ -86,7 +86,7 @@ TEST(ScriptFrames, ClipEventsRunAtLoadAndEveryFrame) {
               swfw::PlaceObject2Body(p),
               {{swf::script::clipevent::Load, load}, {swf::script::clipevent::EnterFrame, enter}}, 8));
     w.ShowFrame();
-    EXPECT_EQ(RunMovie(w.Build(), 3).Lines, (Lines{"child frame", "load", "_level0.kid", "_level0.kid"}));
+    EXPECT_EQ(RunMovie(w.Build(), 3).Lines, (Lines{"load", "child frame", "_level0.kid", "_level0.kid"}));
 }
 
 TEST(ScriptPaths, TargetsVariablesAndPropertiesOfClips) {

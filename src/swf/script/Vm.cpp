@@ -95,21 +95,31 @@ void Vm::Placed(Timeline& clip, std::span<const uint8_t> clipActions) {
         // Damaged clip actions: the handlers read so far stay.
     }
     QueueClipEvent(object, clipevent::Initialize, true);
-    QueueClipEvent(object, clipevent::Construct, true);
+    for (const ClipEventHandler& h : object->Handlers)
+        if (h.Events & clipevent::Construct)
+            constructs_.push_back({object, h.Actions, {}});
     QueueClipEvent(object, clipevent::Load, false);
 }
 
 bool Vm::Unloading(Timeline& clip) {
+    size_t before = queue_.size();
+    QueueUnload(clip);
+    return queue_.size() != before;
+}
+
+// The clips inside unload first.
+void Vm::QueueUnload(Timeline& clip) {
+    for (auto& [depth, object] : clip.Objects())
+        if (object.Clip)
+            QueueUnload(*object.Clip);
     auto found = clips_.find(&clip);
     if (found == clips_.end())
-        return false;
+        return;
     ObjectPtr object = found->second;
-    size_t before = queue_.size();
     QueueClipEvent(object, clipevent::Unload, false);
     Value handler = GetMember(Value(object), "onUnload");
     if (handler.IsObject() && handler.Object()->Callable())
         queue_.push_back({object, {}, handler});
-    return queue_.size() != before;
 }
 
 void Vm::QueueClipEvent(const ObjectPtr& clip, uint32_t event, bool early) {
@@ -141,15 +151,18 @@ void Vm::RunQueue() {
     // and show what the scripts left in them after.
     if (root_)
         SyncTextFields(*this, *root_);
+    if (!entering_.empty())
+        QueueEnterFrame();
     // Each block may queue more (gotoAndPlay queues the target frame's).
     size_t budget = 100000;
-    while ((!early_.empty() || !queue_.empty()) && budget-- > 0) {
-        auto& from = early_.empty() ? queue_ : early_;
+    while ((!early_.empty() || !constructs_.empty() || !queue_.empty()) && budget-- > 0) {
+        auto& from = !early_.empty() ? early_ : !constructs_.empty() ? constructs_ : queue_;
         Queued item = std::move(from.front());
         from.pop_front();
         RunOne(item);
     }
     early_.clear();
+    constructs_.clear();
     queue_.clear();
     if (root_)
         SyncTextFields(*this, *root_);
@@ -205,14 +218,40 @@ void Vm::EnterFrame() {
     RunIntervals();
     if (!root_)
         return;
-    std::vector<ObjectPtr> clips;
-    CollectEnterFrame(*root_, clips);
-    for (const ObjectPtr& clip : clips) {
-        QueueClipEvent(clip, clipevent::EnterFrame, false);
+    entering_.clear();
+    CollectEnterFrame(*root_, entering_);
+}
+
+namespace {
+
+// Whether the clip or one that holds it has been removed.
+bool Unloaded(const Timeline& clip) {
+    for (const Timeline* t = &clip; t; t = t->Parent())
+        if (DisplayObject* self = t->Self(); self && self->Unloading)
+            return true;
+    return false;
+}
+
+} // namespace
+
+// The clips that were there when the tick began, and are still there once
+// the timelines have moved on, run their enterFrame handlers ahead of the
+// frames' actions.
+void Vm::QueueEnterFrame() {
+    std::deque<Queued> handlers;
+    for (const ObjectPtr& clip : entering_) {
+        Timeline* t = static_cast<ClipObject&>(*clip).GetTimeline();
+        if (!t || Unloaded(*t))
+            continue;
+        for (const ClipEventHandler& h : static_cast<ClipObject&>(*clip).Handlers)
+            if (h.Events & clipevent::EnterFrame)
+                handlers.push_back({clip, h.Actions, {}, {}});
         Value handler = GetMember(Value(clip), "onEnterFrame");
         if (handler.IsObject() && handler.Object()->Callable())
-            queue_.push_back({clip, {}, handler});
+            handlers.push_back({clip, {}, handler, {}});
     }
+    entering_.clear();
+    queue_.insert(queue_.begin(), handlers.begin(), handlers.end());
 }
 
 // ---- input ----

@@ -253,6 +253,8 @@ private:
     void RunOne(const Queued& item);
     void RunGuarded(const std::function<void()>& work, const std::string& where);
     void CollectEnterFrame(Timeline& timeline, std::vector<ObjectPtr>& clips);
+    void QueueEnterFrame();
+    void QueueUnload(Timeline& clip);
     // Queues an event for every clip (its handlers and its method) and the
     // listeners of a broadcaster.
     void Broadcast(uint32_t clipEvent, const std::string& method, const char* broadcaster, uint8_t key = 0);
@@ -270,7 +272,9 @@ private:
         int32_t Depth = 0;
     } reuse_;
     std::deque<Queued> queue_;
-    std::deque<Queued> early_; // construction events, ahead of the queue
+    std::deque<Queued> early_;        // initialize events, ahead of the queue
+    std::deque<Queued> constructs_;   // construct events, after all initialize events
+    std::vector<ObjectPtr> entering_; // clips there at the start of the tick
     std::unordered_map<const Timeline*, std::shared_ptr<ClipObject>> clips_;
     std::vector<std::weak_ptr<Object>> objects_;
     size_t sweepAt_ = 1024;
