@@ -1,7 +1,6 @@
 #pragma once
 
 #include "swf/ButtonInput.h"
-#include "swf/ButtonInput.h"
 #include "swf/FontProvider.h"
 #include "swf/LayerCache.h"
 #include "swf/Matrix.h"
@@ -121,7 +120,6 @@ private:
     std::unique_ptr<Timeline> root_;
     std::shared_ptr<const Movie> rootMovie_; // what level 0 plays, when a script replaced it
     std::unique_ptr<MovieLevels> levels_;
-    std::unique_ptr<ButtonInput> buttons_; // works on root_ and scripts_
     std::unique_ptr<ButtonInput> buttons_; // works on root_ and scripts_
     std::shared_ptr<FontProvider> fonts_;
     std::unique_ptr<Rasterizer> rasterizer_;

@@ -103,23 +103,6 @@ public:
     ObjectPtr ButtonObject(DisplayObject& button);
     // A property of the button's script object, or its class's default.
     Value ButtonProperty(DisplayObject& button, const char* name);
-    // What the input classes keep: the pointer hidden by Mouse.hide, keys
-    // toggled by their presses (Key.isToggled).
-    struct InputState {
-        bool MouseHidden = false;
-        std::set<uint32_t> Toggled;
-    } Input;
-    // Mouse events of buttons and of clips with mouse handlers (VmMouse.cpp).
-    // A clip takes the mouse when it has press, release or roll handlers.
-    bool ClipTakesMouse(Timeline& clip);
-    // The clip's events of one kind and its method of that name.
-    void ClipMouseEvent(Timeline& clip, uint32_t clipEvent, const char* method);
-    // A named button's method, run with the button as `this`.
-    void ButtonMouseEvent(Timeline& parent, DisplayObject& button, const char* method);
-    // A button's own script object, made when first asked for.
-    ObjectPtr ButtonObject(DisplayObject& button);
-    // A property of the button's script object, or its class's default.
-    Value ButtonProperty(DisplayObject& button, const char* name);
     // startDrag and stopDrag: the clip follows the pointer, its position
     // kept within the box (pixels of its parent) when there is one.
     struct DragBox {
@@ -237,7 +220,6 @@ private:
         ObjectPtr Clip;
         std::span<const uint8_t> Actions;
         Value Handler; // a function to call on the clip instead of actions
-        Value This = {}; // what the handler is called on, when not the clip
         Value This = {}; // what the handler is called on, when not the clip
     };
     struct Interval {
