@@ -6,20 +6,13 @@
 namespace swf::script::builtins {
 namespace {
 
-// The default onData: the text's variables are set on the object, then
-// onLoad hears whether there was any text.
+// The default onData: the text's variables are set on the object, by its
+// decode method.
 Value OnData(Vm& vm, const Value& self, std::span<const Value> args) {
-    Value text = Arg(args, 0);
-    if (text.IsUndefined()) {
-        Value failed[] = {Value(false)};
-        vm.CallMethod(self, "onLoad", failed);
-        return {};
-    }
-    Value source[] = {text};
-    vm.CallMethod(self, "decode", source);
-    vm.SetMember(self, "loaded", Value(true));
-    Value succeeded[] = {Value(true)};
-    vm.CallMethod(self, "onLoad", succeeded);
+    FinishTextLoad(vm, self, Arg(args, 0), [&vm, &self](const std::string& text) {
+        Value source[] = {Value(text)};
+        vm.CallMethod(self, "decode", source);
+    });
     return {};
 }
 

@@ -50,6 +50,16 @@ void DecodeForm(Vm& vm, const Value& target, const std::string& form) {
     }
 }
 
+void FinishTextLoad(Vm& vm, const Value& self, const Value& text,
+                    const std::function<void(const std::string&)>& use) {
+    if (!text.IsUndefined()) {
+        use(vm.ToString(text));
+        vm.SetMember(self, "loaded", Value(true));
+    }
+    Value success[] = {Value(!text.IsUndefined())};
+    vm.CallMethod(self, "onLoad", success);
+}
+
 bool StartTextLoad(Vm& vm, const Value& target, const std::string& url) {
     if (!vm.Loader || !target.IsObject())
         return false;

@@ -46,6 +46,11 @@ void GetUrl(Vm& vm, Scope& scope, const std::string& url, const Value& target, u
 // MovieClip.loadMovie, unloadMovie and loadVariables.
 void InstallClipLoadMethods(Vm& vm, const ObjectPtr& proto);
 
+// The default onData of XML and LoadVars: the text (undefined for a failed
+// load) is used, `loaded` set, then onLoad hears whether there was any.
+void FinishTextLoad(Vm& vm, const Value& self, const Value& text,
+                    const std::function<void(const std::string&)>& use);
+
 // The methods XML and LoadVars share: load, sendAndLoad (which fails, as
 // there is no server to send to), send, getBytesLoaded, getBytesTotal and
 // addRequestHeader.

@@ -32,19 +32,9 @@ Value Construct(Vm& vm, const Value& self, std::span<const Value> args) {
     return Value(ObjectPtr(document));
 }
 
-// The default onData: the text becomes the document, then onLoad hears
-// whether there was any.
+// The default onData: the text becomes the document.
 Value OnData(Vm& vm, const Value& self, std::span<const Value> args) {
-    Value text = Arg(args, 0);
-    if (text.IsUndefined()) {
-        Value failed[] = {Value(false)};
-        vm.CallMethod(self, "onLoad", failed);
-        return {};
-    }
-    Parse(vm, self, vm.ToString(text));
-    vm.SetMember(self, "loaded", Value(true));
-    Value succeeded[] = {Value(true)};
-    vm.CallMethod(self, "onLoad", succeeded);
+    FinishTextLoad(vm, self, Arg(args, 0), [&vm, &self](const std::string& text) { Parse(vm, self, text); });
     return {};
 }
 
