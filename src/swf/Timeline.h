@@ -63,7 +63,6 @@ public:
     uint32_t FrameCount() const { return frameCount_; }
     const DisplayList& Objects() const { return objects_; }
     const Dictionary& Characters() const { return dictionary_; }
-    const Dictionary& Characters() const { return dictionary_; }
 
     DisplayList& Objects() { return objects_; }
 
