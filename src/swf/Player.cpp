@@ -174,8 +174,6 @@ void Player::Advance() {
         scripts_->RunQueue();
         buttons_->Refresh();
         scripts_->RunQueue();
-        buttons_->Refresh();
-        scripts_->RunQueue();
         FinishLoads();
         sounds_->EndTick();
     }
@@ -217,14 +215,12 @@ void Player::MouseMove(int x, int y, int viewWidth, int viewHeight) {
     Point p = toStage.Apply({double(x), double(y)});
     scripts_->MouseMove(p.X, p.Y);
     buttons_->Move(p);
-    buttons_->Move(p);
     scripts_->RunQueue();
 }
 
 void Player::MouseDown() {
     if (scripts_) {
         scripts_->MouseButton(true);
-        buttons_->Down();
         buttons_->Down();
         scripts_->RunQueue();
     }
@@ -233,7 +229,6 @@ void Player::MouseDown() {
 void Player::MouseUp() {
     if (scripts_) {
         scripts_->MouseButton(false);
-        buttons_->Up();
         buttons_->Up();
         scripts_->RunQueue();
     }

@@ -40,7 +40,6 @@ void Install(Vm& vm) {
     InstallMouse(vm);
     InstallButton(vm);
     InstallSound(vm);
-    InstallButton(vm);
     InstallError(vm);
     InstallSystem(vm);
     InstallPlaceholders(vm);
