@@ -2,6 +2,7 @@
 
 #include "swf/Container.h"
 #include "swf/Error.h"
+#include "swf/ImageMovie.h"
 #include "swf/Movie.h"
 
 #include <cctype>
@@ -54,7 +55,8 @@ std::shared_ptr<const Movie> MovieLoader::OpenMovie(const std::vector<uint8_t>& 
         return nullptr;
     std::shared_ptr<const Movie> movie;
     try {
-        movie = Movie::Parse(bytes);
+        auto image = ImageMovie(bytes);
+        movie = Movie::Parse(image ? *image : bytes);
     } catch (const Error&) {
         return nullptr;
     } catch (const std::bad_alloc&) {

@@ -122,10 +122,17 @@ void StageRenderer::DrawObject(const DisplayObject& object, const DrawState& par
 }
 
 void StageRenderer::DrawContent(const DisplayObject& object, const DrawState& state) {
-    if (object.Clip)
+    if (object.Clip && &object.Clip->Characters() != &dictionary_) {
+        // A clip playing a loaded or imported movie draws its characters.
+        StageRenderer inner(canvas_, object.Clip->Characters(), fonts_, layers_);
+        inner.depth_ = depth_;
+        inner.cache_ = cache_;
+        inner.DrawList(object.Clip->Objects(), state);
+    } else if (object.Clip) {
         DrawList(object.Clip->Objects(), state);
-    else if (!std::holds_alternative<std::shared_ptr<const Sprite>>(*object.Definition))
+    } else if (!std::holds_alternative<std::shared_ptr<const Sprite>>(*object.Definition)) {
         DrawCharacter(*object.Definition, &object, state);
+    }
 }
 
 // Blend modes, filters, a cached bitmap and an opaque background each need

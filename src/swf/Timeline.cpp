@@ -161,8 +161,13 @@ Timeline* Timeline::LoadMovie(int32_t depth, const TagList& frames, uint32_t fra
     auto it = objects_.find(depth);
     if (it == objects_.end() || nesting_ >= Limits::MaxNesting || limits_.Instances >= Limits::MaxInstances)
         return nullptr;
-    // The old content goes first, so that its scripts forget it.
+    // The old content goes first, so that its scripts forget it. A clip
+    // made empty by a script has no character; it is drawn once it plays
+    // a movie.
+    static const Character loaded = std::make_shared<const Sprite>();
     it->second.Clip.reset();
+    if (!it->second.Definition)
+        it->second.Definition = &loaded;
     it->second.Clip = std::make_unique<Timeline>(frames, frameCount, dictionary, limits_, nesting_ + 1, this, depth);
     return it->second.Clip.get();
 }
