@@ -170,4 +170,42 @@ TEST(TextFieldScript, SelectionTellsFocusChanges) {
               (Lines{"focus _level0.field", "true", "_level0.field", "0", "false"}));
 }
 
+TEST(TextFormatScript, ConstructorArgumentsAndUnsetFieldsAreNull) {
+    ActionAssembler a;
+    // f = new TextFormat("Arial", 10, 0xff0000, true)
+    a.Push("f").PushBool(true).Push(double(0xff0000)).Push(10.0).Push("Arial").Push(4.0).Push("TextFormat");
+    a.Op(act::NewObject).Op(act::SetVariable);
+    for (const char* name : {"font", "size", "color", "bold", "italic", "align", "tabStops"})
+        a.Push("f").Op(act::GetVariable).Push(name).Op(act::GetMember).Op(act::Trace);
+    EXPECT_EQ(Traces(a), (Lines{"Arial", "10", "16711680", "true", "null", "null", "null"}));
+}
+
+TEST(TextFormatScript, RangesOfAFieldShowWhatTheyShare) {
+    ActionAssembler a;
+    // f = new TextFormat(); f.bold = true; field.setTextFormat(1, 3, f);
+    a.Push("f").Push(0.0).Push("TextFormat").Op(act::NewObject).Op(act::SetVariable);
+    a.Push("f").Op(act::GetVariable).Push("bold").PushBool(true).Op(act::SetMember);
+    a.Push("f").Op(act::GetVariable).Push(3.0).Push(1.0).Push(3.0).Push("field").Op(act::GetVariable);
+    a.Push("setTextFormat").Op(act::CallMethod).Op(act::Pop);
+    auto traceBold = [&a](std::vector<double> args) {
+        for (auto it = args.rbegin(); it != args.rend(); ++it)
+            a.Push(*it);
+        a.Push(double(args.size()))
+            .Push("field")
+            .Op(act::GetVariable)
+            .Push("getTextFormat")
+            .Op(act::CallMethod);
+        a.Push("bold").Op(act::GetMember).Op(act::Trace);
+    };
+    traceBold({});     // mixed
+    traceBold({1});    // one bold character
+    traceBold({0, 1}); // one plain one
+    a.Push("field").Op(act::GetVariable).Push("htmlText").Op(act::GetMember).Op(act::Trace);
+    Lines lines = RunMovie(FieldMovie(a, "")).Lines;
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 3), (Lines{"null", "true", "false"}));
+    // Not an HTML field: htmlText is the plain text.
+    EXPECT_EQ(lines[3], "start");
+}
+
 } // namespace
