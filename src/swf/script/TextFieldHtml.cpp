@@ -300,8 +300,11 @@ std::string ParagraphOpen(const TextFormat& f, std::string& close) {
     add("LEADING", f.Leading);
     if (f.TabStops && !f.TabStops->empty()) {
         std::string list;
-        for (double stop : *f.TabStops)
-            list += (list.empty() ? "" : ",") + NumberToString(stop);
+        for (double stop : *f.TabStops) {
+            if (!list.empty())
+                list += ',';
+            list += NumberToString(stop);
+        }
         attributes += Quoted("TABSTOPS", list);
     }
     std::string open;
