@@ -1,5 +1,7 @@
 #include "swf/script/Builtins.h"
 #include "swf/script/Vm.h"
+#include "swf/script/geom/BitmapDataArgs.h"
+#include "swf/script/geom/BitmapDataMethods.h"
 #include "swf/script/geom/BitmapDataObject.h"
 #include "swf/script/geom/GeomClasses.h"
 #include "swf/script/geom/GeomSupport.h"
@@ -13,43 +15,7 @@ namespace swf::script::geom {
 namespace {
 
 using builtins::Arg;
-
-// What the methods answer when the bitmap is gone or the arguments are too
-// few.
-constexpr double Failed = -1;
-
-BitmapDataObject* AsBitmap(const Value& v) {
-    auto* b = v.IsObject() ? dynamic_cast<BitmapDataObject*>(v.Object().get()) : nullptr;
-    return b && !b->Disposed() ? b : nullptr;
-}
-
-// A coordinate: not a number is 0.
-int Coordinate(Vm& vm, const Value& v) { return ToInt32(vm.ToNumber(v)); }
-
-uint32_t Color(Vm& vm, const Value& v) { return static_cast<uint32_t>(ToInt32(vm.ToNumber(v))); }
-
-struct Area {
-    int X, Y, Width, Height;
-};
-
-// A rectangle argument: anything with the four members, else nothing.
-std::optional<Area> ReadArea(Vm& vm, const Value& rect) {
-    if (!rect.IsObject())
-        return std::nullopt;
-    for (const char* name : {"x", "y", "width", "height"})
-        if (!vm.HasMember(rect.Object(), name))
-            return std::nullopt;
-    return Area{Coordinate(vm, vm.GetMember(rect, "x")), Coordinate(vm, vm.GetMember(rect, "y")),
-                Coordinate(vm, vm.GetMember(rect, "width")), Coordinate(vm, vm.GetMember(rect, "height"))};
-}
-
-// The part of an area over the bitmap, shifted by (dx, dy) first.
-Area Within(const Area& a, const BitmapDataObject& b, int64_t dx = 0, int64_t dy = 0) {
-    int64_t x0 = std::max<int64_t>(a.X + dx, 0), y0 = std::max<int64_t>(a.Y + dy, 0);
-    int64_t x1 = std::min<int64_t>(int64_t(a.X) + dx + a.Width, b.Width());
-    int64_t y1 = std::min<int64_t>(int64_t(a.Y) + dy + a.Height, b.Height());
-    return {int(x0), int(y0), int(std::max<int64_t>(x1 - x0, 0)), int(std::max<int64_t>(y1 - y0, 0))};
-}
+using namespace bitmap_args;
 
 Value Construct(Vm& vm, const Value&, std::span<const Value> args) {
     double width = vm.ToNumber(Arg(args, 0)), height = vm.ToNumber(Arg(args, 1));
@@ -62,10 +28,7 @@ Value Construct(Vm& vm, const Value&, std::span<const Value> args) {
         return Value::Null();
     bool transparent = args.size() < 3 || vm.ToBoolean(args[2]);
     uint32_t fill = args.size() < 4 ? 0xFFFFFFFF : Color(vm, args[3]);
-    auto b = vm.Make<BitmapDataObject>();
-    b->Put("__proto__", Value(vm.Protos.BitmapData), DontEnum);
-    b->Create(w, h, transparent, fill);
-    return Value(ObjectPtr(b));
+    return NewBitmap(vm, w, h, transparent, fill);
 }
 
 Value Pixel(Vm& vm, const Value& self, std::span<const Value> args, bool withAlpha) {
@@ -106,13 +69,9 @@ Value Clone(Vm& vm, const Value& self, std::span<const Value>) {
     BitmapDataObject* b = AsBitmap(self);
     if (!b)
         return {};
-    auto copy = vm.Make<BitmapDataObject>();
-    copy->Put("__proto__", Value(vm.Protos.BitmapData), DontEnum);
-    copy->Create(b->Width(), b->Height(), b->Transparent(), 0);
-    for (int y = 0; y < b->Height(); ++y)
-        for (int x = 0; x < b->Width(); ++x)
-            copy->Set(x, y, b->Get(x, y));
-    return Value(ObjectPtr(copy));
+    Value copy = NewBitmap(vm, b->Width(), b->Height(), b->Transparent(), 0);
+    AsBitmap(copy)->CopyFrom(*b);
+    return copy;
 }
 
 // Answers -1 when done too (as the plug-in does), -2 for a bad rectangle,
@@ -153,9 +112,8 @@ Value Compare(Vm& vm, const Value& self, std::span<const Value> args) {
         return -3.0;
     if (other->Height() != b->Height())
         return -4.0;
-    auto diff = vm.Make<BitmapDataObject>();
-    diff->Put("__proto__", Value(vm.Protos.BitmapData), DontEnum);
-    diff->Create(b->Width(), b->Height(), true, 0);
+    Value result = NewBitmap(vm, b->Width(), b->Height(), true, 0);
+    BitmapDataObject* diff = AsBitmap(result);
     bool same = true;
     for (int y = 0; y < b->Height(); ++y)
         for (int x = 0; x < b->Width(); ++x) {
@@ -170,14 +128,7 @@ Value Compare(Vm& vm, const Value& self, std::span<const Value> args) {
             same = same && d == 0;
             diff->Set(x, y, d);
         }
-    return same ? Value(0.0) : Value(ObjectPtr(diff));
-}
-
-// A point argument: anything with x and y.
-std::optional<std::pair<int, int>> ReadPoint(Vm& vm, const Value& point) {
-    if (!point.IsObject() || !vm.HasMember(point.Object(), "x") || !vm.HasMember(point.Object(), "y"))
-        return std::nullopt;
-    return std::pair{Coordinate(vm, vm.GetMember(point, "x")), Coordinate(vm, vm.GetMember(point, "y"))};
+    return same ? Value(0.0) : result;
 }
 
 // Alpha thresholds that are not numbers let everything through.
@@ -208,12 +159,15 @@ Value HitTest(Vm& vm, const Value& self, std::span<const Value> args) {
     BitmapDataObject* b = AsBitmap(self);
     if (!b || args.size() < 3)
         return Failed;
-    auto at = ReadPoint(vm, args[0]);
-    if (!at)
+    // The bitmap's own point is read from the object itself, not from its
+    // prototypes.
+    const Value& first = args[0];
+    if (!first.IsObject() || !first.Object()->FindOwn("x") || !first.Object()->FindOwn("y"))
         return -2.0;
+    auto at = ReadPoint(vm, first);
     uint32_t threshold = Threshold(vm, args[1]);
     const Value& other = args[2];
-    if (auto* bitmap = dynamic_cast<BitmapDataObject*>(other.IsObject() ? other.Object().get() : nullptr)) {
+    if (auto* bitmap = AsAnyBitmap(other)) {
         if (bitmap->Disposed())
             return -3.0;
         auto bt =
@@ -261,7 +215,7 @@ Value CopyChannel(Vm& vm, const Value& self, std::span<const Value> args) {
     BitmapDataObject* b = AsBitmap(self);
     if (!b || args.size() < 5)
         return Failed;
-    auto* source = dynamic_cast<BitmapDataObject*>(args[0].IsObject() ? args[0].Object().get() : nullptr);
+    auto* source = AsAnyBitmap(args[0]);
     if (!source)
         return -2.0;
     if (source->Disposed())
@@ -346,6 +300,9 @@ void InstallBitmapData(Vm& vm) {
     vm.Method(proto, "compare", Compare);
     vm.Method(proto, "hitTest", HitTest);
     vm.Method(proto, "copyChannel", CopyChannel);
+    InstallBitmapDataCopies(vm, proto);
+    InstallBitmapDataNoise(vm, proto);
+    InstallBitmapDataSearch(vm, proto);
     vm.Method(proto, "dispose", [](Vm&, const Value& self, std::span<const Value>) -> Value {
         if (BitmapDataObject* b = AsBitmap(self))
             b->Dispose();

@@ -27,12 +27,17 @@ uint32_t UnpremultiplyDown(uint32_t p) {
     uint32_t a = p >> 24;
     if (a == 0)
         return 0;
-    // Halves round down: 220.5 is 220, 56.67 is 57.
-    auto un = [a](uint32_t v) { return v == 0 ? 0 : std::min<uint32_t>(255, (v * 255 + a / 2 - 1) / a); };
+    // Halves round down: 220.5 is 220, 56.67 is 57, and exact quotients stay
+    // (255 at alpha 1).
+    auto un = [a](uint32_t v) { return std::min<uint32_t>(255, (2 * v * 255 + a - 1) / (2 * a)); };
     return a << 24 | un(p >> 16 & 0xFF) << 16 | un(p >> 8 & 0xFF) << 8 | un(p & 0xFF);
 }
 
-uint32_t BitmapDataObject::Get(int x, int y) const { return UnpremultiplyDown(bitmap_.At(x, y)); }
+uint32_t BitmapDataObject::Get(int x, int y) const {
+    // An opaque bitmap's words are read as they are: threshold and
+    // pixelDissolve may leave alpha below 255 in them.
+    return bitmap_.Opaque ? bitmap_.At(x, y) : UnpremultiplyDown(bitmap_.At(x, y));
+}
 
 void BitmapDataObject::Set(int x, int y, uint32_t argb) {
     if (bitmap_.Opaque)

@@ -35,6 +35,15 @@ public:
     uint32_t Get(int x, int y) const;
     // Stores a straight colour; opaque bitmaps keep their alpha at 255.
     void Set(int x, int y, uint32_t argb);
+    // The stored premultiplied word. threshold, pixelDissolve and the copies
+    // move these unchanged, alpha included even in an opaque bitmap, as the
+    // plug-in does.
+    uint32_t Raw(int x, int y) const { return bitmap_.At(x, y); }
+    void SetRaw(int x, int y, uint32_t premultiplied) {
+        bitmap_.Pixels[size_t(y) * size_t(bitmap_.Width) + size_t(x)] = premultiplied;
+    }
+    // Takes every stored word of a bitmap of the same size.
+    void CopyFrom(const BitmapDataObject& other) { bitmap_.Pixels = other.bitmap_.Pixels; }
     // Fills the part of the rectangle inside the bitmap.
     void Fill(int x, int y, int width, int height, uint32_t argb);
 
