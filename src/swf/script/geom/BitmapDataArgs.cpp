@@ -36,6 +36,16 @@ std::optional<std::pair<int, int>> ReadPoint(Vm& vm, const Value& point) {
     return std::pair{Coordinate(vm, vm.GetMember(point, "x")), Coordinate(vm, vm.GetMember(point, "y"))};
 }
 
+std::optional<PixelTarget> ReadPixel(Vm& vm, const Value& self, std::span<const Value> args, size_t least) {
+    BitmapDataObject* b = AsBitmap(self);
+    if (!b || args.size() < least)
+        return std::nullopt;
+    int x = Coordinate(vm, args[0]), y = Coordinate(vm, args[1]);
+    if (!b->Inside(x, y))
+        return std::nullopt;
+    return PixelTarget{b, x, y};
+}
+
 Area Within(const Area& a, const BitmapDataObject& b, int64_t dx, int64_t dy) {
     int64_t x0 = std::max<int64_t>(a.X + dx, 0), y0 = std::max<int64_t>(a.Y + dy, 0);
     int64_t x1 = std::min<int64_t>(int64_t(a.X) + dx + a.Width, b.Width());

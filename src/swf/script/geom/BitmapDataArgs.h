@@ -52,6 +52,14 @@ struct CopyRegion {
 CopyRegion Clip(const Area& area, const BitmapDataObject& source, std::pair<int, int> to,
                 const BitmapDataObject& destination);
 
+// A live bitmap and the pixel on it that the first two arguments name,
+// given at least `least` arguments.
+struct PixelTarget {
+    BitmapDataObject* Bitmap;
+    int X, Y;
+};
+std::optional<PixelTarget> ReadPixel(Vm& vm, const Value& self, std::span<const Value> args, size_t least);
+
 // The (source, rectangle, point) that copying methods start with.
 struct CopyArgs {
     BitmapDataObject* Source = nullptr;

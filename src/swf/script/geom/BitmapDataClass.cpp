@@ -43,16 +43,13 @@ Value Pixel(Vm& vm, const Value& self, std::span<const Value> args, bool withAlp
 }
 
 Value SetPixel(Vm& vm, const Value& self, std::span<const Value> args, bool withAlpha) {
-    BitmapDataObject* b = AsBitmap(self);
-    if (!b || args.size() < 3)
-        return {};
-    int x = Coordinate(vm, args[0]), y = Coordinate(vm, args[1]);
-    if (!b->Inside(x, y))
+    auto at = ReadPixel(vm, self, args, 3);
+    if (!at)
         return {};
     uint32_t argb = Color(vm, args[2]);
     if (!withAlpha)
-        argb = (b->Get(x, y) & 0xFF000000) | (argb & 0xFFFFFF);
-    b->Set(x, y, argb);
+        argb = (at->Bitmap->Get(at->X, at->Y) & 0xFF000000) | (argb & 0xFFFFFF);
+    at->Bitmap->Set(at->X, at->Y, argb);
     return {};
 }
 

@@ -84,13 +84,7 @@ uint32_t Over(uint32_t source, uint32_t destination) {
 // mergeAlpha]): the alpha bitmap's alpha (from its point, lined up with the
 // rectangle's corner) scales the source; mergeAlpha lays the source over
 // what is there instead of replacing it.
-Value CopyPixels(Vm& vm, const Value& self, std::span<const Value> args) {
-    BitmapDataObject* b = AsBitmap(self);
-    if (!b || args.size() < 3)
-        return {};
-    CopyArgs copy = ReadCopy(vm, *b, args);
-    if (copy.Error != 0)
-        return {};
+void CopyPixels(Vm& vm, BitmapDataObject* b, const CopyArgs& copy, std::span<const Value> args) {
     const BitmapDataObject* alpha = AsBitmap(Arg(args, 3));
     auto alphaAt = ReadPoint(vm, Arg(args, 4)).value_or(std::pair{0, 0});
     bool merge = args.size() > 5 && vm.ToBoolean(args[5]);
@@ -107,7 +101,6 @@ Value CopyPixels(Vm& vm, const Value& self, std::span<const Value> args) {
         else
             b->Set(x, y, UnpremultiplyDown(source));
     });
-    return {};
 }
 
 // Straight channels of a colour, blue first.
@@ -123,13 +116,7 @@ uint32_t Straight(const BitmapDataObject& source, uint32_t word) {
 // merge(source, rectangle, point, red, green, blue, alpha multipliers):
 // each channel goes from the destination's towards the source's by
 // multiplier/256.
-Value Merge(Vm& vm, const Value& self, std::span<const Value> args) {
-    BitmapDataObject* b = AsBitmap(self);
-    if (!b || args.size() < 7)
-        return {};
-    CopyArgs copy = ReadCopy(vm, *b, args);
-    if (copy.Error != 0)
-        return {};
+void Merge(Vm& vm, BitmapDataObject* b, const CopyArgs& copy, std::span<const Value> args) {
     // Blue, green, red, alpha, as Channels lists them.
     std::array<int64_t, 4> weight{Coordinate(vm, args[5]), Coordinate(vm, args[4]), Coordinate(vm, args[3]),
                                   Coordinate(vm, args[6])};
@@ -142,19 +129,12 @@ Value Merge(Vm& vm, const Value& self, std::span<const Value> args) {
         }
         b->Set(x, y, out);
     });
-    return {};
 }
 
 // paletteMap(source, rectangle, point [, red, green, blue, alpha arrays]):
 // each channel's value picks an entry of its array and the entries are
 // summed; a channel without an array keeps its value in its place.
-Value PaletteMap(Vm& vm, const Value& self, std::span<const Value> args) {
-    BitmapDataObject* b = AsBitmap(self);
-    if (!b || args.size() < 3)
-        return {};
-    CopyArgs copy = ReadCopy(vm, *b, args);
-    if (copy.Error != 0)
-        return {};
+void PaletteMap(Vm& vm, BitmapDataObject* b, const CopyArgs& copy, std::span<const Value> args) {
     // Blue, green, red, alpha tables, as Channels lists them.
     std::array<std::array<uint32_t, 256>, 4> table{};
     const size_t argument[4] = {5, 4, 3, 6};
@@ -167,7 +147,21 @@ Value PaletteMap(Vm& vm, const Value& self, std::span<const Value> args) {
         auto from = Channels(Straight(*copy.Source, word));
         b->Set(x, y, table[0][from[0]] + table[1][from[1]] + table[2][from[2]] + table[3][from[3]]);
     });
-    return {};
+}
+
+// The copying methods that answer nothing: they do nothing without a live
+// bitmap, enough arguments, and a source, rectangle and point to read.
+NativeCall Copying(size_t least,
+                   void (*body)(Vm&, BitmapDataObject*, const CopyArgs&, std::span<const Value>)) {
+    return [least, body](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
+        BitmapDataObject* b = AsBitmap(self);
+        if (!b || args.size() < least)
+            return {};
+        CopyArgs copy = ReadCopy(vm, *b, args);
+        if (copy.Error == 0)
+            body(vm, b, copy, args);
+        return {};
+    };
 }
 
 // scroll(dx, dy): the content moves; what it leaves uncovered keeps its
@@ -186,9 +180,9 @@ Value Scroll(Vm& vm, const Value& self, std::span<const Value> args) {
 
 void InstallBitmapDataCopies(Vm& vm, const ObjectPtr& proto) {
     vm.Method(proto, "threshold", Threshold);
-    vm.Method(proto, "copyPixels", CopyPixels);
-    vm.Method(proto, "merge", Merge);
-    vm.Method(proto, "paletteMap", PaletteMap);
+    vm.Method(proto, "copyPixels", Copying(3, CopyPixels));
+    vm.Method(proto, "merge", Copying(7, Merge));
+    vm.Method(proto, "paletteMap", Copying(3, PaletteMap));
     vm.Method(proto, "scroll", Scroll);
 }
 

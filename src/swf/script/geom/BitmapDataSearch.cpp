@@ -16,12 +16,10 @@ using namespace bitmap_args;
 // floodFill(x, y, colour): the pixels joined to (x, y) side by side that
 // hold its colour take the new one.
 Value FloodFill(Vm& vm, const Value& self, std::span<const Value> args) {
-    BitmapDataObject* b = AsBitmap(self);
-    if (!b || args.size() < 3)
+    auto at = ReadPixel(vm, self, args, 3);
+    if (!at)
         return {};
-    int x = Coordinate(vm, args[0]), y = Coordinate(vm, args[1]);
-    if (!b->Inside(x, y))
-        return {};
+    auto [b, x, y] = *at;
     uint32_t from = b->Raw(x, y);
     b->Set(x, y, Color(vm, args[2]));
     uint32_t to = b->Raw(x, y);

@@ -8,10 +8,6 @@ using namespace testing_geom;
 using swf::script::Value;
 using swf::script::Vm;
 
-Value Bitmap(Vm& vm, std::initializer_list<Value> args) {
-    return New(vm, FlashClass(vm, "display", "BitmapData"), args);
-}
-
 Value Rect(Vm& vm, double x, double y, double w, double h) {
     return New(vm, FlashClass(vm, "geom", "Rectangle"), {x, y, w, h});
 }

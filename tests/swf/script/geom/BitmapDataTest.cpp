@@ -8,10 +8,6 @@ using namespace testing_geom;
 using swf::script::Value;
 using swf::script::Vm;
 
-Value Bitmap(Vm& vm, std::initializer_list<Value> args) {
-    return New(vm, FlashClass(vm, "display", "BitmapData"), args);
-}
-
 TEST(ScriptBitmapData, SizesBeyondTheVersionsLimitsMakeNothing) {
     Vm swf9(9);
     EXPECT_TRUE(Bitmap(swf9, {2880.0, 2880.0}).IsObject());

@@ -27,6 +27,10 @@ inline Value Call(Vm& vm, const Value& object, const char* method, std::initiali
     return vm.CallMethod(object, method, list);
 }
 
+inline Value Bitmap(Vm& vm, std::initializer_list<Value> args) {
+    return New(vm, FlashClass(vm, "display", "BitmapData"), args);
+}
+
 inline std::string Text(Vm& vm, const Value& v) { return vm.ToString(v); }
 
 } // namespace testing_geom
