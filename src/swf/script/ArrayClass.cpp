@@ -139,8 +139,11 @@ Value Splice(Vm& vm, const Value& self, std::span<const Value> args) {
     size_t start = Position(vm, args[0], length, 0);
     size_t count = length - start;
     if (args.size() > 1) {
+        // A count that is undefined or negative leaves the array alone.
         double n = ToInteger(vm.ToNumber(args[1]));
-        count = static_cast<size_t>(std::clamp(n, 0.0, double(length - start)));
+        if (args[1].IsUndefined() || n < 0)
+            return {};
+        count = static_cast<size_t>(std::min(n, double(length - start)));
     }
     auto first = a->Elements.begin() + static_cast<ptrdiff_t>(start);
     std::vector<Value> removed(first, first + static_cast<ptrdiff_t>(count));

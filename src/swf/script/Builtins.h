@@ -49,9 +49,9 @@ ObjectPtr WrapperClass(Vm& vm, const ObjectPtr& proto, const char* name,
 // _listeners array they work on.
 void MakeBroadcaster(Vm& vm, const ObjectPtr& object);
 
-// Gives the object addListener, removeListener, broadcastMessage and the
-// _listeners array they work on.
-void MakeBroadcaster(Vm& vm, const ObjectPtr& object);
+// The player's version as movies read it (System.capabilities.version,
+// $version).
+inline constexpr const char* PlayerVersion = "WIN 9,0,0,0";
 
 // Argument i, undefined past the end.
 inline Value Arg(std::span<const Value> args, size_t i) { return i < args.size() ? args[i] : Value(); }

@@ -116,7 +116,9 @@ Value ParseFloat(Vm& vm, const Value&, std::span<const Value> args) {
 Value Escape(Vm& vm, const Value&, std::span<const Value> args) { return UrlEscape(vm.ToString(Arg(args, 0))); }
 
 Value Unescape(Vm& vm, const Value&, std::span<const Value> args) {
-    return UrlUnescape(vm.ToString(Arg(args, 0)));
+    if (args.empty())
+        return {};
+    return UrlUnescape(vm.ToString(args[0]));
 }
 
 std::vector<std::string> PropertyNames(Vm& vm, const ObjectPtr& object, const Value& list) {

@@ -421,10 +421,15 @@ Value Interpreter::Equals(const Value& a, const Value& b) {
 }
 
 Value Interpreter::Less(const Value& a, const Value& b) {
-    // Comparisons take valueOf alone: an object it returns is NaN.
-    Value pa = a.IsObject() ? vm_.ValueOf(a) : a, pb = b.IsObject() ? vm_.ValueOf(b) : b;
-    if (pa.IsObject() || pb.IsObject())
-        return Value();
+    // Comparisons take valueOf alone. An object it returns ends the
+    // comparison as false before the right operand converts; a clip is NaN.
+    auto objectResult = [this](const Value& v) { return vm_.TimelineOf(v) ? Value() : Value(false); };
+    Value pa = a.IsObject() ? vm_.ValueOf(a) : a;
+    if (pa.IsObject())
+        return objectResult(pa);
+    Value pb = b.IsObject() ? vm_.ValueOf(b) : b;
+    if (pb.IsObject())
+        return objectResult(pb);
     if (pa.IsString() && pb.IsString())
         return pa.String() < pb.String();
     double x = vm_.ToNumber(pa), y = vm_.ToNumber(pb);
@@ -550,7 +555,9 @@ bool Interpreter::Arithmetic(uint8_t code) {
                         : code == action::BitXor    ? double(a ^ b)
                         : code == action::BitLShift ? double(static_cast<int32_t>(ua << shift))
                         : code == action::BitRShift ? double(a >> shift)
-                                                    : double(ua >> shift);
+                        // The plug-in gives a shift by nothing back signed.
+                        : shift == 0 ? double(a)
+                                     : double(ua >> shift);
         Push(result);
         return true;
     }

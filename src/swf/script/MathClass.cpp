@@ -18,6 +18,17 @@ void Function1(Vm& vm, const ObjectPtr& math, const char* name, Unary f) {
 
 double Round(double d) { return std::floor(d + 0.5); }
 
+// Math.min and Math.max of the first two arguments.
+double Extreme(Vm& vm, std::span<const Value> args, double none, double (*pick)(double, double)) {
+    if (args.empty())
+        return none;
+    double a = vm.ToNumber(args[0]);
+    if (args.size() < 2)
+        return std::nan("");
+    double b = vm.ToNumber(args[1]);
+    return std::isnan(a) || std::isnan(b) ? std::nan("") : pick(a, b);
+}
+
 } // namespace
 
 void InstallMath(Vm& vm) {
@@ -41,18 +52,13 @@ void InstallMath(Vm& vm) {
     vm.Method(math, "pow", [](Vm& vm, const Value&, std::span<const Value> args) -> Value {
         return std::pow(vm.ToNumber(Arg(args, 0)), vm.ToNumber(Arg(args, 1)));
     });
-    // min and max: NaN wins; no arguments give the infinities.
+    // min and max: NaN wins; no arguments give the infinities. A lone
+    // argument is still converted (its valueOf runs) but gives NaN.
     vm.Method(math, "min", [](Vm& vm, const Value&, std::span<const Value> args) -> Value {
-        if (args.size() < 2)
-            return args.empty() ? INFINITY : std::nan("");
-        double a = vm.ToNumber(args[0]), b = vm.ToNumber(args[1]);
-        return std::isnan(a) || std::isnan(b) ? std::nan("") : std::min(a, b);
+        return Extreme(vm, args, INFINITY, [](double a, double b) { return std::min(a, b); });
     });
     vm.Method(math, "max", [](Vm& vm, const Value&, std::span<const Value> args) -> Value {
-        if (args.size() < 2)
-            return args.empty() ? -INFINITY : std::nan("");
-        double a = vm.ToNumber(args[0]), b = vm.ToNumber(args[1]);
-        return std::isnan(a) || std::isnan(b) ? std::nan("") : std::max(a, b);
+        return Extreme(vm, args, -INFINITY, [](double a, double b) { return std::max(a, b); });
     });
     vm.Method(math, "random", [](Vm&, const Value&, std::span<const Value>) -> Value {
         static std::mt19937_64 generator(std::random_device{}());

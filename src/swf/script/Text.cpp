@@ -92,17 +92,27 @@ std::string UrlEscape(const std::string& s) {
     return out;
 }
 
+// A '%' takes the next two characters. Two hexadecimal digits are a byte;
+// anything else is dropped as the plug-in drops it: a first character that
+// is no digit goes with the '%', a letter or digit after a good first
+// digit goes with both, and any other character takes the one after it
+// along too.
 std::string UrlUnescape(const std::string& s) {
     auto hexDigit = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
     std::string out;
     for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '%' && i + 2 < s.size() && hexDigit(s[i + 1]) && hexDigit(s[i + 2])) {
+        if (s[i] == '+') {
+            out += ' ';
+        } else if (s[i] != '%') {
+            out += s[i];
+        } else if (i + 1 < s.size() && !hexDigit(s[i + 1])) {
+            i += 1;
+        } else if (i + 2 < s.size() && hexDigit(s[i + 2])) {
             out += static_cast<char>(std::stoi(s.substr(i + 1, 2), nullptr, 16));
             i += 2;
-        } else if (s[i] == '+') {
-            out += ' ';
         } else {
-            out += s[i];
+            bool alnum = i + 2 < s.size() && std::isalnum(static_cast<unsigned char>(s[i + 2]));
+            i += alnum ? 2 : 3;
         }
     }
     return out;

@@ -439,6 +439,9 @@ ObjectPtr Vm::ClipObjectFor(Timeline& timeline) {
         clip = Make<ClipObject>(&timeline);
         clip->Put("__proto__", Value(Protos.MovieClip), DontEnum);
     }
+    // Every level's root tells the player's version.
+    if (!timeline.Parent() && !clip->FindOwn("$version"))
+        clip->Put("$version", builtins::PlayerVersion, DontEnum);
     return clip;
 }
 
