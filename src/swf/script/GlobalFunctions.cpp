@@ -185,9 +185,29 @@ Value StartTimer(Vm& vm, std::span<const Value> args, bool once) {
     return {};
 }
 
+// ASnative(table, index) hands out a built-in method by the plug-in's
+// numbers, for movies that take one to lend it to another object. Only the
+// ones movies are seen to ask for are here; others are undefined.
+void InstallNativeTable(Vm& vm) {
+    struct Entry {
+        int Table, Index;
+        Value Method;
+    };
+    std::vector<Entry> entries = {{101, 5, vm.GetMember(Value(vm.Protos.Object), "hasOwnProperty")}};
+    vm.Method(vm.Global(), "ASnative",
+              [entries](Vm& vm, const Value&, std::span<const Value> args) -> Value {
+                  double table = vm.ToNumber(Arg(args, 0)), index = vm.ToNumber(Arg(args, 1));
+                  for (const Entry& e : entries)
+                      if (e.Table == table && e.Index == index)
+                          return e.Method;
+                  return {};
+              });
+}
+
 } // namespace
 
 void InstallGlobals(Vm& vm) {
+    InstallNativeTable(vm);
     const ObjectPtr& global = vm.Global();
     vm.Method(global, "parseInt", ParseInt);
     vm.Method(global, "parseFloat", ParseFloat);

@@ -422,8 +422,11 @@ Value Interpreter::Equals(const Value& a, const Value& b) {
 
 Value Interpreter::Less(const Value& a, const Value& b) {
     // Comparisons take valueOf alone. An object it returns ends the
-    // comparison as false before the right operand converts; a clip is NaN.
+    // comparison as false before the right operand converts; a clip is NaN
+    // without asking its valueOf.
     auto objectResult = [this](const Value& v) { return vm_.TimelineOf(v) ? Value() : Value(false); };
+    if (vm_.TimelineOf(a))
+        return Value();
     Value pa = a.IsObject() ? vm_.ValueOf(a) : a;
     if (pa.IsObject())
         return objectResult(pa);

@@ -648,6 +648,9 @@ Value Vm::ToPrimitive(const Value& v, bool preferString) {
 }
 
 double Vm::ToNumber(const Value& v) {
+    // A movie clip is no number, whatever its valueOf says.
+    if (TimelineOf(v))
+        return std::nan("");
     if (v.IsObject()) {
         Value p = ToPrimitive(v);
         return p.IsObject() ? std::nan("") : PrimitiveToNumber(p, version_);

@@ -17,8 +17,10 @@ constexpr std::array<const char*, 8> Names = {"redMultiplier",   "greenMultiplie
 Value Construct(Vm& vm, const Value&, std::span<const Value> args) {
     auto o = vm.Make<ColorTransformObject>();
     o->Put("__proto__", Value(vm.Protos.ColorTransform), DontEnum);
-    for (size_t i = 0; i < 8 && i < args.size(); ++i)
-        if (!args[i].IsUndefined())
+    // The plug-in takes all eight values or none: fewer arguments leave the
+    // identity transform.
+    if (args.size() >= 8)
+        for (size_t i = 0; i < 8; ++i)
             o->Values[i] = vm.ToNumber(args[i]);
     return Value(ObjectPtr(o));
 }
