@@ -126,6 +126,16 @@ std::optional<Value> ClipObject::GetFallback(Vm& vm, const std::string& name) {
     return std::nullopt;
 }
 
+// for..in lists the named child clips too, the topmost first.
+void ClipObject::ComputedKeys(std::vector<std::string>& keys) const {
+    if (!timeline_)
+        return;
+    const auto& objects = timeline_->Objects();
+    for (auto it = objects.rbegin(); it != objects.rend(); ++it)
+        if (it->second.Clip && !it->second.Name.empty())
+            keys.push_back(it->second.Name);
+}
+
 std::optional<Value> ClipObject::GetProperty(Vm& vm, int index) {
     if (!timeline_)
         return Value();

@@ -58,6 +58,7 @@ public:
     std::optional<Value> GetComputed(Vm& vm, const std::string& name) override;
     bool SetComputed(Vm& vm, const std::string& name, const Value& v) override;
     std::optional<Value> GetFallback(Vm& vm, const std::string& name) override;
+    void ComputedKeys(std::vector<std::string>& keys) const override;
     const char* TypeOf() const override { return timeline_ ? "movieclip" : "object"; }
 
     // Display properties by getProperty/setProperty index; false for an

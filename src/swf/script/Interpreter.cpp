@@ -558,8 +558,8 @@ bool Interpreter::Arithmetic(uint8_t code) {
                         : code == action::BitXor    ? double(a ^ b)
                         : code == action::BitLShift ? double(static_cast<int32_t>(ua << shift))
                         : code == action::BitRShift ? double(a >> shift)
-                        // The plug-in gives a shift by nothing back signed.
-                        : shift == 0 ? double(a)
+                        // Up to SWF 8 a shift by nothing comes back signed.
+                        : shift == 0 && a_.Version < 9 ? double(a)
                                      : double(ua >> shift);
         Push(result);
         return true;
@@ -603,28 +603,30 @@ bool Interpreter::Strings(uint8_t code) {
     case action::StringLength:
     case action::MbStringLength:
         Push(double(code == action::StringLength && a_.Version < 6 ? PopString().size()
-                                                                   : Utf8Length(PopString())));
+                                                                   : TextLength(PopString())));
         return true;
     case action::StringExtract:
     case action::MbStringExtract: {
-        double count = PopNumber(), index = PopNumber();
+        // Positions wrap to 32 bits, as the plug-in reads them.
+        int32_t count = ToInt32(PopNumber()), index = ToInt32(PopNumber());
         std::string s = PopString();
-        size_t start = std::isfinite(index) && index > 1 ? size_t(std::min(index, 1e9)) - 1 : 0;
-        size_t n = std::isfinite(count) && count >= 0 ? size_t(std::min(count, 1e9)) : s.size();
-        Push(Utf8Substring(s, start, n));
+        size_t start = index > 1 ? size_t(index) - 1 : 0;
+        size_t n = count >= 0 ? size_t(count) : s.size();
+        Push(TextSubstring(s, start, n));
         return true;
     }
     case action::CharToAscii:
     case action::MbCharToAscii: {
-        std::string s = PopString();
-        int32_t cp = Utf8CodePoint(s, 0);
-        Push(cp < 0 ? Value(Nan()) : Value(double(cp)));
+        // A character past U+FFFF reads as the replacement character.
+        int32_t unit = TextUnit(PopString(), 0);
+        Push(unit < 0 ? Value(Nan()) : Value(double(unit >= 0xD800 && unit <= 0xDFFF ? 0xFFFD : unit)));
         return true;
     }
     case action::AsciiToChar:
     case action::MbAsciiToChar: {
-        int32_t cp = ToInt32(PopNumber());
-        Push(cp <= 0 ? std::string() : Utf8Encode(static_cast<uint32_t>(cp) & 0x1FFFFF));
+        // One UTF-16 unit: the number wraps to 16 bits.
+        uint32_t unit = static_cast<uint32_t>(ToInt32(PopNumber())) & 0xFFFF;
+        Push(unit == 0 ? std::string() : Utf8Encode(unit));
         return true;
     }
     case action::Trace: {
@@ -784,7 +786,8 @@ bool Interpreter::Objects(uint8_t code) {
         Value v = Pop();
         if (code == action::Enumerate)
             v = scope_.Get(vm_.ToString(v));
-        Push(Value::Null());
+        // The end of the names is undefined (loops test it with == null).
+        Push(Value());
         if (v.IsObject()) {
             auto names = vm_.EnumerableNames(v.Object());
             for (auto it = names.rbegin(); it != names.rend(); ++it)

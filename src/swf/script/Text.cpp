@@ -5,41 +5,69 @@
 namespace swf::script {
 namespace {
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsSurrogate(uint32_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
 
 } // namespace
 
-size_t Utf8Length(const std::string& s) {
-    size_t n = 0;
-    for (unsigned char c : s)
-        n += !IsContinuation(c);
-    return n;
-}
-
-size_t Utf8Offset(const std::string& s, size_t index) {
-    size_t i = 0;
-    for (size_t n = 0; i < s.size(); ++i) {
-        if (IsContinuation(static_cast<unsigned char>(s[i])))
+// Bytes that are no UTF-8 read as themselves (Latin-1), so that no text is
+// lost on the way.
+std::u16string ToUtf16(const std::string& s) {
+    std::u16string out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size();) {
+        auto c = static_cast<unsigned char>(s[i]);
+        int extra = c >= 0xF0 && c < 0xF8 ? 3 : c >= 0xE0 && c < 0xF0 ? 2 : c >= 0xC0 && c < 0xE0 ? 1 : 0;
+        uint32_t cp = extra == 0 ? c : c & (0x3F >> extra);
+        bool valid = extra > 0 && i + size_t(extra) < s.size();
+        for (int k = 1; valid && k <= extra; ++k) {
+            auto next = static_cast<unsigned char>(s[i + size_t(k)]);
+            valid = (next & 0xC0) == 0x80;
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        if (extra > 0 && !valid) {
+            out += char16_t(c);
+            ++i;
             continue;
-        if (n++ == index)
-            return i;
+        }
+        i += size_t(extra) + 1;
+        if (cp >= 0x10000 && cp <= 0x10FFFF) {
+            cp -= 0x10000;
+            out += char16_t(0xD800 + (cp >> 10));
+            out += char16_t(0xDC00 + (cp & 0x3FF));
+        } else {
+            out += char16_t(cp > 0x10FFFF ? 0xFFFD : cp);
+        }
     }
-    return s.size();
+    return out;
 }
 
-int32_t Utf8CodePoint(const std::string& s, size_t index) {
-    size_t at = Utf8Offset(s, index);
-    if (at >= s.size())
-        return -1;
-    auto c = static_cast<unsigned char>(s[at]);
-    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-    uint32_t cp = extra == 0 ? c : c & (0x3F >> extra);
-    for (int k = 1; k <= extra && at + size_t(k) < s.size(); ++k)
-        cp = (cp << 6) | (static_cast<unsigned char>(s[at + size_t(k)]) & 0x3F);
-    return static_cast<int32_t>(cp);
+std::string FromUtf16(const std::u16string& units) {
+    std::string out;
+    out.reserve(units.size());
+    for (size_t i = 0; i < units.size(); ++i) {
+        uint32_t u = units[i];
+        if (u >= 0xD800 && u < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
+            out += Utf8Encode(0x10000 + ((u - 0xD800) << 10) + (units[i + 1] - 0xDC00u));
+            ++i;
+        } else {
+            out += Utf8Encode(u);
+        }
+    }
+    return out;
+}
+
+size_t TextLength(const std::string& s) { return ToUtf16(s).size(); }
+
+int32_t TextUnit(const std::string& s, size_t index) {
+    std::u16string units = ToUtf16(s);
+    return index < units.size() ? int32_t(units[index]) : -1;
 }
 
 std::string Utf8Encode(uint32_t cp) {
+    // Half a surrogate pair is no character: the plug-in shows it as the
+    // replacement character.
+    if (IsSurrogate(cp))
+        cp = 0xFFFD;
     std::string out;
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -59,10 +87,11 @@ std::string Utf8Encode(uint32_t cp) {
     return out;
 }
 
-std::string Utf8Substring(const std::string& s, size_t start, size_t count) {
-    size_t a = Utf8Offset(s, start);
-    size_t b = count >= s.size() ? s.size() : Utf8Offset(s, start + count);
-    return a >= b ? std::string() : s.substr(a, b - a);
+std::string TextSubstring(const std::string& s, size_t start, size_t count) {
+    std::u16string units = ToUtf16(s);
+    if (start >= units.size())
+        return {};
+    return FromUtf16(units.substr(start, count));
 }
 
 std::string ToLowerAscii(std::string s) {

@@ -112,7 +112,7 @@ TextFormat ReadTextFormat(Vm& vm, const Value& object) {
 // an em wide, a line 1.15 ems high, and the field adds its 2-pixel gutters.
 Value TextExtent(Vm& vm, const TextFormat& format, const std::string& text, const Value& wrapWidth) {
     double size = format.Size.value_or(12);
-    double width = std::round(double(Utf8Length(text)) * size / 2);
+    double width = std::round(double(TextLength(text)) * size / 2);
     double ascent = std::round(size * 0.9), descent = std::round(size * 0.25);
     double height = ascent + descent;
     if (!wrapWidth.IsUndefined()) {

@@ -468,7 +468,7 @@ Value Vm::GetMember(const Value& target, const std::string& name) {
         object = target.Object();
     } else if (target.IsString()) {
         if (name == "length")
-            return double(Utf8Length(target.String()));
+            return double(TextLength(target.String()));
         object = Protos.String;
     } else if (target.IsNumber()) {
         object = Protos.Number;
