@@ -49,12 +49,12 @@ TEST(ScriptOperators, ComparisonsFollowTheVersionRules) {
 
 TEST(ScriptOperators, BitwiseOperatorsWorkOn32BitIntegers) {
     ActionAssembler a;
-    a.Push(-1.0).Push(0.0).Op(act::BitURShift).Op(act::Trace);
+    a.Push(-1.0).Push(1.0).Op(act::BitURShift).Op(act::Trace);
     a.Push(1.0).Push(33.0).Op(act::BitLShift).Op(act::Trace);
     a.Push(4294967297.0).Push(3.0).Op(act::BitAnd).Op(act::Trace);
     a.Push(-8.0).Push(1.0).Op(act::BitRShift).Op(act::Trace);
     a.Push(7.5).Push(2.0).Op(act::Modulo).Op(act::Trace);
-    EXPECT_EQ(Traces(a), (Lines{"4294967295", "2", "1", "-4", "1.5"}));
+    EXPECT_EQ(Traces(a), (Lines{"2147483647", "2", "1", "-4", "1.5"}));
 }
 
 TEST(ScriptStack, ConstantsRegistersAndStackOperations) {

@@ -133,7 +133,8 @@ Value Split(Vm& vm, const Value& self, std::span<const Value> args) {
     }
     for (size_t pos = 0; int64_t(parts.size()) < limit;) {
         size_t at = s.find(separator, pos);
-        parts.push_back(FromUtf16(s.substr(pos, at == std::u16string::npos ? std::u16string::npos : at - pos)));
+        parts.push_back(
+            FromUtf16(s.substr(pos, at == std::u16string::npos ? std::u16string::npos : at - pos)));
         if (at == std::u16string::npos)
             break;
         pos = at + separator.size();
