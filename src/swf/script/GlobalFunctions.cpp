@@ -194,14 +194,13 @@ void InstallNativeTable(Vm& vm) {
         Value Method;
     };
     std::vector<Entry> entries = {{101, 5, vm.GetMember(Value(vm.Protos.Object), "hasOwnProperty")}};
-    vm.Method(vm.Global(), "ASnative",
-              [entries](Vm& vm, const Value&, std::span<const Value> args) -> Value {
-                  double table = vm.ToNumber(Arg(args, 0)), index = vm.ToNumber(Arg(args, 1));
-                  for (const Entry& e : entries)
-                      if (e.Table == table && e.Index == index)
-                          return e.Method;
-                  return {};
-              });
+    vm.Method(vm.Global(), "ASnative", [entries](Vm& vm, const Value&, std::span<const Value> args) -> Value {
+        double table = vm.ToNumber(Arg(args, 0)), index = vm.ToNumber(Arg(args, 1));
+        for (const Entry& e : entries)
+            if (e.Table == table && e.Index == index)
+                return e.Method;
+        return {};
+    });
 }
 
 } // namespace

@@ -560,7 +560,7 @@ bool Interpreter::Arithmetic(uint8_t code) {
                         : code == action::BitRShift ? double(a >> shift)
                         // Up to SWF 8 a shift by nothing comes back signed.
                         : shift == 0 && a_.Version < 9 ? double(a)
-                                     : double(ua >> shift);
+                                                       : double(ua >> shift);
         Push(result);
         return true;
     }

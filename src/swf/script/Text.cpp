@@ -46,7 +46,8 @@ std::string FromUtf16(const std::u16string& units) {
     out.reserve(units.size());
     for (size_t i = 0; i < units.size(); ++i) {
         uint32_t u = units[i];
-        if (u >= 0xD800 && u < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
+        if (u >= 0xD800 && u < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+            units[i + 1] <= 0xDFFF) {
             out += Utf8Encode(0x10000 + ((u - 0xD800) << 10) + (units[i + 1] - 0xDC00u));
             ++i;
         } else {
