@@ -1,5 +1,6 @@
 #include "swf/LayerCache.h"
 
+#include "swf/Drawing.h"
 #include "swf/Timeline.h"
 
 #include <cmath>
@@ -53,6 +54,8 @@ bool AddContent(Hash& hash, const DisplayObject& object) {
     hash.Add(object.Filters.get());
     hash.Add(object.Visible);
     hash.Add(object.Background.has_value());
+    const Drawing* drawn = object.Clip ? object.Clip->Drawn() : nullptr;
+    hash.Add(drawn ? drawn->Revision() : 0);
     return !object.Clip || AddList(hash, object.Clip->Objects());
 }
 

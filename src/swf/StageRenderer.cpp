@@ -1,6 +1,7 @@
 #include "swf/StageRenderer.h"
 
 #include "swf/BlendMode.h"
+#include "swf/Drawing.h"
 #include "swf/LayerCache.h"
 #include "swf/LayerCompositor.h"
 #include "swf/Timeline.h"
@@ -74,6 +75,12 @@ StageRenderer::StageRenderer(Canvas& canvas, const Dictionary& dictionary, FontP
       bitmaps_([&dictionary](uint16_t id) { return dictionary.FindBitmap(id); }), shapes_(canvas, bitmaps_),
       text_(shapes_, dictionary, fonts) {}
 
+void StageRenderer::DrawTimeline(const Timeline& timeline, const DrawState& state) {
+    if (const Drawing* drawn = timeline.Drawn(); drawn && !drawn->Empty())
+        shapes_.Draw(*drawn->Shape(), state);
+    DrawList(timeline.Objects(), state);
+}
+
 // An object with a clip depth is not drawn: it masks the objects above it
 // up to and including that depth.
 void StageRenderer::DrawList(const DisplayList& list, const DrawState& state) {
@@ -99,9 +106,10 @@ void StageRenderer::DrawList(const DisplayList& list, const DrawState& state) {
 }
 
 // A sprite on the list without a timeline of its own is one the instance
-// limits refused: it shows nothing.
+// limits refused: it shows nothing. An empty clip made by a script has a
+// timeline and no definition.
 void StageRenderer::DrawObject(const DisplayObject& object, const DrawState& parent) {
-    if (!object.Definition || depth_ >= MaxDepth)
+    if ((!object.Definition && !object.Clip) || depth_ >= MaxDepth)
         return;
     ++depth_;
     DrawState state = Inside(parent, object.Transform, object.Colors);
@@ -127,9 +135,9 @@ void StageRenderer::DrawContent(const DisplayObject& object, const DrawState& st
         StageRenderer inner(canvas_, object.Clip->Characters(), fonts_, layers_);
         inner.depth_ = depth_;
         inner.cache_ = cache_;
-        inner.DrawList(object.Clip->Objects(), state);
+        inner.DrawTimeline(*object.Clip, state);
     } else if (object.Clip) {
-        DrawList(object.Clip->Objects(), state);
+        DrawTimeline(*object.Clip, state);
     } else if (!std::holds_alternative<std::shared_ptr<const Sprite>>(*object.Definition)) {
         DrawCharacter(*object.Definition, &object, state);
     }

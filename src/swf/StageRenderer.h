@@ -10,12 +10,16 @@
 
 namespace swf {
 
+class Timeline;
+
 // Draws a display list, nested sprites and clip masks included.
 class StageRenderer {
 public:
     StageRenderer(Canvas& canvas, const Dictionary& dictionary, FontProvider& fonts, int layers = 0);
 
     void DrawList(const DisplayList& list, const DrawState& state);
+    // What scripts drew into the timeline, then its objects.
+    void DrawTimeline(const Timeline& timeline, const DrawState& state);
 
     // Filtered and cached objects keep their layers here between frames.
     void UseCache(LayerCache* cache) { cache_ = cache; }

@@ -1,5 +1,6 @@
 #include "swf/Timeline.h"
 
+#include "swf/Drawing.h"
 #include "swf/Error.h"
 #include "swf/Placement.h"
 
@@ -45,6 +46,14 @@ Timeline::~Timeline() {
         limits_.Sounds->TimelineEnded(this);
     --limits_.Instances;
 }
+
+Drawing* Timeline::Drawn(bool make) {
+    if (!drawn_ && make)
+        drawn_ = std::make_unique<Drawing>();
+    return drawn_.get();
+}
+
+void Timeline::SetDrawn(std::unique_ptr<Drawing> drawing) { drawn_ = std::move(drawing); }
 
 DisplayObject* Timeline::Self() const {
     if (!parent_)

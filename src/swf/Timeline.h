@@ -5,12 +5,14 @@
 #include "swf/Placement.h"
 #include "swf/sound/SoundSink.h"
 
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 
 namespace swf {
 
+class Drawing;
 class Timeline;
 
 // What a script engine hears from the timelines: the action blocks a frame
@@ -95,6 +97,11 @@ public:
     Timeline* LoadMovie(int32_t depth, const TagList& frames, uint32_t frameCount, const Dictionary& dictionary);
     // Exchanges the objects at two depths (either may be empty).
     void SwapDepths(int32_t a, int32_t b);
+    // What scripts drew into this timeline, shown beneath its objects; null
+    // until they draw. `Drawn(true)` makes it on first use.
+    const Drawing* Drawn() const { return drawn_.get(); }
+    Drawing* Drawn(bool make);
+    void SetDrawn(std::unique_ptr<Drawing> drawing);
 
 private:
     void Rewind(uint32_t frame);
@@ -125,6 +132,7 @@ private:
     bool playing_ = true;
     uint32_t frame_ = 0;
     DisplayList objects_;
+    std::unique_ptr<Drawing> drawn_;
 };
 
 } // namespace swf

@@ -22,6 +22,8 @@ void InstallBoolean(Vm& vm);
 void InstallMath(Vm& vm);
 void InstallGlobals(Vm& vm);
 void InstallMovieClip(Vm& vm);
+// MovieClip's drawing methods (MovieClipDrawing.cpp).
+void InstallClipDrawing(Vm& vm, const ObjectPtr& proto);
 void InstallStage(Vm& vm);
 void InstallKey(Vm& vm);
 void InstallMouse(Vm& vm);

@@ -1,5 +1,6 @@
 #include "swf/script/ClipLifetime.h"
 
+#include "swf/Drawing.h"
 #include "swf/Timeline.h"
 #include "swf/script/Vm.h"
 
@@ -31,10 +32,13 @@ Value DuplicateClip(Vm& vm, Timeline& source, const std::string& name, int32_t d
         return {};
     Matrix transform = self->Transform;
     ColorTransform colors = self->Colors;
+    // The copy has what the script drew into the original so far.
+    auto drawn = source.Drawn() ? std::make_unique<Drawing>(*source.Drawn()) : nullptr;
     Value made = CreateClip(vm, *source.Parent(), name, depth, self->CharacterId);
     if (Timeline* copy = vm.TimelineOf(made)) {
         copy->Self()->Transform = transform;
         copy->Self()->Colors = colors;
+        copy->SetDrawn(std::move(drawn));
     }
     return made;
 }

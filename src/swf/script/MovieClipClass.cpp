@@ -119,6 +119,7 @@ void InstallMovieClip(Vm& vm) {
     ObjectPtr ctor =
         vm.NewClass(proto, [](Vm&, const Value&, std::span<const Value>) -> Value { return {}; });
     InstallClipLoadMethods(vm, proto);
+    InstallClipDrawing(vm, proto);
     Control(vm, proto, "play", [](Timeline& t) { t.Play(); });
     Control(vm, proto, "stop", [](Timeline& t) { t.Stop(); });
     Control(vm, proto, "nextFrame", [](Timeline& t) {

@@ -1,0 +1,130 @@
+#include "../RenderHelpers.h"
+#include "../ScriptHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <variant>
+
+namespace {
+
+using namespace testing_swf;
+using Value = std::variant<double, std::string>;
+
+constexpr uint32_t Red = 0xffff0000, Blue = 0xff0000ff, Green = 0xff00ff00;
+
+ActionAssembler& PushAll(ActionAssembler& a, const std::vector<Value>& values) {
+    for (auto it = values.rbegin(); it != values.rend(); ++it)
+        std::visit([&a](const auto& v) { a.Push(v); }, *it);
+    return a;
+}
+
+// path.method(args...), its result dropped; `path` is a clip's target path.
+void Call(ActionAssembler& a, const std::string& path, const std::string& method,
+          const std::vector<Value>& args) {
+    PushAll(a, args).Push(double(args.size())).Push(path).Op(act::GetVariable).Push(method);
+    a.Op(act::CallMethod).Op(act::Pop);
+}
+
+void Square(ActionAssembler& a, const std::string& clip, double x0, double y0, double x1, double y1) {
+    Call(a, clip, "moveTo", {x0, y0});
+    Call(a, clip, "lineTo", {x1, y0});
+    Call(a, clip, "lineTo", {x1, y1});
+    Call(a, clip, "lineTo", {x0, y1});
+}
+
+Frame Drawn(const ActionAssembler& a) { return RenderMovie(ActionMovie(a), swf::Quality::Low); }
+
+TEST(ScriptDrawing, LaterFillsCoverEarlierOnesAndAClipsChildrenCoverItsDrawing) {
+    ActionAssembler a;
+    Call(a, "_root", "createEmptyMovieClip", {"c", 1.0});
+    Call(a, "c", "beginFill", {double(0xff0000)});
+    Square(a, "c", 10, 10, 50, 50);
+    Call(a, "c", "beginFill", {double(0x0000ff), 100.0});
+    Square(a, "c", 30, 30, 70, 70);
+    Call(a, "c", "endFill", {});
+    Call(a, "c", "createEmptyMovieClip", {"child", 1.0});
+    Call(a, "c.child", "beginFill", {double(0x00ff00)});
+    Square(a, "c.child", 60, 60, 90, 90);
+    // Drawn after the child was made, and still beneath it.
+    Call(a, "c", "beginFill", {0.0});
+    Square(a, "c", 75, 75, 95, 95);
+    Frame f = Drawn(a);
+    EXPECT_EQ(f.At(20, 20), Red);
+    EXPECT_EQ(f.At(40, 40), Blue);
+    EXPECT_EQ(f.At(65, 65), Green);
+    EXPECT_EQ(f.At(85, 85), Green);
+    EXPECT_EQ(f.At(93, 93), 0xff000000u);
+}
+
+TEST(ScriptDrawing, LinesAndHalfTransparentFillsShowOverTheStage) {
+    ActionAssembler a;
+    Call(a, "_root", "beginFill", {double(0xff0000), 50.0});
+    Call(a, "_root", "lineStyle", {4.0, double(0x0000ff)});
+    Square(a, "_root", 20, 20, 80, 80);
+    Call(a, "_root", "endFill", {});
+    Call(a, "_root", "lineStyle", {});
+    Call(a, "_root", "moveTo", {0.0, 95.0});
+    Call(a, "_root", "lineTo", {100.0, 95.0});
+    Frame f = Drawn(a);
+    uint32_t half = f.At(50, 50);
+    EXPECT_NEAR(int(half >> 8 & 0xff), 128, 2); // red at 50% over white
+    EXPECT_EQ(half >> 16 & 0xff, 0xffu);
+    EXPECT_EQ(f.At(50, 20), Blue);
+    // The closing line of the ended fill is drawn too.
+    EXPECT_EQ(f.At(20, 50), Blue);
+    // After lineStyle() with no thickness the pen draws nothing.
+    EXPECT_EQ(f.At(50, 95), f.At(50, 5));
+}
+
+TEST(ScriptDrawing, DuplicatesStartWithTheDrawingAndClearTakesItAway) {
+    ActionAssembler a;
+    Call(a, "_root", "createEmptyMovieClip", {"c", 1.0});
+    Call(a, "c", "beginFill", {double(0x00ff00)});
+    Square(a, "c", 0, 0, 20, 20);
+    Call(a, "c", "endFill", {});
+    Call(a, "c", "duplicateMovieClip", {"d", 2.0});
+    a.Push("d").Op(act::GetVariable).Push("_x").Push(50.0).Op(act::SetMember);
+    Call(a, "c", "clear", {});
+    Frame f = Drawn(a);
+    EXPECT_EQ(f.At(60, 10), Green);
+    EXPECT_NE(f.At(10, 10), Green);
+}
+
+// c.beginGradientFill("linear", [red, blue], [100, 100], [0, last], box)
+// for a 100-pixel box, then extra calls; a 100-pixel square.
+Frame GradientSquare(double last, const std::function<void(ActionAssembler&)>& after) {
+    ActionAssembler a;
+    Call(a, "_root", "createEmptyMovieClip", {"c", 1.0});
+    a.Push("matrixType").Push("box").Push("x").Push(0.0).Push("y").Push(0.0).Push("w").Push(100.0);
+    a.Push("h").Push(100.0).Push("r").Push(0.0).Push(6.0).Op(act::InitObject);
+    a.Push(last).Push(0.0).Push(2.0).Op(act::InitArray);
+    a.Push(100.0).Push(100.0).Push(2.0).Op(act::InitArray);
+    a.Push(double(0x0000ff)).Push(double(0xff0000)).Push(2.0).Op(act::InitArray);
+    a.Push("linear").Push(5.0).Push("c").Op(act::GetVariable).Push("beginGradientFill");
+    a.Op(act::CallMethod).Op(act::Pop);
+    after(a);
+    Square(a, "c", 0, 0, 100, 100);
+    return Drawn(a);
+}
+
+TEST(ScriptDrawing, GradientFillsSpanTheirBoxAndRefusedCallsChangeNothing) {
+    auto none = [](ActionAssembler&) {};
+    Frame f = GradientSquare(255, none);
+    EXPECT_GT(f.At(3, 50) >> 16 & 0xff, 240u);
+    EXPECT_GT(f.At(96, 50) & 0xff, 240u);
+    EXPECT_NEAR(int(f.At(50, 50) & 0xff), 128, 3);
+    // A ratio of 256 is refused: nothing is filled.
+    Frame white = RenderMovie(ActionMovie(ActionAssembler()), swf::Quality::Low);
+    EXPECT_EQ(GradientSquare(256, none).At(50, 50), white.At(50, 50));
+    // Too many arguments: refused, the gradient stays.
+    Frame kept = GradientSquare(255, [](ActionAssembler& a) {
+        Call(a, "c", "beginGradientFill", {"radial", 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0});
+    });
+    EXPECT_EQ(kept.At(50, 50), f.At(50, 50));
+    // No type at all ends the fill.
+    Frame ended = GradientSquare(255, [](ActionAssembler& a) { Call(a, "c", "beginGradientFill", {}); });
+    EXPECT_EQ(ended.At(50, 50), white.At(50, 50));
+}
+
+} // namespace
