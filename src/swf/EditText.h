@@ -4,9 +4,13 @@
 #include "swf/ColorTransform.h"
 #include "swf/Movie.h"
 
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace swf {
+
+struct StyledRun;
 
 enum class Align : uint8_t { Left, Right, Center, Justify };
 
@@ -27,6 +31,9 @@ struct EditText {
     Rgba BorderColor{0, 0, 0, 255}, BackgroundColor{255, 255, 255, 255};
     std::string VariableName;
     std::string Text;
+    // The styled text of a field that scripts changed, laid out instead of
+    // Text: it keeps the formats HTML cannot carry.
+    std::shared_ptr<const std::vector<StyledRun>> Runs;
 };
 
 EditText ParseEditText(ByteReader& in);

@@ -17,6 +17,10 @@ struct StyledRun {
     std::optional<std::string> Face;
     bool Bold = false, Italic = false;
     std::optional<swf::Align> Alignment; // from <p align>
+    // Pixels; what scripts set through TextFormat. The paragraph's values
+    // are those of its first run.
+    double LetterSpacing = 0;
+    std::optional<double> Leading, LeftMargin, RightMargin, Indent, BlockIndent;
 };
 
 // Reads the small HTML subset text fields use: <p align>, <br>, <font color

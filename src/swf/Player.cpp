@@ -55,6 +55,8 @@ Player::~Player() = default;
 
 void Player::SetFontProvider(std::shared_ptr<FontProvider> fonts) {
     fonts_ = fonts ? std::move(fonts) : std::make_shared<BoxFontProvider>();
+    if (scripts_)
+        scripts_->Fonts = fonts_;
 }
 
 void Player::SetRasterizer(std::unique_ptr<Rasterizer> rasterizer) {
@@ -88,6 +90,7 @@ void Player::Open(std::span<const uint8_t> file, const std::filesystem::path& fo
         scripts_->OnTrace = OnTrace;
         scripts_->OnError = OnScriptError;
         scripts_->Sounds = sounds_.get();
+        scripts_->Fonts = fonts_;
         scripts_->TimeLimit = ScriptTimeLimit;
         scripts_->Loader = std::make_unique<MovieLoader>(folder);
         levels_ = std::make_unique<MovieLevels>(limits_);

@@ -209,3 +209,76 @@ TEST(TextFormatScript, RangesOfAFieldShowWhatTheyShare) {
 }
 
 } // namespace
+
+namespace {
+
+// A field in an embedded font whose "A" is a 10-pixel square with a
+// 10-pixel advance and whose lines are 8 pixels up and 2 down, so that the
+// metrics scripts read can be worked out by hand.
+std::vector<uint8_t> MeasuredFieldMovie(const ActionAssembler& a) {
+    swfw::MovieWriter w(8, {0, 4000, 0, 4000}, 12);
+    swfw::Glyph square{'A', swfw::ShapeBuilder(1), 1024};
+    square.Outline.Styles(0, 1, 0);
+    square.Outline.MoveTo(0, -1024);
+    for (auto [x, y] : {std::pair{1024, -1024}, {1024, 0}, {0, 0}, {0, -1024}})
+        square.Outline.LineTo(x, y);
+    swfw::Glyph space{' ', swfw::ShapeBuilder(1), 512};
+    w.Tag(swfw::code::DefineFont2, swfw::Font2Body(1, "Square", {square, space}, 819, 205));
+    swfw::Field field{{0, 2000, 0, 400}, 1, 200, {0, 0, 0, 255}, "", true};
+    w.Tag(swfw::code::DefineEditText, swfw::EditTextBody(2, field));
+    PlaceNamed(w, 1, 2, "field");
+    DoAction(w, a);
+    w.ShowFrame();
+    return w.Build();
+}
+
+void TraceMetrics(ActionAssembler& a) {
+    TraceMember(a, "field", "textWidth");
+    TraceMember(a, "field", "textHeight");
+}
+
+TEST(TextFieldScript, TextMetricsComeFromTheLayoutTheRendererUses) {
+    ActionAssembler a;
+    SetMember(a, "field", "text", "AAA");
+    TraceMetrics(a); // three advances; one line of ascent and descent
+    // Wrapped in a field 30 pixels wide inside its gutters: "AA", "AA",
+    // "AA" with 5 pixels of leading between the lines.
+    SetMember(a, "field", "text", "AA AA AA");
+    a.Push("field").Op(act::GetVariable).Push("wordWrap").PushBool(true).Op(act::SetMember);
+    a.Push("field").Op(act::GetVariable).Push("_width").Push(34.0).Op(act::SetMember);
+    a.Push("f").Push(0.0).Push("TextFormat").Op(act::NewObject).Op(act::SetVariable);
+    a.Push("f").Op(act::GetVariable).Push("leading").Push(5.0).Op(act::SetMember);
+    a.Push("f").Op(act::GetVariable).Push(1.0).Push("field").Op(act::GetVariable);
+    a.Push("setTextFormat").Op(act::CallMethod).Op(act::Pop);
+    TraceMetrics(a);
+    // A lone line keeps its leading; letter spacing widens every character.
+    a.Push("f").Op(act::GetVariable).Push("letterSpacing").Push(1.5).Op(act::SetMember);
+    a.Push("f").Op(act::GetVariable).Push(1.0).Push("field").Op(act::GetVariable);
+    a.Push("setTextFormat").Op(act::CallMethod).Op(act::Pop);
+    a.Push("field").Op(act::GetVariable).Push("wordWrap").PushBool(false).Op(act::SetMember);
+    TraceMetrics(a);
+    EXPECT_EQ(RunMovie(MeasuredFieldMovie(a)).Lines, (Lines{"30", "10", "20", "40", "82", "15"}));
+}
+
+TEST(TextFieldScript, RotatedFieldsMeasureTheirBoundsInTheParent) {
+    ActionAssembler a;
+    a.Push("field").Op(act::GetVariable).Push("_rotation").Push(90.0).Op(act::SetMember);
+    TraceMember(a, "field", "_width");
+    TraceMember(a, "field", "_height");
+    a.Push("field").Op(act::GetVariable).Push("_rotation").Push(45.0).Op(act::SetMember);
+    TraceMember(a, "field", "_width"); // (100 + 20) / sqrt 2, on whole twips
+    EXPECT_EQ(RunMovie(MeasuredFieldMovie(a)).Lines, (Lines{"20", "100", "84.85"}));
+}
+
+TEST(TextFormatScript, TextExtentMeasuresInWholePixels) {
+    ActionAssembler a;
+    // new TextFormat("Square", 10).getTextExtent("AA A", 25)
+    a.Push(25.0).Push("AA A").Push(2.0);
+    a.Push(10.0).Push("Square").Push(2.0).Push("TextFormat").Op(act::NewObject);
+    a.Push("getTextExtent").Op(act::CallMethod).StoreRegister(0).Op(act::Pop);
+    for (const char* name : {"width", "height", "ascent", "descent", "textFieldWidth", "textFieldHeight"})
+        a.PushRegister(0).Push(name).Op(act::GetMember).Op(act::Trace);
+    EXPECT_EQ(RunMovie(MeasuredFieldMovie(a)).Lines, (Lines{"20", "20", "8", "2", "25", "24"}));
+}
+
+} // namespace

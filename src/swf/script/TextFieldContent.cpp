@@ -36,6 +36,36 @@ TextFormat CharacterPart(const TextFormat& f) {
     return c;
 }
 
+std::optional<Align> AlignOf(const std::optional<std::string>& name) {
+    if (!name)
+        return std::nullopt;
+    if (*name == "right")
+        return Align::Right;
+    if (*name == "center")
+        return Align::Center;
+    return *name == "justify" ? Align::Justify : Align::Left;
+}
+
+StyledRun StyledOf(const TextFormat& f) {
+    StyledRun run;
+    if (f.Color) {
+        auto c = static_cast<uint32_t>(*f.Color);
+        run.Color = Rgba{uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c), 255};
+    }
+    run.Size = f.Size;
+    run.Face = f.Font;
+    run.Bold = f.Bold.value_or(false);
+    run.Italic = f.Italic.value_or(false);
+    run.Alignment = AlignOf(f.Align);
+    run.LetterSpacing = f.LetterSpacing.value_or(0);
+    run.Leading = f.Leading;
+    run.LeftMargin = f.LeftMargin;
+    run.RightMargin = f.RightMargin;
+    run.Indent = f.Indent;
+    run.BlockIndent = f.BlockIndent;
+    return run;
+}
+
 } // namespace
 
 std::u32string DecodeText(const std::string& utf8) { return DecodeUtf8(utf8); }
@@ -124,6 +154,17 @@ TextFormat TextFieldContent::FormatOf(size_t begin, size_t end) const {
         start += run.Length;
     }
     return common.value_or(TextFormat{});
+}
+
+std::vector<StyledRun> TextFieldContent::Styled() const {
+    std::vector<StyledRun> out;
+    size_t at = 0;
+    for (const Run& run : runs_) {
+        out.push_back(StyledOf(run.Format));
+        out.back().Text = text_.substr(at, run.Length);
+        at += run.Length;
+    }
+    return out;
 }
 
 std::pair<size_t, size_t> TextFieldContent::ParagraphAround(size_t at) const {

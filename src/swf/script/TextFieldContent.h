@@ -1,5 +1,6 @@
 #pragma once
 
+#include "swf/HtmlText.h"
 #include "swf/script/TextFormat.h"
 
 #include <string>
@@ -36,6 +37,9 @@ public:
     // The paragraph that holds character `at`: [begin, end), end at its '\r'
     // or the end of the text.
     std::pair<size_t, size_t> ParagraphAround(size_t at) const;
+
+    // The text as the engine's layout takes it.
+    std::vector<StyledRun> Styled() const;
 
 private:
     // The index of the run that starts at `at`, splitting one if needed.

@@ -130,6 +130,21 @@ TextFormat DefinitionFormat(const EditText& field, const Dictionary& dictionary)
     return f;
 }
 
+// The width or height (twips) of a box's bounds in its parent: its corners
+// moved and set on whole twips.
+double BoxSize(const Rect& box, const Matrix& m, bool width) {
+    double low = HUGE_VAL, high = -HUGE_VAL;
+    for (Point corner :
+         {Point{double(box.XMin), double(box.YMin)}, Point{double(box.XMax), double(box.YMin)},
+          Point{double(box.XMin), double(box.YMax)}, Point{double(box.XMax), double(box.YMax)}}) {
+        Point p = m.Apply(corner);
+        double v = std::round(width ? p.X : p.Y);
+        low = std::min(low, v);
+        high = std::max(high, v);
+    }
+    return high - low;
+}
+
 Rgba ColorOf(double v) {
     auto c = static_cast<uint32_t>(ToInt32(v));
     return {uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c), 255};
@@ -237,6 +252,7 @@ EditText TextFieldObject::Rendered() const {
     EditText e = definition_;
     e.Html = true;
     e.Text = WriteFieldHtml(content_, newFormat_);
+    e.Runs = std::make_shared<const std::vector<StyledRun>>(content_.Styled());
     e.Multiline = ToBoolean(Setting("multiline"), 7);
     e.WordWrap = ToBoolean(Setting("wordWrap"), 7);
     e.Password = ToBoolean(Setting("password"), 7);
@@ -291,9 +307,9 @@ std::optional<Value> TextFieldObject::GetSpecial(Vm& vm, const std::string& name
     if (is("maxhscroll"))
         return 0.0;
     if (is("textWidth"))
-        return TextWidth();
+        return std::floor(Measure(vm).Width / 20);
     if (is("textHeight"))
-        return TextHeight();
+        return std::floor(Measure(vm).Height / 20);
     if (name.empty() || name[0] != '_')
         return std::nullopt;
     return DisplayProperty(vm, name);
@@ -338,12 +354,8 @@ std::optional<Value> TextFieldObject::DisplayProperty(Vm& vm, const std::string&
         return parent
                    ? (parent->SlashPath() == "/" ? "" : parent->SlashPath()) + "/" + (self ? self->Name : "")
                    : std::string();
-    if (lower == "_width" || lower == "_height") {
-        const Matrix m = self ? self->Transform : Matrix{};
-        bool width = lower == "_width";
-        double scale = width ? std::hypot(m.A, m.B) : std::hypot(m.C, m.D);
-        return (width ? definition_.Bounds.Width() : definition_.Bounds.Height()) * scale / 20;
-    }
+    if (lower == "_width" || lower == "_height")
+        return BoxSize(definition_.Bounds, self ? self->Transform : Matrix{}, lower == "_width") / 20;
     int index = ClipObject::PropertyIndex(name);
     if (index < 0)
         return std::nullopt;
@@ -372,35 +384,9 @@ bool TextFieldObject::SetDisplayProperty(Vm& vm, const std::string& name, const 
     return true;
 }
 
-double TextFieldObject::TextWidth() const {
-    // The widest line at the advances of the embedded font, or half an em
-    // a character for device fonts.
-    double widest = 0, line = 0;
-    size_t at = 0;
-    for (const TextFieldContent::Run& run : content_.Runs()) {
-        double size = run.Format.Size.value_or(12);
-        const Font* font = definition_.HasFont ? dictionary_.FindFont(definition_.FontId) : nullptr;
-        for (size_t i = 0; i < run.Length; ++i, ++at) {
-            char32_t c = content_.Text()[at];
-            if (c == U'\r') {
-                widest = std::max(widest, line);
-                line = 0;
-                continue;
-            }
-            int glyph = font && font->HasLayout ? font->GlyphFor(c) : -1;
-            line += glyph >= 0 && size_t(glyph) < font->Advances.size()
-                        ? font->Advances[size_t(glyph)] / font->EmSize * size
-                        : size / 2;
-        }
-    }
-    return std::round(std::max(widest, line));
-}
-
-double TextFieldObject::TextHeight() const {
-    double lines = 1;
-    for (char32_t c : content_.Text())
-        lines += c == U'\r';
-    return content_.Text().empty() ? 0 : std::round(lines * newFormat_.Size.value_or(12) * 1.15);
+TextExtent TextFieldObject::Measure(Vm& vm) const {
+    EditText field = Rendered();
+    return TextLayout(field, dictionary_, *vm.Fonts).Extent();
 }
 
 std::shared_ptr<TextFieldObject> TextFieldFor(Vm& vm, Timeline& parent, DisplayObject& entry) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "swf/Dictionary.h"
+#include "swf/TextLayout.h"
 #include "swf/script/Object.h"
 #include "swf/script/TextFieldContent.h"
 
@@ -50,10 +51,8 @@ public:
     void SyncFromVariable(Vm& vm);
     const std::string& Variable() const { return variable_; }
 
-    // The text's size in pixels: the layout measured without the field's
-    // bounds, margins and gutter.
-    double TextWidth() const;
-    double TextHeight() const;
+    // The text's size as the renderer lays it out, in twips.
+    TextExtent Measure(Vm& vm) const;
 
 private:
     std::optional<Value> GetSpecial(Vm& vm, const std::string& name);

@@ -1,5 +1,7 @@
+#include "swf/TextLayout.h"
 #include "swf/script/Builtins.h"
 #include "swf/script/Text.h"
+#include "swf/script/TextFieldContent.h"
 #include "swf/script/TextFormatObject.h"
 #include "swf/script/Vm.h"
 
@@ -108,27 +110,33 @@ TextFormat ReadTextFormat(Vm& vm, const Value& object) {
     return f;
 }
 
-// Device fonts are not measured here: an em is the size, a character half
-// an em wide, a line 1.15 ems high, and the field adds its 2-pixel gutters.
-Value TextExtent(Vm& vm, const TextFormat& format, const std::string& text, const Value& wrapWidth) {
-    double size = format.Size.value_or(12);
-    double width = std::round(double(TextLength(text)) * size / 2);
-    double ascent = std::round(size * 0.9), descent = std::round(size * 0.25);
-    double height = ascent + descent;
-    if (!wrapWidth.IsUndefined()) {
-        double wrap = vm.ToNumber(wrapWidth);
-        if (std::isfinite(wrap) && wrap > 0 && width > wrap) {
-            height *= std::ceil(width / wrap);
-            width = wrap;
-        }
-    }
-    ObjectPtr o = vm.NewObject();
-    o->Put("ascent", ascent);
-    o->Put("descent", descent);
+// The text laid out as a field of the format would lay it out: one line,
+// or lines wrapped at the given width. The font is the movie's embedded one
+// of that name when there is one, as fields that embed fonts draw it.
+Value TextExtentObject(Vm& vm, const TextFormat& format, const std::string& text, const Value& wrapWidth) {
+    TextFormat full = TextFormat::Defaults();
+    full.Apply(format);
+    TextFieldContent content;
+    content.Replace(0, 0, DecodeText(text), full);
+    EditText field;
+    field.Runs = std::make_shared<const std::vector<StyledRun>>(content.Styled());
+    double wrap = wrapWidth.IsUndefined() ? 0 : vm.ToNumber(wrapWidth);
+    field.WordWrap = std::isfinite(wrap) && wrap > 0;
+    field.Bounds = {0, field.WordWrap ? int32_t(std::min(wrap, 1e6) * 20) : 1 << 30, 0, 0};
+    const Dictionary* dictionary = vm.Root() ? &vm.Root()->Characters() : nullptr;
+    Dictionary none;
+    field.UseOutlines = dictionary && dictionary->FindFont(*full.Font, full.Bold.value_or(false),
+                                                           full.Italic.value_or(false));
+    TextExtent e = TextLayout(field, dictionary ? *dictionary : none, *vm.Fonts, true).Extent();
+    double width = std::round(e.Width / 20), height = std::round(e.Height / 20);
+    // The plug-in's answer has no prototype.
+    ObjectPtr o = vm.NewObject(nullptr);
+    o->Put("ascent", std::round(e.Ascent / 20));
+    o->Put("descent", std::round(e.Descent / 20));
     o->Put("width", width);
     o->Put("height", height);
     o->Put("textFieldHeight", height + 4);
-    o->Put("textFieldWidth", width + 4);
+    o->Put("textFieldWidth", field.WordWrap ? std::round(wrap) : width + 4);
     return o;
 }
 
@@ -149,7 +157,8 @@ void InstallTextFormat(Vm& vm) {
         });
     vm.Method(vm.Protos.TextFormat, "getTextExtent",
               [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
-                  return TextExtent(vm, ReadTextFormat(vm, self), vm.ToString(Arg(args, 0)), Arg(args, 1));
+                  return TextExtentObject(vm, ReadTextFormat(vm, self), vm.ToString(Arg(args, 0)),
+                                          Arg(args, 1));
               });
     vm.Global()->Put("TextFormat", Value(ctor), DontEnum);
 }

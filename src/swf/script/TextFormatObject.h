@@ -15,6 +15,6 @@ ObjectPtr NewTextFormatObject(Vm& vm, const TextFormat& format);
 TextFormat ReadTextFormat(Vm& vm, const Value& object);
 // getTextExtent: the size of a text in a format, as an object with width,
 // height, ascent, descent, textFieldWidth and textFieldHeight.
-Value TextExtent(Vm& vm, const TextFormat& format, const std::string& text, const Value& wrapWidth);
+Value TextExtentObject(Vm& vm, const TextFormat& format, const std::string& text, const Value& wrapWidth);
 
 } // namespace swf::script

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "swf/FontProvider.h"
 #include "swf/MovieLoader.h"
 #include "swf/Timeline.h"
 #include "swf/script/Activation.h"
@@ -125,6 +126,9 @@ public:
         std::optional<Drag> Dragging;
         std::string DropTarget;
     } Input;
+    // The fonts the renderer draws device text with, so that scripts
+    // measure text as it is drawn.
+    std::shared_ptr<FontProvider> Fonts = std::make_shared<BoxFontProvider>();
     // The movie's sound for the Sound class; null when there is none.
     sound::MovieSound* Sounds = nullptr;
     // Volume and channel mix of each Sound target (null: the whole movie).
