@@ -55,6 +55,12 @@ bool ApplyOption(const std::string& name, const std::string& value, RenderArgume
         a.Audio = value;
         return !value.empty();
     }
+    if (name == "--clock") {
+        auto clock = swf::script::DateClock::Parse(value);
+        if (clock)
+            a.Clock = *clock;
+        return clock.has_value();
+    }
     if (name == "--capture") {
         a.Captures.emplace_back();
         return ParseCapture(value, a.Captures.back());

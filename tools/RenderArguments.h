@@ -1,6 +1,7 @@
 #pragma once
 
 #include "swf/Quality.h"
+#include "swf/script/DateTime.h"
 
 #include <optional>
 #include <string>
@@ -23,6 +24,7 @@ struct RenderArguments {
     std::vector<Capture> Captures;
     bool Trace = false;
     std::optional<std::string> Audio; // a WAV file of the frames' sound
+    swf::script::DateClock Clock;     // --clock 2001-02-03T04:05:06+0545
 };
 
 // Nothing when the arguments are wrong; `error` then says why.

@@ -124,6 +124,8 @@ std::string RunTrace(const tools::Json& c, const Options& options) {
     std::string ours;
     swf::Player player;
     player.OnTrace = [&ours](const std::string& line) { ours += line + "\n"; };
+    // The references were recorded with the clock and zone fixed to this.
+    player.ScriptClock = *swf::script::DateClock::Parse("2001-02-03T04:05:06+0545");
     player.Load(dir / "test.swf");
     if (!player.HasMovie())
         return "0 0 load failed: " + player.LoadError();

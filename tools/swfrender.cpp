@@ -16,7 +16,8 @@ constexpr int BadArguments = 2, UnreadableMovie = 3;
 void Usage(const std::string& error) {
     std::cerr << "swfrender: " << error << "\n"
               << "usage: swfrender MOVIE.swf [--frames N] [--quality low|medium|high|best] [--scale S]\n"
-              << "                 [--out FILE.png] [--capture K:FILE.png]... [--audio FILE.wav] [--trace]\n";
+              << "                 [--out FILE.png] [--capture K:FILE.png]... [--audio FILE.wav] [--trace]\n"
+              << "                 [--clock YYYY-MM-DDTHH:MM:SS+HHMM]\n";
 }
 
 // Runs a step that writes a file; false (and a line on stderr) when it fails.
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     swf::Player player;
     player.SetFontProvider(std::make_shared<swf::FreeTypeFonts>());
     player.Quality = args->Level;
+    player.ScriptClock = args->Clock;
     if (args->Trace)
         player.OnTrace = [](const std::string& line) { std::cout << line << "\n"; };
     // Scripts stopped for running too long are reported, trace or not.

@@ -92,6 +92,7 @@ void Player::Open(std::span<const uint8_t> file, const std::filesystem::path& fo
         scripts_->Sounds = sounds_.get();
         scripts_->Fonts = fonts_;
         scripts_->TimeLimit = ScriptTimeLimit;
+        scripts_->Clock = ScriptClock;
         scripts_->Loader = std::make_unique<MovieLoader>(folder);
         levels_ = std::make_unique<MovieLevels>(limits_);
         scripts_->LevelAt = [this](int level) { return levels_->At(level); };

@@ -71,6 +71,9 @@ public:
     std::function<void(const std::string&)> OnScriptError;
     // How long the scripts of one tick may run before they are stopped.
     std::chrono::milliseconds ScriptTimeLimit{4000};
+    // The clock and time zone the scripts' Date reads (the system's unless
+    // fixed).
+    script::DateClock ScriptClock;
 
     // Input from the view the movie is drawn in, in that view's pixels and
     // size (as given to Render). The movie's scripts hear of it at once.

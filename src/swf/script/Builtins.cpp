@@ -33,6 +33,7 @@ void Install(Vm& vm) {
     InstallNumber(vm);
     InstallBoolean(vm);
     InstallMath(vm);
+    InstallDate(vm);
     InstallGlobals(vm);
     InstallMovieClip(vm);
     InstallStage(vm);

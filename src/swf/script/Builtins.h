@@ -20,6 +20,7 @@ void InstallString(Vm& vm);
 void InstallNumber(Vm& vm);
 void InstallBoolean(Vm& vm);
 void InstallMath(Vm& vm);
+void InstallDate(Vm& vm);
 void InstallGlobals(Vm& vm);
 void InstallMovieClip(Vm& vm);
 // MovieClip's drawing methods (MovieClipDrawing.cpp).

@@ -4,6 +4,7 @@
 #include "swf/MovieLoader.h"
 #include "swf/Timeline.h"
 #include "swf/script/Activation.h"
+#include "swf/script/DateTime.h"
 #include "swf/script/Function.h"
 #include "swf/script/Object.h"
 
@@ -63,6 +64,8 @@ public:
     // trace() output, one line per call, and messages about stopped scripts.
     std::function<void(const std::string&)> OnTrace;
     std::function<void(const std::string&)> OnError;
+    // The clock and zone Date reads.
+    DateClock Clock;
 
     // TimelineEvents
     void FrameActions(Timeline& timeline, std::span<const uint8_t> actions) override;

@@ -218,3 +218,56 @@ TEST(ScriptBuiltins, ColorTransformTakesAllEightValuesOrNone) {
 }
 
 } // namespace
+
+namespace {
+
+// A movie of the actions played with the clock fixed to 2001-02-03
+// 04:05:06 in zone GMT+0545.
+Lines TracesAtFixedTime(const ActionAssembler& a, uint8_t version = 8) {
+    Lines lines;
+    swf::Player player;
+    player.OnTrace = [&lines](const std::string& line) { lines.push_back(line); };
+    player.ScriptClock = *swf::script::DateClock::Parse("2001-02-03T04:05:06+0545");
+    player.Load(ActionMovie(a, version));
+    return lines;
+}
+
+void NewDate(ActionAssembler& a, const std::vector<Arg>& args) {
+    a.Push("d");
+    PushArgs(a, args);
+    a.Push("Date").Op(act::NewObject).Op(act::SetVariable);
+}
+
+TEST(ScriptBuiltins, DatesReadTheClockAndZoneTheRunFixes) {
+    ActionAssembler a;
+    a.Push(0.0).Push("Date").Op(act::CallFunction).Op(act::Trace);
+    NewDate(a, {});
+    for (const char* getter :
+         {"getTime", "getHours", "getUTCHours", "getUTCDate", "getDay", "getTimezoneOffset"})
+        TraceVariableMethod(a, "d", getter, {});
+    NewDate(a, {-1.0});
+    a.TraceVariable("d");
+    TraceVariableMethod(a, "d", "getUTCFullYear", {});
+    EXPECT_EQ(TracesAtFixedTime(a), (Lines{"Sat Feb 3 04:05:06 GMT+0545 2001", "981152406000", "4", "22", "2",
+                                           "6", "-345", "Thu Jan 1 05:44:59 GMT+0545 1970", "1969"}));
+}
+
+TEST(ScriptBuiltins, DateFieldsCarryOverAndSetFromTheirArguments) {
+    ActionAssembler a;
+    NewDate(a, {99.0, 13.0, 1.0}); // year 99 is 1999; month 13 is February of the next year
+    a.TraceVariable("d");
+    TraceVariableMethod(a, "d", "setUTCHours", {25.0, 30.0});
+    TraceVariableMethod(a, "d", "getUTCDate", {});
+    TraceVariableMethod(a, "d", "setFullYear", {2004.0, 1.0, 29.0});
+    a.TraceVariable("d");
+    TraceVariableMethod(a, "d", "setMinutes", {});
+    TraceVariableMethod(a, "d", "getHours", {});
+    TraceVariableMethod(a, "Date", "UTC", {1970.0, 0.0, 2.0});
+    // 2000-02-01 00:00 here is 01-31 18:15 UTC; 25:30 UTC on that day is
+    // 01:30 on the next, 07:15 here; a setter without arguments gives NaN.
+    EXPECT_EQ(TracesAtFixedTime(a),
+              (Lines{"Tue Feb 1 00:00:00 GMT+0545 2000", "949368600000", "1", "1078018200000",
+                     "Sun Feb 29 07:15:00 GMT+0545 2004", "NaN", "NaN", "86400000"}));
+}
+
+} // namespace
