@@ -93,6 +93,8 @@ void Player::Open(std::span<const uint8_t> file, const std::filesystem::path& fo
         scripts_->Fonts = fonts_;
         scripts_->TimeLimit = ScriptTimeLimit;
         scripts_->Clock = ScriptClock;
+        scripts_->StageWidth = movie_->Header().FrameSize.Width() / 20.0;
+        scripts_->StageHeight = movie_->Header().FrameSize.Height() / 20.0;
         scripts_->Loader = std::make_unique<MovieLoader>(folder);
         levels_ = std::make_unique<MovieLevels>(limits_);
         scripts_->LevelAt = [this](int level) { return levels_->At(level); };

@@ -44,6 +44,8 @@ void Install(Vm& vm) {
     InstallError(vm);
     InstallSystem(vm);
     InstallPlaceholders(vm);
+    InstallContextMenu(vm);
+    InstallFileReferences(vm);
     InstallTextFormat(vm);
     InstallTextField(vm);
     InstallSelection(vm);

@@ -33,6 +33,9 @@ void InstallSound(Vm& vm);
 void InstallError(Vm& vm);
 void InstallSystem(Vm& vm);
 void InstallPlaceholders(Vm& vm);
+void InstallContextMenu(Vm& vm);
+// flash.net.FileReference and FileReferenceList.
+void InstallFileReferences(Vm& vm);
 void InstallTextFormat(Vm& vm);
 void InstallTextField(Vm& vm);
 void InstallSelection(Vm& vm);

@@ -146,11 +146,4 @@ void InstallMovieClip(Vm& vm) {
     vm.Global()->Put("MovieClip", Value(ctor), DontEnum);
 }
 
-void InstallStage(Vm& vm) {
-    ObjectPtr stage = vm.NewObject();
-    stage->Put("scaleMode", "showAll", DontEnum);
-    stage->Put("align", "", DontEnum);
-    vm.Global()->Put("Stage", Value(stage), DontEnum);
-}
-
 } // namespace swf::script::builtins

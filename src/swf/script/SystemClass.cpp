@@ -65,8 +65,8 @@ void InstallSystem(Vm& vm) {
     vm.Global()->Put("System", Value(system), DontEnum);
 }
 
-// Classes a movie may look for whose work (camera, microphone, context
-// menu, text snapshots) is not done here: they
+// Classes a movie may look for whose work (camera, microphone, text
+// snapshots) is not done here: they
 // exist, and make plain objects.
 void InstallPlaceholders(Vm& vm) {
     auto placeholder = [&vm](const ObjectPtr& owner, const char* name) {
@@ -76,7 +76,7 @@ void InstallPlaceholders(Vm& vm) {
             Value(vm.NewClass(proto, [](Vm&, const Value&, std::span<const Value>) -> Value { return {}; })),
             DontEnum);
     };
-    for (const char* name : {"Camera", "Microphone", "ContextMenu", "ContextMenuItem", "TextSnapshot"})
+    for (const char* name : {"Camera", "Microphone", "TextSnapshot"})
         placeholder(vm.Global(), name);
 }
 

@@ -66,6 +66,8 @@ public:
     std::function<void(const std::string&)> OnError;
     // The clock and zone Date reads.
     DateClock Clock;
+    // The movie's stage in pixels, as Stage.width and height tell it.
+    double StageWidth = 0, StageHeight = 0;
 
     // TimelineEvents
     void FrameActions(Timeline& timeline, std::span<const uint8_t> actions) override;

@@ -271,3 +271,79 @@ TEST(ScriptBuiltins, DateFieldsCarryOverAndSetFromTheirArguments) {
 }
 
 } // namespace
+
+namespace {
+
+// Traces object.name after object.name = value, for a global object.
+void TraceAfterSetting(ActionAssembler& a, const std::string& object, const std::string& name,
+                       const Arg& value) {
+    a.Push(object).Op(act::GetVariable).Push(name);
+    value.PushTo(a);
+    a.Op(act::SetMember);
+    a.Push(object).Op(act::GetVariable).Push(name).Op(act::GetMember).Op(act::Trace);
+}
+
+TEST(ScriptBuiltins, StageSpellsAlignAndScaleModeBackAsThePluginDoes) {
+    ActionAssembler a;
+    for (const char* align : {"br", "xTlLb!", "none"})
+        TraceAfterSetting(a, "Stage", "align", align);
+    for (const char* mode : {"NOSCALE", "fit"})
+        TraceAfterSetting(a, "Stage", "scaleMode", mode);
+    a.Push("Stage").Op(act::GetVariable).Push("width").Op(act::GetMember).Op(act::Trace);
+    EXPECT_EQ(Traces(a), (Lines{"RB", "LTB", "", "noScale", "showAll", "100"}));
+}
+
+TEST(ScriptBuiltins, ContextMenusCopyTheirItemsAndKeepTheirOwnSettings) {
+    ActionAssembler a;
+    auto menu = [&](const char* name) {
+        a.Push(name).Push(0.0).Push("ContextMenu").Op(act::NewObject).Op(act::SetVariable);
+    };
+    auto builtIn = [&](const char* name, const char* item) {
+        a.Push(name)
+            .Op(act::GetVariable)
+            .Push("builtInItems")
+            .Op(act::GetMember)
+            .Push(item)
+            .Op(act::GetMember);
+    };
+    menu("m");
+    a.Push("m").Op(act::GetVariable).Push("builtInItems").Op(act::GetMember).Push("play").PushBool(false);
+    a.Op(act::SetMember);
+    a.Push("copy")
+        .Push(0.0)
+        .Push("m")
+        .Op(act::GetVariable)
+        .Push("copy")
+        .Op(act::CallMethod)
+        .Op(act::SetVariable);
+    TraceVariableMethod(a, "m", "hideBuiltInItems", {});
+    builtIn("copy", "play");
+    a.Op(act::Trace);
+    builtIn("copy", "zoom");
+    a.Op(act::Trace);
+    builtIn("m", "zoom");
+    a.Op(act::Trace);
+    menu("fresh");
+    builtIn("fresh", "play");
+    a.Op(act::Trace);
+    a.Push("item").Push("Go").Push(1.0).Push("ContextMenuItem").Op(act::NewObject).Op(act::SetVariable);
+    a.Push("item").Op(act::GetVariable).Push("enabled").Op(act::GetMember).Op(act::Trace);
+    EXPECT_EQ(Traces(a), (Lines{"undefined", "false", "true", "false", "true", "true"}));
+}
+
+TEST(ScriptBuiltins, FileReferencesRefuseEveryRequestAndBroadcast) {
+    ActionAssembler a;
+    a.Push("list").Push(0.0).Push("flash").Op(act::GetVariable).Push("net").Op(act::GetMember);
+    a.Push("FileReferenceList").Op(act::NewMethod).Op(act::SetVariable);
+    TraceVariableMethod(a, "list", "browse", {});
+    a.Push("list")
+        .Op(act::GetVariable)
+        .Push("_listeners")
+        .Op(act::GetMember)
+        .Push("length")
+        .Op(act::GetMember);
+    a.Op(act::Trace);
+    EXPECT_EQ(Traces(a), (Lines{"false", "0"}));
+}
+
+} // namespace
