@@ -46,6 +46,7 @@ void Install(Vm& vm) {
     InstallPlaceholders(vm);
     InstallContextMenu(vm);
     InstallFileReferences(vm);
+    InstallExternalInterface(vm);
     InstallTextFormat(vm);
     InstallTextField(vm);
     InstallSelection(vm);

@@ -36,6 +36,7 @@ void InstallPlaceholders(Vm& vm);
 void InstallContextMenu(Vm& vm);
 // flash.net.FileReference and FileReferenceList.
 void InstallFileReferences(Vm& vm);
+void InstallExternalInterface(Vm& vm);
 void InstallTextFormat(Vm& vm);
 void InstallTextField(Vm& vm);
 void InstallSelection(Vm& vm);

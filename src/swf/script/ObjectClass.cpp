@@ -19,7 +19,8 @@ Value HasOwnProperty(Vm& vm, const Value& self, std::span<const Value> args) {
         return false;
     const ObjectPtr& o = self.Object();
     bool element = dynamic_cast<ArrayObject*>(o.get()) && ArrayIndex(name) && o->GetComputed(vm, name);
-    return o->FindOwn(name) != nullptr || element;
+    // Properties hidden from the movie's version are still its own.
+    return o->FindOwnAnyVersion(name) != nullptr || element;
 }
 
 Value IsPrototypeOf(Vm&, const Value& self, std::span<const Value> args) {

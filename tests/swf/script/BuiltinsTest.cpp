@@ -347,3 +347,28 @@ TEST(ScriptBuiltins, FileReferencesRefuseEveryRequestAndBroadcast) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ScriptBuiltins, ExternalInterfaceHidesItsHelpersBeforeSwf8ButOwnsThem) {
+    auto run = [](uint8_t version) {
+        ActionAssembler a;
+        a.Push(5248.0).Push(0.0).Push("flash").Push("_global").Op(act::GetVariable).Push(4.0);
+        a.Push("ASSetPropFlags").Op(act::CallFunction).Op(act::Pop);
+        a.Push("ei").Push("flash").Op(act::GetVariable).Push("external").Op(act::GetMember);
+        a.Push("ExternalInterface").Op(act::GetMember).Op(act::SetVariable);
+        a.Push("ei")
+            .Op(act::GetVariable)
+            .Push("addCallback")
+            .Op(act::GetMember)
+            .Op(act::TypeOf)
+            .Op(act::Trace);
+        TraceVariableMethod(a, "ei", "hasOwnProperty", {"addCallback"});
+        TraceVariableMethod(a, "ei", "call", {"f"});
+        return Traces(a, version);
+    };
+    EXPECT_EQ(run(6), (Lines{"undefined", "true", "null"}));
+    EXPECT_EQ(run(8), (Lines{"function", "true", "null"}));
+}
+
+} // namespace
