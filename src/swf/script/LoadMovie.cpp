@@ -60,6 +60,7 @@ void Finish(Vm& vm, const ObjectPtr& clip, std::optional<int> level, const std::
     }
     if (report.Arrived)
         report.Arrived(clip, bytes->size());
+    vm.AddMovie(*movie);
     Timeline* target = clip ? vm.TimelineOf(Value(clip)) : nullptr;
     Timeline* loaded = target                             ? Replace(vm, *target, movie)
                        : level && !clip && vm.PlayOnLevel ? vm.PlayOnLevel(*level, movie)

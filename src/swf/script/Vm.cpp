@@ -2,7 +2,9 @@
 
 #include "swf/ByteReader.h"
 #include "swf/Error.h"
+#include "swf/Movie.h"
 #include "swf/script/Builtins.h"
+#include "swf/script/ClipLifetime.h"
 #include "swf/script/ClipObject.h"
 #include "swf/script/Interpreter.h"
 #include "swf/script/Text.h"
@@ -42,12 +44,60 @@ void Vm::InstallBuiltins() { builtins::Install(*this); }
 
 void Vm::SetRoot(Timeline* root) { root_ = root; }
 
+void Vm::AddMovie(const Movie& movie) {
+    if (!firstMovie_)
+        firstMovie_ = &movie.Characters();
+    movies_[&movie.Characters()] = {AssetImports::Exports(movie), movie.Header().Version};
+}
+
+int Vm::MovieVersion(const Dictionary* movie) const {
+    auto found = movies_.find(movie);
+    return found == movies_.end() ? version_ : found->second.Version;
+}
+
 std::optional<uint16_t> Vm::ExportedId(const std::string& name) const {
+    return firstMovie_ ? ExportedId(*firstMovie_, name) : std::nullopt;
+}
+
+std::optional<uint16_t> Vm::ExportedId(const Dictionary& movie, const std::string& name) const {
+    auto found = movies_.find(&movie);
+    if (found == movies_.end())
+        found = movies_.find(firstMovie_);
+    if (found == movies_.end())
+        return std::nullopt;
     // Symbol names compare without case, as the plug-in links them.
-    for (const auto& [symbol, id] : exports_)
+    for (const auto& [symbol, id] : found->second.Exports)
         if (ToLowerAscii(symbol) == ToLowerAscii(name))
             return id;
     return std::nullopt;
+}
+
+std::string Vm::ExportName(const Dictionary& movie, uint16_t id) const {
+    auto found = movies_.find(&movie);
+    if (found != movies_.end())
+        for (const auto& [symbol, exported] : found->second.Exports)
+            if (exported == id)
+                return symbol;
+    return {};
+}
+
+// Movies before SWF 7 link names without case, later ones with it; each
+// side sees only the links made its way.
+std::string Vm::ClassKey(const std::string& symbol, int version) const {
+    return version >= 7 ? symbol : "\x01" + ToLowerAscii(symbol);
+}
+
+void Vm::RegisterClass(const std::string& symbol, const ObjectPtr& constructor) {
+    std::string key = ClassKey(symbol, MovieVersion(running_));
+    if (constructor)
+        classes_[key] = constructor;
+    else
+        classes_.erase(key);
+}
+
+ObjectPtr Vm::RegisteredClass(const Dictionary& movie, const std::string& symbol) const {
+    auto found = classes_.find(ClassKey(symbol, MovieVersion(&movie)));
+    return found == classes_.end() ? nullptr : found->second;
 }
 
 // ---- the queue ----
@@ -59,7 +109,7 @@ void Vm::FrameActions(Timeline& timeline, std::span<const uint8_t> actions) {
 void Vm::InitActions(Timeline& timeline, uint16_t spriteId, std::span<const uint8_t> actions) {
     if (!initDone_.insert(spriteId).second)
         return;
-    queue_.push_back({ClipObjectFor(timeline), actions, {}});
+    inits_.push_back({ClipObjectFor(timeline), actions, {}});
 }
 
 void Vm::Removed(Timeline& timeline) {
@@ -95,10 +145,28 @@ void Vm::Placed(Timeline& clip, std::span<const uint8_t> clipActions) {
         // Damaged clip actions: the handlers read so far stay.
     }
     QueueClipEvent(object, clipevent::Initialize, true);
-    for (const ClipEventHandler& h : object->Handlers)
-        if (h.Events & clipevent::Construct)
-            constructs_.push_back({object, h.Actions, {}});
+    // A clip made by a script is constructed by it, at once.
+    auto entry = clip.Parent()->Objects().find(clip.Depth());
+    if (entry != clip.Parent()->Objects().end() && !entry->second.Dynamic)
+        constructs_.push_back({object, {}, {}, {}, [this, object] { Construct(object); }});
     QueueClipEvent(object, clipevent::Load, false);
+    // A class's instance hears its load through its onLoad method too.
+    queue_.push_back({object, {}, {}, {}, [this, object] {
+                          if (object->FindOwn("__constructor__"))
+                              CallMethod(Value(object), "onLoad", {});
+                      }});
+}
+
+void Vm::Construct(const std::shared_ptr<ClipObject>& clip) {
+    Timeline* timeline = clip->GetTimeline();
+    ObjectPtr constructor = timeline ? ClassOf(*this, *timeline) : nullptr;
+    if (constructor)
+        GiveClass(*this, clip, constructor);
+    for (const ClipEventHandler& h : clip->Handlers)
+        if (h.Events & clipevent::Construct)
+            RunOne({clip, h.Actions, {}});
+    if (constructor)
+        RunOne({clip, {}, {}, {}, [this, clip, constructor] { RunConstructor(*this, clip, constructor); }});
 }
 
 bool Vm::Unloading(Timeline& clip) {
@@ -155,12 +223,16 @@ void Vm::RunQueue() {
         QueueEnterFrame();
     // Each block may queue more (gotoAndPlay queues the target frame's).
     size_t budget = 100000;
-    while ((!early_.empty() || !constructs_.empty() || !queue_.empty()) && budget-- > 0) {
-        auto& from = !early_.empty() ? early_ : !constructs_.empty() ? constructs_ : queue_;
+    while ((!inits_.empty() || !early_.empty() || !constructs_.empty() || !queue_.empty()) && budget-- > 0) {
+        auto& from = !inits_.empty()        ? inits_
+                     : !early_.empty()      ? early_
+                     : !constructs_.empty() ? constructs_
+                                            : queue_;
         Queued item = std::move(from.front());
         from.pop_front();
         RunOne(item);
     }
+    inits_.clear();
     early_.clear();
     constructs_.clear();
     queue_.clear();
@@ -192,6 +264,10 @@ void Vm::RunOne(const Queued& item) {
         return; // removed before its turn
     RunGuarded(
         [&] {
+            if (item.Task) {
+                item.Task();
+                return;
+            }
             if (!item.Handler.IsUndefined()) {
                 Call(item.Handler, item.This.IsUndefined() ? Value(item.Clip) : item.This, {});
                 return;
@@ -688,6 +764,14 @@ Activation Vm::FrameActivation(const ObjectPtr& clip) {
 }
 
 Value Vm::Run(std::span<const uint8_t> code, Activation& activation) {
+    // Which movie's code runs, for what depends on that movie's version.
+    struct Running {
+        const Dictionary*& Movie;
+        const Dictionary* Saved;
+        ~Running() { Movie = Saved; }
+    } running{running_, running_};
+    if (Timeline* home = TimelineOf(Value(activation.Home)))
+        running_ = &home->Characters();
     Interpreter interpreter(*this, activation);
     return interpreter.Run(code);
 }

@@ -56,9 +56,21 @@ public:
     int Version() const { return version_; }
     bool CaseSensitive() const { return version_ >= 7; }
     void SetRoot(Timeline* root);
-    // The symbols the movie exports by name (ExportAssets), for attachMovie.
-    void SetExports(std::map<std::string, uint16_t> exports) { exports_ = std::move(exports); }
+    // A movie that plays here (the first one, or one loaded later): the
+    // symbols it exports by name (ExportAssets), for attachMovie and the
+    // classes scripts link to them, and its version. A movie is known by its
+    // dictionary; the first movie's exports are the default.
+    void AddMovie(const Movie& movie);
     std::optional<uint16_t> ExportedId(const std::string& name) const;
+    std::optional<uint16_t> ExportedId(const Dictionary& movie, const std::string& name) const;
+    // The name a movie exports a character by, empty when it has none.
+    std::string ExportName(const Dictionary& movie, uint16_t id) const;
+    // Object.registerClass: constructors by symbol name (without case
+    // before SWF 7); null takes the link away.
+    // The link is made by the running code's movie, looked up for the
+    // movie that defines the symbol.
+    void RegisterClass(const std::string& symbol, const ObjectPtr& constructor);
+    ObjectPtr RegisteredClass(const Dictionary& movie, const std::string& symbol) const;
     Timeline* Root() const { return root_; }
     // trace() output, one line per call, and messages about stopped scripts.
     std::function<void(const std::string&)> OnTrace;
@@ -225,6 +237,7 @@ private:
         std::span<const uint8_t> Actions;
         Value Handler; // a function to call on the clip instead of actions
         Value This = {}; // what the handler is called on, when not the clip
+        std::function<void()> Task = {}; // engine work in its turn, instead of both
     };
     struct Interval {
         Value Function, This;
@@ -247,6 +260,10 @@ private:
     // Queues the clip's handlers of an event (early: before queued frame
     // actions).
     void QueueClipEvent(const ObjectPtr& clip, uint32_t event, bool early);
+    // A placed clip's construction: its class's prototype, its construct
+    // events, then its class's constructor.
+    void Construct(const std::shared_ptr<ClipObject>& clip);
+    std::string ClassKey(const std::string& symbol, int version) const;
     void RunIntervals();
 
     int version_;
@@ -258,6 +275,7 @@ private:
         int32_t Depth = 0;
     } reuse_;
     std::deque<Queued> queue_;
+    std::deque<Queued> inits_;        // init actions, ahead of everything
     std::deque<Queued> early_;        // initialize events, ahead of the queue
     std::deque<Queued> constructs_;   // construct events, after all initialize events
     std::vector<ObjectPtr> entering_; // clips there at the start of the tick
@@ -265,7 +283,16 @@ private:
     std::vector<std::weak_ptr<Object>> objects_;
     size_t sweepAt_ = 1024;
     std::set<uint16_t> initDone_;
-    std::map<std::string, uint16_t> exports_;
+    struct MovieFacts {
+        std::map<std::string, uint16_t> Exports;
+        int Version = 0;
+    };
+    // The version of the movie whose code runs, or whose clip is made.
+    int MovieVersion(const Dictionary* movie) const;
+    std::map<const Dictionary*, MovieFacts> movies_;
+    const Dictionary* firstMovie_ = nullptr;
+    const Dictionary* running_ = nullptr; // the movie of the code running
+    std::map<std::string, ObjectPtr> classes_;
     std::map<int, Interval> intervals_;
     int nextInterval_ = 1;
     int depth_ = 0;
