@@ -83,8 +83,7 @@ void RunConstructor(Vm& vm, const ObjectPtr& clip, const ObjectPtr& constructor)
     clip->Put("__constructor__", Value(constructor), DontEnum);
     if (vm.Version() < 7)
         clip->Put("constructor", Value(constructor), DontEnum);
-    Vm::DepthGuard guard(vm);
-    constructor->Call(vm, Value(clip), {});
+    vm.CallFrom(Value(constructor), Value(clip), {}, clip->Proto());
 }
 
 double NextHighestDepth(const Timeline& t) {

@@ -7,6 +7,7 @@
 #include "swf/script/ClipLifetime.h"
 #include "swf/script/ClipObject.h"
 #include "swf/script/Interpreter.h"
+#include "swf/script/SuperObject.h"
 #include "swf/script/Text.h"
 #include "swf/script/TextFieldObject.h"
 
@@ -45,9 +46,22 @@ void Vm::InstallBuiltins() { builtins::Install(*this); }
 void Vm::SetRoot(Timeline* root) { root_ = root; }
 
 void Vm::AddMovie(const Movie& movie) {
-    if (!firstMovie_)
+    if (!firstMovie_) {
         firstMovie_ = &movie.Characters();
+        LimitRecursion(movie);
+    }
     movies_[&movie.Characters()] = {AssetImports::Exports(movie), movie.Header().Version};
+}
+
+// ScriptLimits may lower the depth calls nest to (the frame's own block
+// counts as one level); deeper than our own limit is never allowed.
+void Vm::LimitRecursion(const Movie& movie) {
+    for (const Tag& tag : movie.Tags())
+        if (tag.Code == tagcode::ScriptLimits && tag.Body.size() >= 4) {
+            int depth = tag.Body[0] | tag.Body[1] << 8;
+            if (depth > 0)
+                maxCallDepth_ = std::min(depth, MaxCallDepth);
+        }
 }
 
 int Vm::MovieVersion(const Dictionary* movie) const {
@@ -197,7 +211,7 @@ void Vm::QueueClipEvent(const ObjectPtr& clip, uint32_t event, bool early) {
 }
 
 void Vm::RunGuarded(const std::function<void()>& work, const std::string& where) {
-    if (aborted_)
+    if (aborted_ || quit_)
         return;
     try {
         work();
@@ -398,8 +412,8 @@ void Vm::Step() {
 }
 
 Vm::DepthGuard::DepthGuard(Vm& vm) : vm_(vm) {
-    if (vm_.depth_ >= MaxCallDepth)
-        throw ScriptAbort(std::to_string(MaxCallDepth) + " levels of recursion were exceeded");
+    if (vm_.depth_ + 1 >= vm_.maxCallDepth_)
+        throw ScriptAbort(std::to_string(vm_.maxCallDepth_) + " levels of recursion were exceeded");
     ++vm_.depth_;
 }
 
@@ -534,11 +548,7 @@ void Vm::Method(const ObjectPtr& object, const std::string& name, NativeCall cal
 
 // ---- property access ----
 
-namespace {
-constexpr int MaxProtoChain = 256;
-}
-
-Value Vm::GetMember(const Value& target, const std::string& name) {
+Value Vm::GetMember(const Value& target, const std::string& name, ObjectPtr* holder) {
     ObjectPtr object;
     if (target.IsObject()) {
         object = target.Object();
@@ -553,13 +563,25 @@ Value Vm::GetMember(const Value& target, const std::string& name) {
     } else {
         return {};
     }
-    Object* o = object.get();
-    for (int i = 0; o && i < MaxProtoChain; ++i) {
-        if (auto v = o->GetComputed(*this, name))
-            return *v;
-        if (Property* p = o->FindOwn(name)) {
+    return Lookup(object, name, target, holder);
+}
+
+Value Vm::Lookup(const ObjectPtr& start, const std::string& name, const Value& receiver, ObjectPtr* holder) {
+    Object* o = start.get();
+    for (int i = 0; o; ++i) {
+        if (i == MaxProtoChain)
+            throw ScriptAbort("A prototype chain is too long or loops.");
+        // Accessors added by scripts come before the kind's own properties.
+        Property* p = o->FindOwn(name);
+        std::optional<Value> computed = p && p->Getter ? std::nullopt : o->GetComputed(*this, name);
+        if (computed)
+            return *computed;
+        if (p) {
+            ObjectPtr found = o->shared_from_this();
+            if (holder)
+                *holder = found;
             if (p->Getter)
-                return Call(Value(p->Getter), target, {});
+                return CallFrom(Value(p->Getter), receiver, {}, found);
             return p->Data;
         }
         if (name == "__proto__")
@@ -568,6 +590,22 @@ Value Vm::GetMember(const Value& target, const std::string& name) {
             return *v;
         ObjectPtr proto = o->Proto();
         o = proto.get();
+    }
+    return Resolve(start, name, receiver);
+}
+
+// A name found nowhere goes to the first __resolve function up the chain
+// (numbers and clips there are passed over, other objects end the search).
+Value Vm::Resolve(const ObjectPtr& start, const std::string& name, const Value& receiver) {
+    if (name == "__resolve" || name == "__proto__")
+        return {};
+    Object* o = start.get();
+    for (int i = 0; o && i < MaxProtoChain; ++i, o = o->Proto().get()) {
+        const Property* p = o->FindOwn("__resolve");
+        if (!p || p->Getter || !p->Data.IsObject() || TimelineOf(p->Data))
+            continue;
+        Value args[] = {Value(name)};
+        return CallFrom(p->Data, receiver, args, o->shared_from_this());
     }
     return {};
 }
@@ -603,9 +641,12 @@ void Vm::SetMember(const Value& target, const std::string& name, const Value& va
         Property* p = o->FindOwn(name);
         if (p && p->Setter) {
             Value args[] = {value};
-            Call(Value(p->Setter), target, args);
+            CallFrom(Value(p->Setter), target, args, o->shared_from_this());
             return;
         }
+        // An accessor without a setter up the chain makes the name read-only.
+        if (p && p->Getter)
+            return;
         if (p)
             break;
     }
@@ -620,8 +661,20 @@ Value Vm::Call(const Value& function, const Value& thisValue, std::span<const Va
     return keep->Call(*this, thisValue, args);
 }
 
+Value Vm::CallFrom(const Value& function, const Value& thisValue, std::span<const Value> args,
+                   const ObjectPtr& home) {
+    auto script = function.IsObject() ? dynamic_cast<ScriptFunction*>(function.Object().get()) : nullptr;
+    if (!script)
+        return Call(function, thisValue, args);
+    DepthGuard guard(*this);
+    ObjectPtr keep = function.Object();
+    return CallScript(*script, thisValue, args, home);
+}
+
 Value Vm::CallMethod(const Value& object, const std::string& name, std::span<const Value> args) {
-    return Call(GetMember(object, name), object, args);
+    ObjectPtr holder;
+    Value f = GetMember(object, name, &holder);
+    return CallFrom(f, object, args, holder);
 }
 
 Value Vm::Construct(const Value& function, std::span<const Value> args) {
@@ -640,8 +693,11 @@ Value Vm::Construct(const Value& function, std::span<const Value> args) {
         // A built-in class that refuses its arguments makes nothing.
         if (result.IsNull())
             return {};
-    } else
+    } else if (auto script = dynamic_cast<ScriptFunction*>(f.get())) {
+        result = CallScript(*script, Value(instance), args, instance->Proto());
+    } else {
         result = f->Call(*this, Value(instance), args);
+    }
     return result.IsObject() ? result : Value(instance);
 }
 
@@ -776,7 +832,8 @@ Value Vm::Run(std::span<const uint8_t> code, Activation& activation) {
     return interpreter.Run(code);
 }
 
-Value Vm::CallScript(ScriptFunction& f, const Value& thisValue, std::span<const Value> args) {
+Value Vm::CallScript(ScriptFunction& f, const Value& thisValue, std::span<const Value> args,
+                     const ObjectPtr& home) {
     const FunctionCode& code = f.Code;
     Activation a;
     a.Version = version_;
@@ -792,45 +849,40 @@ Value Vm::CallScript(ScriptFunction& f, const Value& thisValue, std::span<const 
         a.Registers.assign(std::max<size_t>(code.RegisterCount, 1), Value());
     ObjectPtr arguments = NewArray({args.begin(), args.end()});
     arguments->Put("callee", Value(a.Callee), DontEnum);
-    // `super`: the prototype of the prototype the method was found on.
-    ObjectPtr superProto;
-    if (a.This.IsObject())
+    // `super`: the prototypes above the one the function was found on
+    // (without one, above the one `this` inherits from).
+    ObjectPtr base = home ? home->Proto() : nullptr;
+    if (!home && a.This.IsObject())
         if (ObjectPtr p = a.This.Object()->Proto())
-            superProto = p->Proto();
+            base = p->Proto();
     Value superValue;
-    if (superProto) {
-        Value ctor = superProto->FindOwn("constructor") ? superProto->FindOwn("constructor")->Data : Value();
-        ObjectPtr s = NewObject(superProto);
-        s->Put("__constructor__", ctor, DontEnum);
-        superValue = Value(s);
-        a.SuperClass = s;
+    if (base) {
+        const Property* ctor = base->FindOwn("constructor");
+        superValue = Value(Make<SuperObject>(base, a.This, ctor ? ctor->Data : Value()));
     }
+    // DefineFunction2 puts what it preloads in registers, from 1 on, and
+    // leaves out of its variables both what it preloads and what it
+    // suppresses; suppressing wins over preloading.
+    uint16_t flags = code.Version2 ? code.Flags : 0;
     uint8_t next = 1;
     auto preload = [&](uint16_t flag, const Value& v) {
-        if ((code.Flags & flag) && next < a.Registers.size())
+        if ((flags & flag) && next < a.Registers.size())
             a.Registers[next++] = v;
     };
-    if (code.Version2) {
-        preload(fflag::PreloadThis, a.This);
-        preload(fflag::PreloadArguments, Value(arguments));
-        preload(fflag::PreloadSuper, superValue);
-        preload(fflag::PreloadRoot, root_ ? Value(ClipObjectFor(*root_)) : Value());
-        Timeline* home = TimelineOf(Value(f.Target));
-        preload(fflag::PreloadParent,
-                home && home->Parent() ? Value(ClipObjectFor(*home->Parent())) : Value());
-        preload(fflag::PreloadGlobal, Value(global_));
-        if (!(code.Flags & fflag::SuppressArguments))
-            a.Locals->Put("arguments", Value(arguments));
-        if (!(code.Flags & fflag::SuppressSuper) && superProto)
-            a.Locals->Put("super", superValue);
-        if (!(code.Flags & fflag::SuppressThis))
-            a.Locals->Put("this", a.This);
-    } else {
-        a.Locals->Put("arguments", Value(arguments));
-        if (superProto)
-            a.Locals->Put("super", superValue);
-        a.Locals->Put("this", a.This);
-    }
+    auto give = [&](const char* name, uint16_t preloadFlag, uint16_t suppressFlag, const Value& v) {
+        if (flags & suppressFlag)
+            return;
+        preload(preloadFlag, v);
+        if (!(flags & preloadFlag) && !v.IsUndefined())
+            a.Locals->Put(name, v);
+    };
+    give("this", fflag::PreloadThis, fflag::SuppressThis, a.This);
+    give("arguments", fflag::PreloadArguments, fflag::SuppressArguments, Value(arguments));
+    give("super", fflag::PreloadSuper, fflag::SuppressSuper, superValue);
+    preload(fflag::PreloadRoot, root_ ? Value(ClipObjectFor(*root_)) : Value());
+    Timeline* clip = TimelineOf(Value(f.Target));
+    preload(fflag::PreloadParent, clip && clip->Parent() ? Value(ClipObjectFor(*clip->Parent())) : Value());
+    preload(fflag::PreloadGlobal, Value(global_));
     for (size_t i = 0; i < code.Parameters.size(); ++i) {
         Value v = i < args.size() ? args[i] : Value();
         uint8_t r = code.Parameters[i].Register;

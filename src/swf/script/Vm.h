@@ -44,6 +44,7 @@ public:
 class Vm : public TimelineEvents {
 public:
     static constexpr int MaxCallDepth = 256;
+    static constexpr int MaxProtoChain = 256;
     // A script that runs longer than this is stopped, and so are the other
     // scripts of that tick.
     std::chrono::milliseconds TimeLimit{4000};
@@ -83,6 +84,8 @@ public:
     void Placed(Timeline& clip, std::span<const uint8_t> clipActions) override;
     bool Unloading(Timeline& clip) override;
 
+    // fscommand("quit"): the movie's scripts end with the one running.
+    void Quit() { quit_ = true; }
     // Runs the queued action blocks, and those they queue, in order.
     void RunQueue();
     // Local files scripts load (none: every load fails), and the handing
@@ -176,10 +179,18 @@ public:
     void Method(const ObjectPtr& object, const std::string& name, NativeCall call);
 
     // Property access, calls and conversions that may run scripts.
-    Value GetMember(const Value& object, const std::string& name);
+    // `holder` gets the object of the chain the property was found on.
+    Value GetMember(const Value& object, const std::string& name, ObjectPtr* holder = nullptr);
+    // Reads a property from `start` up its prototypes; accessors run on
+    // `receiver`. A chain longer than MaxProtoChain stops the script.
+    Value Lookup(const ObjectPtr& start, const std::string& name, const Value& receiver, ObjectPtr* holder);
     void SetMember(const Value& object, const std::string& name, const Value& value);
     bool HasMember(const ObjectPtr& object, const std::string& name);
     Value Call(const Value& function, const Value& thisValue, std::span<const Value> args);
+    // Calls a function found on `home` (`this` or one of its prototypes):
+    // `super` in it stands for the prototypes above `home`.
+    Value CallFrom(const Value& function, const Value& thisValue, std::span<const Value> args,
+                   const ObjectPtr& home);
     Value CallMethod(const Value& object, const std::string& name, std::span<const Value> args);
     Value Construct(const Value& function, std::span<const Value> args);
     Value ToPrimitive(const Value& v, bool preferString = false);
@@ -196,7 +207,8 @@ public:
     // Runs a block of actions in an activation; the value of `return`.
     Value Run(std::span<const uint8_t> code, Activation& activation);
     // Calls a script function with its own activation.
-    Value CallScript(ScriptFunction& f, const Value& thisValue, std::span<const Value> args);
+    Value CallScript(ScriptFunction& f, const Value& thisValue, std::span<const Value> args,
+                     const ObjectPtr& home = nullptr);
     // The activation a clip's own frame actions run in.
     Activation FrameActivation(const ObjectPtr& clip);
 
@@ -248,6 +260,7 @@ private:
     };
 
     void InstallBuiltins();
+    Value Resolve(const ObjectPtr& start, const std::string& name, const Value& receiver);
     void Track(const ObjectPtr& object);
     void RunOne(const Queued& item);
     void RunGuarded(const std::function<void()>& work, const std::string& where);
@@ -289,6 +302,7 @@ private:
     };
     // The version of the movie whose code runs, or whose clip is made.
     int MovieVersion(const Dictionary* movie) const;
+    void LimitRecursion(const Movie& movie);
     std::map<const Dictionary*, MovieFacts> movies_;
     const Dictionary* firstMovie_ = nullptr;
     const Dictionary* running_ = nullptr; // the movie of the code running
@@ -296,12 +310,14 @@ private:
     std::map<int, Interval> intervals_;
     int nextInterval_ = 1;
     int depth_ = 0;
+    int maxCallDepth_ = MaxCallDepth;
     double mouseX_ = 0, mouseY_ = 0;
     std::set<uint32_t> keysDown_;
     uint32_t lastKey_ = 0, lastCharacter_ = 0;
     uint64_t frames_ = 0;
     uint32_t steps_ = 0;
     bool aborted_ = false;
+    bool quit_ = false;
     std::chrono::steady_clock::time_point deadline_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
