@@ -736,7 +736,11 @@ bool Interpreter::Objects(uint8_t code) {
         std::vector<Value> args = PopArguments();
         Value self;
         Value f = scope_.GetFunction(name, self);
-        Push(vm_.Call(f, self, args));
+        // super(): the parent class's constructor.
+        if (auto parent = f.IsObject() ? dynamic_cast<SuperObject*>(f.Object().get()) : nullptr)
+            Push(parent->CallMethod(vm_, "", args));
+        else
+            Push(vm_.Call(f, self, args));
         return true;
     }
     case action::CallMethod: {

@@ -1,5 +1,6 @@
 #include "swf/script/SuperObject.h"
 
+#include "swf/script/Function.h"
 #include "swf/script/Vm.h"
 
 namespace swf::script {
@@ -29,8 +30,14 @@ bool SuperObject::SetComputed(Vm& vm, const std::string& name, const Value& v) {
 }
 
 Value SuperObject::CallMethod(Vm& vm, const std::string& name, std::span<const Value> args) {
-    if (name.empty())
+    if (name.empty()) {
+        // A built-in class makes `this` one of its own.
+        auto native =
+            constructor_.IsObject() ? dynamic_cast<NativeFunction*>(constructor_.Object().get()) : nullptr;
+        if (native && native->Constructor())
+            return native->Constructor()(vm, self_, args);
         return vm.CallFrom(constructor_, self_, args, base_);
+    }
     ObjectPtr holder;
     Value f = vm.Lookup(base_, name, self_, &holder);
     return vm.CallFrom(f, self_, args, holder);

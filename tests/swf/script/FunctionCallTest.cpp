@@ -100,7 +100,8 @@ TEST(ScriptLookups, ResolveAccessorsAndLoopingChains) {
 
 TEST(ScriptLimitsAndQuit, TheMovieBoundsRecursionAndQuitEndsItsScripts) {
     swfw::MovieWriter w(8, {0, 2000, 0, 2000}, 12);
-    w.Tag(swf::tagcode::ScriptLimits, {3, 0, 10, 0});
+    const std::vector<uint8_t> limits{3, 0, 10, 0}; // recursion depth, time-out seconds
+    w.Tag(swf::tagcode::ScriptLimits, limits);
     ActionAssembler a, body;
     body.Trace("in").Push(0.0).Push("f").Op(act::CallFunction).Op(act::Return);
     a.DefineFunction("f", {}, body)
