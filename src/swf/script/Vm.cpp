@@ -857,7 +857,11 @@ Value Vm::CallScript(ScriptFunction& f, const Value& thisValue, std::span<const 
             base = p->Proto();
     Value superValue;
     if (base) {
-        const Property* ctor = base->FindOwn("constructor");
+        // super() runs the constructor the class was made with (extends
+        // and `new` of the parent leave it on the prototype).
+        const Property* ctor = home ? home->FindOwn("__constructor__") : nullptr;
+        if (!ctor)
+            ctor = base->FindOwn("constructor");
         superValue = Value(Make<SuperObject>(base, a.This, ctor ? ctor->Data : Value()));
     }
     // DefineFunction2 puts what it preloads in registers, from 1 on, and
