@@ -108,7 +108,7 @@ void Player::Open(std::span<const uint8_t> file, const std::filesystem::path& fo
             std::make_unique<Timeline>(movie_->Frames(), movie_->FrameCount(), movie_->Characters(), limits_);
         scripts_->SetRoot(root_.get());
         buttons_ = std::make_unique<ButtonInput>(*root_, *scripts_);
-        scripts_->SetExports(imports_->Exports(*movie_));
+        scripts_->AddMovie(*movie_);
         scripts_->Loader->SetLoadedBytes(root_.get(), file.size());
         scripts_->RunQueue();
         FinishLoads();

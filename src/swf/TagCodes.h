@@ -43,6 +43,7 @@ enum : uint16_t {
     ImportAssets = 57,
     DoInitAction = 59,
     DefineFontInfo2 = 62,
+    ScriptLimits = 65,
     PlaceObject3 = 70,
     ImportAssets2 = 71,
     DefineFont3 = 75,

@@ -29,7 +29,7 @@ Timeline::Timeline(const TagList& frames, uint32_t frameCount, const Dictionary&
                    int nesting, Timeline* parent, int32_t depth, std::span<const uint8_t> clipActions)
     : frames_(frames), frameCount_(std::max<uint32_t>(frameCount, 1)), dictionary_(dictionary),
       limits_(limits), nesting_(nesting), parent_(parent), depth_(depth) {
-    if (!clipActions.empty() && limits_.Events)
+    if (limits_.Events && parent_)
         limits_.Events->Placed(*this, clipActions);
     ++limits_.Instances;
     QueueActions(0);

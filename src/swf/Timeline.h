@@ -28,7 +28,8 @@ public:
     // are queued now; it then stays, moved below the other depths, until
     // its parent's next tick.
     virtual bool Unloading(Timeline& /*clip*/) { return false; }
-    // A sprite placed by the frames with clip event actions.
+    // A sprite instance made (by the frames, with its clip event actions if
+    // any, or by a script), before its first frame's tags.
     virtual void Placed(Timeline& clip, std::span<const uint8_t> clipActions) = 0;
 };
 

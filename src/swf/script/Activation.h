@@ -19,7 +19,6 @@ struct Activation {
     ObjectPtr Target;     // the clip timeline actions address (setTarget changes it)
     ObjectPtr Home;       // the clip the code belongs to
     ObjectPtr Callee;     // the function running, if any
-    ObjectPtr SuperClass; // `super` of a method call
     std::vector<Value> Registers = std::vector<Value>(4);
     std::shared_ptr<const std::vector<std::string>> Constants;
     int Version = 0;

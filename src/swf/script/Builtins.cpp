@@ -13,7 +13,7 @@ ObjectPtr WrapperClass(Vm& vm, const ObjectPtr& proto, const char* name,
             Value v = convert(vm, args);
             // A String object has the length of its text.
             if (v.IsString())
-                self.Object()->Put("length", double(TextLength(v.String())), DontEnum);
+                self.Object()->Put("length", double(TextLength(v.String())), DontEnum | DontDelete);
             self.Object()->Primitive = v.IsUndefined() ? Value(false) : v;
             return self;
         });

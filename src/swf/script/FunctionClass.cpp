@@ -7,8 +7,14 @@
 namespace swf::script::builtins {
 namespace {
 
-Value CallFunction(Vm& vm, const Value& self, std::span<const Value> args) {
+// call and apply without an object to call on call on the global object.
+Value ThisArgument(Vm& vm, std::span<const Value> args) {
     Value thisValue = Arg(args, 0);
+    return thisValue.IsNullish() ? Value(vm.Global()) : thisValue;
+}
+
+Value CallFunction(Vm& vm, const Value& self, std::span<const Value> args) {
+    Value thisValue = ThisArgument(vm, args);
     std::span<const Value> rest = args.empty() ? args : args.subspan(1);
     return vm.Call(self, thisValue, rest);
 }
@@ -22,7 +28,7 @@ Value ApplyFunction(Vm& vm, const Value& self, std::span<const Value> args) {
         for (size_t i = 0; i < count; ++i)
             values.push_back(vm.GetMember(list, std::to_string(i)));
     }
-    return vm.Call(self, Arg(args, 0), values);
+    return vm.Call(self, ThisArgument(vm, args), values);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "swf/script/ClipLifetime.h"
 #include "swf/script/ClipObject.h"
 #include "swf/script/Loading.h"
+#include "swf/script/SuperObject.h"
 #include "swf/script/Text.h"
 #include "swf/script/Vm.h"
 
@@ -705,17 +706,14 @@ bool Interpreter::Variables(uint8_t code) {
 }
 
 Value Interpreter::CallNamed(const Value& object, const std::string& name, std::span<const Value> args) {
-    // super.method(): the method of the parent class, on our own `this`.
-    bool isSuper = a_.SuperClass && object.IsObject() && object.Object() == a_.SuperClass;
-    Value self = isSuper ? a_.This : object;
-    if (name.empty()) {
-        Value f = object;
-        if (isSuper)
-            f = vm_.GetMember(object, "__constructor__");
-        return vm_.Call(f, isSuper ? self : Value(), args);
-    }
-    Value f = vm_.GetMember(object, name);
-    return vm_.Call(f, self, args);
+    // super.method() and super(): the parent class's, on our own `this`.
+    if (auto parent = object.IsObject() ? dynamic_cast<SuperObject*>(object.Object().get()) : nullptr)
+        return parent->CallMethod(vm_, name, args);
+    if (name.empty())
+        return vm_.Call(object, Value(), args);
+    ObjectPtr holder;
+    Value f = vm_.GetMember(object, name, &holder);
+    return vm_.CallFrom(f, object, args, holder);
 }
 
 bool Interpreter::Objects(uint8_t code) {
@@ -738,7 +736,11 @@ bool Interpreter::Objects(uint8_t code) {
         std::vector<Value> args = PopArguments();
         Value self;
         Value f = scope_.GetFunction(name, self);
-        Push(vm_.Call(f, self, args));
+        // super(): the parent class's constructor.
+        if (auto parent = f.IsObject() ? dynamic_cast<SuperObject*>(f.Object().get()) : nullptr)
+            Push(parent->CallMethod(vm_, "", args));
+        else
+            Push(vm_.Call(f, self, args));
         return true;
     }
     case action::CallMethod: {

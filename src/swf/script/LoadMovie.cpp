@@ -60,6 +60,7 @@ void Finish(Vm& vm, const ObjectPtr& clip, std::optional<int> level, const std::
     }
     if (report.Arrived)
         report.Arrived(clip, bytes->size());
+    vm.AddMovie(*movie);
     Timeline* target = clip ? vm.TimelineOf(Value(clip)) : nullptr;
     Timeline* loaded = target                             ? Replace(vm, *target, movie)
                        : level && !clip && vm.PlayOnLevel ? vm.PlayOnLevel(*level, movie)
@@ -136,8 +137,11 @@ bool LoadVariablesInto(Vm& vm, const ObjectPtr& clip, const std::string& url) {
 }
 
 void GetUrl(Vm& vm, Scope& scope, const std::string& url, const Value& target, uint8_t flags) {
-    if (ToLowerAscii(url.substr(0, 10)) == "fscommand:")
+    if (ToLowerAscii(url.substr(0, 10)) == "fscommand:") {
+        if (ToLowerAscii(url.substr(10)) == "quit")
+            vm.Quit();
         return;
+    }
     auto level = target.IsObject() ? std::nullopt : LevelOf(vm, target);
     bool intoClip = (flags & LoadTargetFlag) != 0;
     if (!level && !intoClip)

@@ -40,14 +40,6 @@ void Control(Vm& vm, const ObjectPtr& proto, const char* name, TimelineAction f)
     });
 }
 
-// The initObject of attachMovie and duplicateMovieClip.
-void CopyProperties(Vm& vm, const Value& from, const Value& to) {
-    if (!from.IsObject() || !to.IsObject())
-        return;
-    for (const std::string& name : vm.EnumerableNames(from.Object()))
-        vm.SetMember(to, name, vm.GetMember(from, name));
-}
-
 // The clip's depth argument: none for a value no depth comes from.
 std::optional<int32_t> DepthArgument(Vm& vm, const Value& v) {
     return v.IsUndefined() ? std::nullopt : ListDepth(vm.ToNumber(v));
@@ -66,13 +58,11 @@ void InstallDepthMethods(Vm& vm, const ObjectPtr& proto) {
         });
     vm.Method(proto, "attachMovie", [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
         Timeline* t = vm.TimelineOf(self);
-        auto id = vm.ExportedId(vm.ToString(Arg(args, 0)));
+        auto id = t ? vm.ExportedId(t->Characters(), vm.ToString(Arg(args, 0))) : std::nullopt;
         auto depth = DepthArgument(vm, Arg(args, 2));
         if (!t || !id || !depth)
             return {};
-        Value made = CreateClip(vm, *t, vm.ToString(Arg(args, 1)), *depth, *id);
-        CopyProperties(vm, Arg(args, 3), made);
-        return made;
+        return CreateClip(vm, *t, vm.ToString(Arg(args, 1)), *depth, *id, Arg(args, 3));
     });
     vm.Method(proto, "getNextHighestDepth", [](Vm& vm, const Value& self, std::span<const Value>) -> Value {
         Timeline* t = vm.TimelineOf(self);
@@ -84,9 +74,7 @@ void InstallDepthMethods(Vm& vm, const ObjectPtr& proto) {
                   auto depth = DepthArgument(vm, Arg(args, 1));
                   if (!t || !depth)
                       return {};
-                  Value made = DuplicateClip(vm, *t, vm.ToString(Arg(args, 0)), *depth);
-                  CopyProperties(vm, Arg(args, 2), made);
-                  return made;
+                  return DuplicateClip(vm, *t, vm.ToString(Arg(args, 0)), *depth, Arg(args, 2));
               });
     vm.Method(proto, "removeMovieClip", [](Vm& vm, const Value& self, std::span<const Value>) -> Value {
         Timeline* t = vm.TimelineOf(self);

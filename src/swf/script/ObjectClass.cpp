@@ -59,14 +59,15 @@ Value AddProperty(Vm& vm, const Value& self, std::span<const Value> args) {
     return true;
 }
 
+// Links a symbol to a class: instances of it made from then on get the
+// class's prototype and run its constructor. Anything but a function as
+// the class takes the link away.
 Value RegisterClass(Vm& vm, const Value&, std::span<const Value> args) {
-    // Symbols linked to classes: kept for attachMovie.
-    Value table = vm.Global()->FindOwn("__classes__") ? vm.Global()->FindOwn("__classes__")->Data : Value();
-    if (!table.IsObject()) {
-        table = Value(vm.NewObject());
-        vm.Global()->Put("__classes__", table, DontEnum);
-    }
-    table.Object()->Put(vm.ToString(Arg(args, 0)), Arg(args, 1));
+    if (args.size() < 2)
+        return false;
+    Value constructor = args[1];
+    bool callable = constructor.IsObject() && constructor.Object()->Callable();
+    vm.RegisterClass(vm.ToString(args[0]), callable ? constructor.Object() : nullptr);
     return true;
 }
 

@@ -25,10 +25,12 @@ std::optional<Value> Scope::Special(const std::string& name) {
         return std::nullopt;
     bool cs = vm_.CaseSensitive();
     if (Same(name, "this", cs)) {
-        if (a_.Locals)
-            if (const Property* p = a_.Locals->FindOwn("this"))
+        // A variable of that name comes first (scripts may set one); a
+        // function that keeps `this` out of its variables sees its clip's.
+        for (auto it = a_.Scopes.rbegin(); it != a_.Scopes.rend(); ++it)
+            if (const Property* p = (*it)->FindOwn("this"))
                 return p->Data;
-        return a_.This;
+        return a_.Locals && a_.Home ? Value(a_.Home) : a_.This;
     }
     if (Same(name, "_global", cs) && vm_.Version() >= 6)
         return Value(vm_.Global());
@@ -183,6 +185,10 @@ void Scope::DefineLocal(const std::string& name, const Value& value) {
 }
 
 bool Scope::Delete(const std::string& name) {
+    ObjectPtr object;
+    std::string variable;
+    if (IsPath(name) && SplitPath(name, object, variable))
+        return object && object->Remove(variable);
     for (size_t i = a_.Scopes.size(); i-- > 0;)
         if (a_.Scopes[i]->FindOwn(name))
             return a_.Scopes[i]->Remove(name);

@@ -2,9 +2,12 @@
 
 #include "swf/ByteReader.h"
 #include "swf/Error.h"
+#include "swf/Movie.h"
 #include "swf/script/Builtins.h"
+#include "swf/script/ClipLifetime.h"
 #include "swf/script/ClipObject.h"
 #include "swf/script/Interpreter.h"
+#include "swf/script/SuperObject.h"
 #include "swf/script/Text.h"
 #include "swf/script/TextFieldObject.h"
 
@@ -42,12 +45,73 @@ void Vm::InstallBuiltins() { builtins::Install(*this); }
 
 void Vm::SetRoot(Timeline* root) { root_ = root; }
 
+void Vm::AddMovie(const Movie& movie) {
+    if (!firstMovie_) {
+        firstMovie_ = &movie.Characters();
+        LimitRecursion(movie);
+    }
+    movies_[&movie.Characters()] = {AssetImports::Exports(movie), movie.Header().Version};
+}
+
+// ScriptLimits may lower the depth calls nest to (the frame's own block
+// counts as one level); deeper than our own limit is never allowed.
+void Vm::LimitRecursion(const Movie& movie) {
+    for (const Tag& tag : movie.Tags())
+        if (tag.Code == tagcode::ScriptLimits && tag.Body.size() >= 4) {
+            int depth = tag.Body[0] | tag.Body[1] << 8;
+            if (depth > 0)
+                maxCallDepth_ = std::min(depth, MaxCallDepth);
+        }
+}
+
+int Vm::MovieVersion(const Dictionary* movie) const {
+    auto found = movies_.find(movie);
+    return found == movies_.end() ? version_ : found->second.Version;
+}
+
 std::optional<uint16_t> Vm::ExportedId(const std::string& name) const {
+    return firstMovie_ ? ExportedId(*firstMovie_, name) : std::nullopt;
+}
+
+std::optional<uint16_t> Vm::ExportedId(const Dictionary& movie, const std::string& name) const {
+    auto found = movies_.find(&movie);
+    if (found == movies_.end())
+        found = movies_.find(firstMovie_);
+    if (found == movies_.end())
+        return std::nullopt;
     // Symbol names compare without case, as the plug-in links them.
-    for (const auto& [symbol, id] : exports_)
+    for (const auto& [symbol, id] : found->second.Exports)
         if (ToLowerAscii(symbol) == ToLowerAscii(name))
             return id;
     return std::nullopt;
+}
+
+std::string Vm::ExportName(const Dictionary& movie, uint16_t id) const {
+    auto found = movies_.find(&movie);
+    if (found != movies_.end())
+        for (const auto& [symbol, exported] : found->second.Exports)
+            if (exported == id)
+                return symbol;
+    return {};
+}
+
+// Movies before SWF 7 link names without case, later ones with it; each
+// side sees only the links made its way.
+std::string Vm::ClassKey(const std::string& symbol, int version) const {
+    return version >= 7 ? symbol : "\x01" + ToLowerAscii(symbol);
+}
+
+void Vm::RegisterClass(const std::string& symbol, const ObjectPtr& constructor) {
+    std::string key = ClassKey(symbol, MovieVersion(running_));
+    if (constructor)
+        classes_[key] = constructor;
+    else
+        classes_.erase(key);
+}
+
+ObjectPtr Vm::RegisteredClass(const Dictionary& movie, const std::string& symbol) const {
+    auto found = classes_.find(ClassKey(symbol, MovieVersion(&movie)));
+    return found == classes_.end() ? nullptr : found->second;
 }
 
 // ---- the queue ----
@@ -59,7 +123,7 @@ void Vm::FrameActions(Timeline& timeline, std::span<const uint8_t> actions) {
 void Vm::InitActions(Timeline& timeline, uint16_t spriteId, std::span<const uint8_t> actions) {
     if (!initDone_.insert(spriteId).second)
         return;
-    queue_.push_back({ClipObjectFor(timeline), actions, {}});
+    inits_.push_back({ClipObjectFor(timeline), actions, {}});
 }
 
 void Vm::Removed(Timeline& timeline) {
@@ -95,10 +159,28 @@ void Vm::Placed(Timeline& clip, std::span<const uint8_t> clipActions) {
         // Damaged clip actions: the handlers read so far stay.
     }
     QueueClipEvent(object, clipevent::Initialize, true);
-    for (const ClipEventHandler& h : object->Handlers)
-        if (h.Events & clipevent::Construct)
-            constructs_.push_back({object, h.Actions, {}});
+    // A clip made by a script is constructed by it, at once.
+    auto entry = clip.Parent()->Objects().find(clip.Depth());
+    if (entry != clip.Parent()->Objects().end() && !entry->second.Dynamic)
+        constructs_.push_back({object, {}, {}, {}, [this, object] { Construct(object); }});
     QueueClipEvent(object, clipevent::Load, false);
+    // A class's instance hears its load through its onLoad method too.
+    queue_.push_back({object, {}, {}, {}, [this, object] {
+                          if (object->FindOwn("__constructor__"))
+                              CallMethod(Value(object), "onLoad", {});
+                      }});
+}
+
+void Vm::Construct(const std::shared_ptr<ClipObject>& clip) {
+    Timeline* timeline = clip->GetTimeline();
+    ObjectPtr constructor = timeline ? ClassOf(*this, *timeline) : nullptr;
+    if (constructor)
+        GiveClass(*this, clip, constructor);
+    for (const ClipEventHandler& h : clip->Handlers)
+        if (h.Events & clipevent::Construct)
+            RunOne({clip, h.Actions, {}});
+    if (constructor)
+        RunOne({clip, {}, {}, {}, [this, clip, constructor] { RunConstructor(*this, clip, constructor); }});
 }
 
 bool Vm::Unloading(Timeline& clip) {
@@ -129,7 +211,7 @@ void Vm::QueueClipEvent(const ObjectPtr& clip, uint32_t event, bool early) {
 }
 
 void Vm::RunGuarded(const std::function<void()>& work, const std::string& where) {
-    if (aborted_)
+    if (aborted_ || quit_)
         return;
     try {
         work();
@@ -155,12 +237,16 @@ void Vm::RunQueue() {
         QueueEnterFrame();
     // Each block may queue more (gotoAndPlay queues the target frame's).
     size_t budget = 100000;
-    while ((!early_.empty() || !constructs_.empty() || !queue_.empty()) && budget-- > 0) {
-        auto& from = !early_.empty() ? early_ : !constructs_.empty() ? constructs_ : queue_;
+    while ((!inits_.empty() || !early_.empty() || !constructs_.empty() || !queue_.empty()) && budget-- > 0) {
+        auto& from = !inits_.empty()        ? inits_
+                     : !early_.empty()      ? early_
+                     : !constructs_.empty() ? constructs_
+                                            : queue_;
         Queued item = std::move(from.front());
         from.pop_front();
         RunOne(item);
     }
+    inits_.clear();
     early_.clear();
     constructs_.clear();
     queue_.clear();
@@ -192,6 +278,10 @@ void Vm::RunOne(const Queued& item) {
         return; // removed before its turn
     RunGuarded(
         [&] {
+            if (item.Task) {
+                item.Task();
+                return;
+            }
             if (!item.Handler.IsUndefined()) {
                 Call(item.Handler, item.This.IsUndefined() ? Value(item.Clip) : item.This, {});
                 return;
@@ -322,8 +412,8 @@ void Vm::Step() {
 }
 
 Vm::DepthGuard::DepthGuard(Vm& vm) : vm_(vm) {
-    if (vm_.depth_ >= MaxCallDepth)
-        throw ScriptAbort(std::to_string(MaxCallDepth) + " levels of recursion were exceeded");
+    if (vm_.depth_ + 1 >= vm_.maxCallDepth_)
+        throw ScriptAbort(std::to_string(vm_.maxCallDepth_) + " levels of recursion were exceeded");
     ++vm_.depth_;
 }
 
@@ -458,11 +548,7 @@ void Vm::Method(const ObjectPtr& object, const std::string& name, NativeCall cal
 
 // ---- property access ----
 
-namespace {
-constexpr int MaxProtoChain = 256;
-}
-
-Value Vm::GetMember(const Value& target, const std::string& name) {
+Value Vm::GetMember(const Value& target, const std::string& name, ObjectPtr* holder) {
     ObjectPtr object;
     if (target.IsObject()) {
         object = target.Object();
@@ -477,13 +563,25 @@ Value Vm::GetMember(const Value& target, const std::string& name) {
     } else {
         return {};
     }
-    Object* o = object.get();
-    for (int i = 0; o && i < MaxProtoChain; ++i) {
-        if (auto v = o->GetComputed(*this, name))
-            return *v;
-        if (Property* p = o->FindOwn(name)) {
+    return Lookup(object, name, target, holder);
+}
+
+Value Vm::Lookup(const ObjectPtr& start, const std::string& name, const Value& receiver, ObjectPtr* holder) {
+    Object* o = start.get();
+    for (int i = 0; o; ++i) {
+        if (i == MaxProtoChain)
+            throw ScriptAbort("A prototype chain is too long or loops.");
+        // Accessors added by scripts come before the kind's own properties.
+        Property* p = o->FindOwn(name);
+        std::optional<Value> computed = p && p->Getter ? std::nullopt : o->GetComputed(*this, name);
+        if (computed)
+            return *computed;
+        if (p) {
+            ObjectPtr found = o->shared_from_this();
+            if (holder)
+                *holder = found;
             if (p->Getter)
-                return Call(Value(p->Getter), target, {});
+                return CallFrom(Value(p->Getter), receiver, {}, found);
             return p->Data;
         }
         if (name == "__proto__")
@@ -492,6 +590,22 @@ Value Vm::GetMember(const Value& target, const std::string& name) {
             return *v;
         ObjectPtr proto = o->Proto();
         o = proto.get();
+    }
+    return Resolve(start, name, receiver);
+}
+
+// A name found nowhere goes to the first __resolve function up the chain
+// (numbers and clips there are passed over, other objects end the search).
+Value Vm::Resolve(const ObjectPtr& start, const std::string& name, const Value& receiver) {
+    if (name == "__resolve" || name == "__proto__")
+        return {};
+    Object* o = start.get();
+    for (int i = 0; o && i < MaxProtoChain; ++i, o = o->Proto().get()) {
+        const Property* p = o->FindOwn("__resolve");
+        if (!p || p->Getter || !p->Data.IsObject() || TimelineOf(p->Data))
+            continue;
+        Value args[] = {Value(name)};
+        return CallFrom(p->Data, receiver, args, o->shared_from_this());
     }
     return {};
 }
@@ -527,9 +641,12 @@ void Vm::SetMember(const Value& target, const std::string& name, const Value& va
         Property* p = o->FindOwn(name);
         if (p && p->Setter) {
             Value args[] = {value};
-            Call(Value(p->Setter), target, args);
+            CallFrom(Value(p->Setter), target, args, o->shared_from_this());
             return;
         }
+        // An accessor without a setter up the chain makes the name read-only.
+        if (p && p->Getter)
+            return;
         if (p)
             break;
     }
@@ -544,8 +661,20 @@ Value Vm::Call(const Value& function, const Value& thisValue, std::span<const Va
     return keep->Call(*this, thisValue, args);
 }
 
+Value Vm::CallFrom(const Value& function, const Value& thisValue, std::span<const Value> args,
+                   const ObjectPtr& home) {
+    auto script = function.IsObject() ? dynamic_cast<ScriptFunction*>(function.Object().get()) : nullptr;
+    if (!script)
+        return Call(function, thisValue, args);
+    DepthGuard guard(*this);
+    ObjectPtr keep = function.Object();
+    return CallScript(*script, thisValue, args, home);
+}
+
 Value Vm::CallMethod(const Value& object, const std::string& name, std::span<const Value> args) {
-    return Call(GetMember(object, name), object, args);
+    ObjectPtr holder;
+    Value f = GetMember(object, name, &holder);
+    return CallFrom(f, object, args, holder);
 }
 
 Value Vm::Construct(const Value& function, std::span<const Value> args) {
@@ -564,8 +693,11 @@ Value Vm::Construct(const Value& function, std::span<const Value> args) {
         // A built-in class that refuses its arguments makes nothing.
         if (result.IsNull())
             return {};
-    } else
+    } else if (auto script = dynamic_cast<ScriptFunction*>(f.get())) {
+        result = CallScript(*script, Value(instance), args, instance->Proto());
+    } else {
         result = f->Call(*this, Value(instance), args);
+    }
     return result.IsObject() ? result : Value(instance);
 }
 
@@ -688,11 +820,20 @@ Activation Vm::FrameActivation(const ObjectPtr& clip) {
 }
 
 Value Vm::Run(std::span<const uint8_t> code, Activation& activation) {
+    // Which movie's code runs, for what depends on that movie's version.
+    struct Running {
+        const Dictionary*& Movie;
+        const Dictionary* Saved;
+        ~Running() { Movie = Saved; }
+    } running{running_, running_};
+    if (Timeline* home = TimelineOf(Value(activation.Home)))
+        running_ = &home->Characters();
     Interpreter interpreter(*this, activation);
     return interpreter.Run(code);
 }
 
-Value Vm::CallScript(ScriptFunction& f, const Value& thisValue, std::span<const Value> args) {
+Value Vm::CallScript(ScriptFunction& f, const Value& thisValue, std::span<const Value> args,
+                     const ObjectPtr& home) {
     const FunctionCode& code = f.Code;
     Activation a;
     a.Version = version_;
@@ -708,45 +849,44 @@ Value Vm::CallScript(ScriptFunction& f, const Value& thisValue, std::span<const 
         a.Registers.assign(std::max<size_t>(code.RegisterCount, 1), Value());
     ObjectPtr arguments = NewArray({args.begin(), args.end()});
     arguments->Put("callee", Value(a.Callee), DontEnum);
-    // `super`: the prototype of the prototype the method was found on.
-    ObjectPtr superProto;
-    if (a.This.IsObject())
+    // `super`: the prototypes above the one the function was found on
+    // (without one, above the one `this` inherits from).
+    ObjectPtr base = home ? home->Proto() : nullptr;
+    if (!home && a.This.IsObject())
         if (ObjectPtr p = a.This.Object()->Proto())
-            superProto = p->Proto();
+            base = p->Proto();
     Value superValue;
-    if (superProto) {
-        Value ctor = superProto->FindOwn("constructor") ? superProto->FindOwn("constructor")->Data : Value();
-        ObjectPtr s = NewObject(superProto);
-        s->Put("__constructor__", ctor, DontEnum);
-        superValue = Value(s);
-        a.SuperClass = s;
+    if (base) {
+        // super() runs the constructor the class was made with (extends
+        // and `new` of the parent leave it on the prototype).
+        const Property* ctor = home ? home->FindOwn("__constructor__") : nullptr;
+        if (!ctor)
+            ctor = base->FindOwn("constructor");
+        superValue = Value(Make<SuperObject>(base, a.This, ctor ? ctor->Data : Value()));
     }
+    // DefineFunction2 puts what it preloads in registers, from 1 on, and
+    // leaves out of its variables both what it preloads and what it
+    // suppresses; suppressing wins over preloading.
+    uint16_t flags = code.Version2 ? code.Flags : 0;
     uint8_t next = 1;
     auto preload = [&](uint16_t flag, const Value& v) {
-        if ((code.Flags & flag) && next < a.Registers.size())
+        if ((flags & flag) && next < a.Registers.size())
             a.Registers[next++] = v;
     };
-    if (code.Version2) {
-        preload(fflag::PreloadThis, a.This);
-        preload(fflag::PreloadArguments, Value(arguments));
-        preload(fflag::PreloadSuper, superValue);
-        preload(fflag::PreloadRoot, root_ ? Value(ClipObjectFor(*root_)) : Value());
-        Timeline* home = TimelineOf(Value(f.Target));
-        preload(fflag::PreloadParent,
-                home && home->Parent() ? Value(ClipObjectFor(*home->Parent())) : Value());
-        preload(fflag::PreloadGlobal, Value(global_));
-        if (!(code.Flags & fflag::SuppressArguments))
-            a.Locals->Put("arguments", Value(arguments));
-        if (!(code.Flags & fflag::SuppressSuper) && superProto)
-            a.Locals->Put("super", superValue);
-        if (!(code.Flags & fflag::SuppressThis))
-            a.Locals->Put("this", a.This);
-    } else {
-        a.Locals->Put("arguments", Value(arguments));
-        if (superProto)
-            a.Locals->Put("super", superValue);
-        a.Locals->Put("this", a.This);
-    }
+    auto give = [&](const char* name, uint16_t preloadFlag, uint16_t suppressFlag, const Value& v) {
+        if (flags & suppressFlag)
+            return;
+        preload(preloadFlag, v);
+        if (!(flags & preloadFlag) && !v.IsUndefined())
+            a.Locals->Put(name, v);
+    };
+    give("this", fflag::PreloadThis, fflag::SuppressThis, a.This);
+    give("arguments", fflag::PreloadArguments, fflag::SuppressArguments, Value(arguments));
+    give("super", fflag::PreloadSuper, fflag::SuppressSuper, superValue);
+    preload(fflag::PreloadRoot, root_ ? Value(ClipObjectFor(*root_)) : Value());
+    Timeline* clip = TimelineOf(Value(f.Target));
+    preload(fflag::PreloadParent, clip && clip->Parent() ? Value(ClipObjectFor(*clip->Parent())) : Value());
+    preload(fflag::PreloadGlobal, Value(global_));
     for (size_t i = 0; i < code.Parameters.size(); ++i) {
         Value v = i < args.size() ? args[i] : Value();
         uint8_t r = code.Parameters[i].Register;

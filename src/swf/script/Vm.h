@@ -45,6 +45,7 @@ public:
 class Vm : public TimelineEvents {
 public:
     static constexpr int MaxCallDepth = 256;
+    static constexpr int MaxProtoChain = 256;
     // A script that runs longer than this is stopped, and so are the other
     // scripts of that tick.
     std::chrono::milliseconds TimeLimit{4000};
@@ -57,9 +58,21 @@ public:
     int Version() const { return version_; }
     bool CaseSensitive() const { return version_ >= 7; }
     void SetRoot(Timeline* root);
-    // The symbols the movie exports by name (ExportAssets), for attachMovie.
-    void SetExports(std::map<std::string, uint16_t> exports) { exports_ = std::move(exports); }
+    // A movie that plays here (the first one, or one loaded later): the
+    // symbols it exports by name (ExportAssets), for attachMovie and the
+    // classes scripts link to them, and its version. A movie is known by its
+    // dictionary; the first movie's exports are the default.
+    void AddMovie(const Movie& movie);
     std::optional<uint16_t> ExportedId(const std::string& name) const;
+    std::optional<uint16_t> ExportedId(const Dictionary& movie, const std::string& name) const;
+    // The name a movie exports a character by, empty when it has none.
+    std::string ExportName(const Dictionary& movie, uint16_t id) const;
+    // Object.registerClass: constructors by symbol name (without case
+    // before SWF 7); null takes the link away.
+    // The link is made by the running code's movie, looked up for the
+    // movie that defines the symbol.
+    void RegisterClass(const std::string& symbol, const ObjectPtr& constructor);
+    ObjectPtr RegisteredClass(const Dictionary& movie, const std::string& symbol) const;
     Timeline* Root() const { return root_; }
     // trace() output, one line per call, and messages about stopped scripts.
     std::function<void(const std::string&)> OnTrace;
@@ -76,6 +89,8 @@ public:
     void Placed(Timeline& clip, std::span<const uint8_t> clipActions) override;
     bool Unloading(Timeline& clip) override;
 
+    // fscommand("quit"): the movie's scripts end with the one running.
+    void Quit() { quit_ = true; }
     // Runs the queued action blocks, and those they queue, in order.
     void RunQueue();
     // Local files scripts load (none: every load fails), and the handing
@@ -169,10 +184,18 @@ public:
     void Method(const ObjectPtr& object, const std::string& name, NativeCall call);
 
     // Property access, calls and conversions that may run scripts.
-    Value GetMember(const Value& object, const std::string& name);
+    // `holder` gets the object of the chain the property was found on.
+    Value GetMember(const Value& object, const std::string& name, ObjectPtr* holder = nullptr);
+    // Reads a property from `start` up its prototypes; accessors run on
+    // `receiver`. A chain longer than MaxProtoChain stops the script.
+    Value Lookup(const ObjectPtr& start, const std::string& name, const Value& receiver, ObjectPtr* holder);
     void SetMember(const Value& object, const std::string& name, const Value& value);
     bool HasMember(const ObjectPtr& object, const std::string& name);
     Value Call(const Value& function, const Value& thisValue, std::span<const Value> args);
+    // Calls a function found on `home` (`this` or one of its prototypes):
+    // `super` in it stands for the prototypes above `home`.
+    Value CallFrom(const Value& function, const Value& thisValue, std::span<const Value> args,
+                   const ObjectPtr& home);
     Value CallMethod(const Value& object, const std::string& name, std::span<const Value> args);
     Value Construct(const Value& function, std::span<const Value> args);
     Value ToPrimitive(const Value& v, bool preferString = false);
@@ -189,7 +212,8 @@ public:
     // Runs a block of actions in an activation; the value of `return`.
     Value Run(std::span<const uint8_t> code, Activation& activation);
     // Calls a script function with its own activation.
-    Value CallScript(ScriptFunction& f, const Value& thisValue, std::span<const Value> args);
+    Value CallScript(ScriptFunction& f, const Value& thisValue, std::span<const Value> args,
+                     const ObjectPtr& home = nullptr);
     // The activation a clip's own frame actions run in.
     Activation FrameActivation(const ObjectPtr& clip);
 
@@ -230,6 +254,7 @@ private:
         std::span<const uint8_t> Actions;
         Value Handler; // a function to call on the clip instead of actions
         Value This = {}; // what the handler is called on, when not the clip
+        std::function<void()> Task = {}; // engine work in its turn, instead of both
     };
     struct Interval {
         Value Function, This;
@@ -240,6 +265,7 @@ private:
     };
 
     void InstallBuiltins();
+    Value Resolve(const ObjectPtr& start, const std::string& name, const Value& receiver);
     void Track(const ObjectPtr& object);
     void RunOne(const Queued& item);
     void RunGuarded(const std::function<void()>& work, const std::string& where);
@@ -252,6 +278,10 @@ private:
     // Queues the clip's handlers of an event (early: before queued frame
     // actions).
     void QueueClipEvent(const ObjectPtr& clip, uint32_t event, bool early);
+    // A placed clip's construction: its class's prototype, its construct
+    // events, then its class's constructor.
+    void Construct(const std::shared_ptr<ClipObject>& clip);
+    std::string ClassKey(const std::string& symbol, int version) const;
     void RunIntervals();
 
     int version_;
@@ -263,6 +293,7 @@ private:
         int32_t Depth = 0;
     } reuse_;
     std::deque<Queued> queue_;
+    std::deque<Queued> inits_;        // init actions, ahead of everything
     std::deque<Queued> early_;        // initialize events, ahead of the queue
     std::deque<Queued> constructs_;   // construct events, after all initialize events
     std::vector<ObjectPtr> entering_; // clips there at the start of the tick
@@ -270,16 +301,28 @@ private:
     std::vector<std::weak_ptr<Object>> objects_;
     size_t sweepAt_ = 1024;
     std::set<uint16_t> initDone_;
-    std::map<std::string, uint16_t> exports_;
+    struct MovieFacts {
+        std::map<std::string, uint16_t> Exports;
+        int Version = 0;
+    };
+    // The version of the movie whose code runs, or whose clip is made.
+    int MovieVersion(const Dictionary* movie) const;
+    void LimitRecursion(const Movie& movie);
+    std::map<const Dictionary*, MovieFacts> movies_;
+    const Dictionary* firstMovie_ = nullptr;
+    const Dictionary* running_ = nullptr; // the movie of the code running
+    std::map<std::string, ObjectPtr> classes_;
     std::map<int, Interval> intervals_;
     int nextInterval_ = 1;
     int depth_ = 0;
+    int maxCallDepth_ = MaxCallDepth;
     double mouseX_ = 0, mouseY_ = 0;
     std::set<uint32_t> keysDown_;
     uint32_t lastKey_ = 0, lastCharacter_ = 0;
     uint64_t frames_ = 0;
     uint32_t steps_ = 0;
     bool aborted_ = false;
+    bool quit_ = false;
     std::chrono::steady_clock::time_point deadline_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
