@@ -136,6 +136,13 @@ void ClipObject::ComputedKeys(std::vector<std::string>& keys) const {
             keys.push_back(it->second.Name);
 }
 
+Timeline* ClipObject::ChildClip(Timeline& parent, const std::string& name, bool caseSensitive) {
+    for (auto& [depth, object] : parent.Objects())
+        if (object.Clip && !object.Name.empty() && SameName(object.Name, name, caseSensitive))
+            return object.Clip.get();
+    return nullptr;
+}
+
 std::optional<Value> ClipObject::GetProperty(Vm& vm, int index) {
     if (!timeline_)
         return Value();
@@ -264,7 +271,13 @@ std::string ClipObject::JoinNames(char separator) const {
     return path;
 }
 
-std::string ClipObject::TargetPath() const { return timeline_ ? "_level0" + JoinNames('.') : ""; }
+std::string ClipObject::TargetPath() const {
+    if (!timeline_)
+        return "";
+    std::string path = "_level" + std::to_string(origin_.Level);
+    path += JoinNames('.');
+    return path;
+}
 
 std::string ClipObject::SlashPath() const {
     if (!timeline_)

@@ -2,6 +2,7 @@
 
 #include "swf/ByteReader.h"
 #include "swf/Error.h"
+#include "swf/TagCodes.h"
 #include "swf/Timeline.h"
 #include "swf/script/ActionCodes.h"
 #include "swf/script/ClipLifetime.h"
@@ -118,6 +119,10 @@ Interpreter::Outcome Interpreter::Execute(size_t begin, size_t end) {
             return {};
         pc = r.Next;
         Outcome o = Dispatch(r, pc, end);
+        if (halted_) {
+            returned_ = Value();
+            return {Outcome::Returned};
+        }
         if (o.Kind == Outcome::Returned)
             return o;
         if (o.Kind == Outcome::Jumped) {
@@ -139,7 +144,7 @@ Interpreter::Outcome Interpreter::Dispatch(const Record& r, size_t& pc, size_t e
 // ---- timeline control ----
 
 bool Interpreter::Timeline(const Record& r) {
-    swf::Timeline* t = vm_.TimelineOf(Value(a_.Target));
+    swf::Timeline* t = vm_.TimelineOf(Value(scope_.Base()));
     ByteReader in(r.Body);
     switch (r.Code) {
     case action::NextFrame:
@@ -191,6 +196,7 @@ bool Interpreter::Timeline(const Record& r) {
     }
     case action::Call:
         CallFrame();
+        HaltIfHomeRemoved();
         return true;
     case action::ToggleQuality:
     case action::StopSounds:
@@ -252,7 +258,7 @@ void Interpreter::GotoFrame2(const Record& r) {
     uint8_t flags = in.U8();
     uint16_t bias = (flags & 2) ? in.U16() : 0;
     Value frame = Pop();
-    ObjectPtr target = a_.Target;
+    ObjectPtr target = scope_.Base();
     std::string label;
     double number = 0;
     if (frame.IsString()) {
@@ -286,7 +292,34 @@ void Interpreter::GotoFrame2(const Record& r) {
 
 void Interpreter::CallFrame() {
     Value frame = Pop();
-    (void)frame; // frame calls need the frame's own actions; not yet run
+    ObjectPtr target = scope_.Base();
+    std::string label = vm_.ToString(frame);
+    // "path:frame" calls a frame of another clip.
+    if (size_t colon = label.rfind(':'); colon != std::string::npos) {
+        target = scope_.ResolvePath(label.substr(0, colon));
+        label = label.substr(colon + 1);
+    }
+    swf::Timeline* t = vm_.TimelineOf(Value(target));
+    if (!t)
+        return;
+    double number = StringToNumber(label, a_.Version);
+    std::optional<uint32_t> index;
+    if (std::isfinite(number) && number >= 1 && number <= t->FrameCount())
+        index = static_cast<uint32_t>(number) - 1;
+    else if (!std::isfinite(number))
+        index = t->FindLabel(label);
+    if (!index)
+        return;
+    // The frame's actions run on the clip, where the timeline is now.
+    // A frame may call itself: the depth limit ends that.
+    Vm::DepthGuard guard(vm_);
+    const TagList& frames = t->Frames();
+    ObjectPtr clip = vm_.ClipObjectFor(*t);
+    for (size_t i = frames.FrameStart(*index); i < frames.FrameStart(*index + 1); ++i)
+        if (frames.Tags[i].Code == tagcode::DoAction) {
+            Activation called = vm_.FrameActivation(clip);
+            vm_.Run(frames.Tags[i].Body, called);
+        }
 }
 
 // ---- stack and registers ----
@@ -704,6 +737,11 @@ bool Interpreter::Variables(uint8_t code) {
     }
 }
 
+void Interpreter::HaltIfHomeRemoved() {
+    auto home = std::dynamic_pointer_cast<ClipObject>(a_.Home);
+    halted_ = home && !home->GetTimeline();
+}
+
 Value Interpreter::CallNamed(const Value& object, const std::string& name, std::span<const Value> args) {
     // super.method(): the method of the parent class, on our own `this`.
     bool isSuper = a_.SuperClass && object.IsObject() && object.Object() == a_.SuperClass;
@@ -739,6 +777,7 @@ bool Interpreter::Objects(uint8_t code) {
         Value self;
         Value f = scope_.GetFunction(name, self);
         Push(vm_.Call(f, self, args));
+        HaltIfHomeRemoved();
         return true;
     }
     case action::CallMethod: {
@@ -747,12 +786,15 @@ bool Interpreter::Objects(uint8_t code) {
         std::vector<Value> args = PopArguments();
         std::string name = nameValue.IsUndefined() ? "" : vm_.ToString(nameValue);
         Push(CallNamed(object, name, args));
+        if (!object.IsNullish())
+            HaltIfHomeRemoved();
         return true;
     }
     case action::NewObject: {
         std::string name = PopString();
         std::vector<Value> args = PopArguments();
         Push(vm_.Construct(scope_.Get(name), args));
+        HaltIfHomeRemoved();
         return true;
     }
     case action::NewMethod: {
@@ -761,6 +803,8 @@ bool Interpreter::Objects(uint8_t code) {
         std::vector<Value> args = PopArguments();
         std::string name = nameValue.IsUndefined() ? "" : vm_.ToString(nameValue);
         Push(vm_.Construct(name.empty() ? object : vm_.GetMember(object, name), args));
+        if (!object.IsNullish())
+            HaltIfHomeRemoved();
         return true;
     }
     case action::InitArray:

@@ -5,6 +5,8 @@
 #include "swf/script/Text.h"
 #include "swf/script/Vm.h"
 
+#include <cctype>
+
 namespace swf::script {
 namespace {
 
@@ -12,12 +14,30 @@ bool Same(const std::string& a, const char* b, bool caseSensitive) {
     return caseSensitive ? a == b : ToLowerAscii(a) == b;
 }
 
+// "_levelN": the plug-in reads the digits after "_level" and ignores the
+// rest of the name ("_level0undefined" is level 0).
+std::optional<int> LevelNumber(const std::string& name) {
+    if (name.size() < 7 || ToLowerAscii(name.substr(0, 6)) != "_level" || !std::isdigit(uint8_t(name[6])) ||
+        name.find_first_of(":/.") != std::string::npos)
+        return std::nullopt;
+    int level = 0;
+    for (size_t i = 6; i < name.size() && std::isdigit(uint8_t(name[i])); ++i)
+        if ((level = level * 10 + (name[i] - '0')) > Vm::MaxLevel)
+            return std::nullopt;
+    return level;
+}
+
 } // namespace
 
 ObjectPtr Scope::Base() const {
-    if (a_.Target)
-        return a_.Target;
-    return a_.Scopes.empty() ? nullptr : a_.Scopes.front();
+    if (!a_.Target)
+        return a_.Scopes.empty() ? nullptr : a_.Scopes.front();
+    // A removed target gives way to the clip the code belongs to, and a
+    // removed one of those to the root.
+    for (const ObjectPtr& clip : {a_.Target, a_.Home})
+        if (ObjectPtr live = clip ? vm_.Live(clip) : nullptr)
+            return live;
+    return vm_.Root() ? vm_.ClipObjectFor(*vm_.Root()) : nullptr;
 }
 
 std::optional<Value> Scope::Special(const std::string& name) {
@@ -34,8 +54,8 @@ std::optional<Value> Scope::Special(const std::string& name) {
         return Value(vm_.Global());
     if (Same(name, "_root", cs) || Same(name, "_level0", cs))
         return vm_.Root() ? Value(vm_.ClipObjectFor(*vm_.Root())) : Value();
-    if (auto level = builtins::LevelOf(vm_, Value(name)); level && vm_.LevelAt) {
-        Timeline* t = vm_.LevelAt(*level);
+    if (auto level = LevelNumber(name)) {
+        Timeline* t = *level == 0 ? vm_.Root() : vm_.LevelAt ? vm_.LevelAt(*level) : nullptr;
         return t ? Value(vm_.ClipObjectFor(*t)) : Value();
     }
     if (Same(name, "_parent", cs)) {

@@ -29,13 +29,15 @@ public:
     ObjectPtr ResolvePath(const std::string& path);
     // The clip a target string or clip value names ("" is the current one).
     ObjectPtr ResolveTarget(const Value& target);
+    // The clip timeline actions and plain names address: the target, or
+    // in its place the clip the code belongs to once the target is gone.
+    ObjectPtr Base() const;
 
 private:
     bool IsPath(const std::string& name) const;
     // Splits "path:var" or "a.b.var" into the object and the name in it.
     bool SplitPath(const std::string& name, ObjectPtr& object, std::string& variable);
     std::optional<Value> Special(const std::string& name);
-    ObjectPtr Base() const;
     Value Lookup(const std::string& name, Value* holder = nullptr);
 
     Vm& vm_;
