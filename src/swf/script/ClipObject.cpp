@@ -89,19 +89,37 @@ std::optional<Value> ClipObject::GetComputed(Vm& vm, const std::string& name) {
         Timeline* parent = timeline_->Parent();
         return parent ? Value(vm.ClipObjectFor(*parent)) : Value();
     }
-    if (SameName(name, "_root", CaseSensitive()) || SameName(name, "_level0", CaseSensitive()))
+    if (SameName(name, "_root", CaseSensitive()))
+        return Value(RootOf(vm, *timeline_));
+    if (SameName(name, "_level0", CaseSensitive()))
         return vm.Root() ? Value(vm.ClipObjectFor(*vm.Root())) : Value();
+    if (SameName(name, "_lockroot", CaseSensitive()))
+        return lockRoot_;
+    if (SameName(name, "_global", CaseSensitive()) && vm.Version() >= 6)
+        return Value(vm.Global());
     return std::nullopt;
 }
 
 bool ClipObject::SetComputed(Vm& vm, const std::string& name, const Value& v) {
     if (name.empty() || name[0] != '_' || !timeline_)
         return false;
+    if (SameName(name, "_lockroot", CaseSensitive())) {
+        lockRoot_ = vm.ToBoolean(v);
+        return true;
+    }
     int index = PropertyIndex(name);
     if (index < 0)
         return false;
     SetProperty(vm, index, v);
     return true;
+}
+
+ObjectPtr ClipObject::RootOf(Vm& vm, Timeline& timeline) {
+    for (Timeline* t = &timeline;; t = t->Parent()) {
+        auto clip = std::static_pointer_cast<ClipObject>(vm.ClipObjectFor(*t));
+        if (clip->lockRoot_ || !t->Parent())
+            return clip;
+    }
 }
 
 std::optional<Value> ClipObject::GetFallback(Vm& vm, const std::string& name) {

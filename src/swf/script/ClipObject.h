@@ -64,6 +64,10 @@ public:
     void Detach() { timeline_ = nullptr; }
     void Attach(Timeline* timeline) { timeline_ = timeline; }
     const Origin& MadeAt() const { return origin_; }
+    // _root as the timeline's scripts see it: the nearest clip up from it
+    // with _lockroot set (kept when a movie is loaded into the clip), else
+    // the root of its level.
+    static ObjectPtr RootOf(Vm& vm, Timeline& timeline);
     // The named child clip of a timeline, if there is one.
     static Timeline* ChildClip(Timeline& parent, const std::string& name, bool caseSensitive);
 
@@ -98,6 +102,7 @@ private:
 
     Timeline* timeline_;
     Origin origin_;
+    bool lockRoot_ = false;
 };
 
 } // namespace swf::script

@@ -9,6 +9,7 @@
 #include "swf/script/ClipObject.h"
 #include "swf/script/Loading.h"
 #include "swf/script/Text.h"
+#include "swf/script/TextFieldObject.h"
 #include "swf/script/Vm.h"
 
 #include <bit>
@@ -37,6 +38,46 @@ std::string TypeOfValue(const Value& v) {
         break;
     }
     return v.Object()->TypeOf();
+}
+
+// The entry whose script object this is, in the timeline or a clip in it;
+// the dot path of its timeline goes to `path`.
+const DisplayObject* FindEntry(Vm& vm, swf::Timeline& timeline, const Object* object, std::string& path) {
+    for (auto& [depth, entry] : timeline.Objects()) {
+        if (entry.Script.get() == object) {
+            path = static_cast<ClipObject&>(*vm.ClipObjectFor(timeline)).TargetPath();
+            return &entry;
+        }
+        if (entry.Clip)
+            if (const DisplayObject* found = FindEntry(vm, *entry.Clip, object, path))
+                return found;
+    }
+    return nullptr;
+}
+
+// targetPath(): the dot path of a clip, a text field or a button;
+// undefined for anything else.
+Value TargetPathOf(Vm& vm, const Value& v) {
+    if (!v.IsObject())
+        return {};
+    if (swf::Timeline* t = vm.TimelineOf(v))
+        return static_cast<ClipObject&>(*vm.ClipObjectFor(*t)).TargetPath();
+    if (dynamic_cast<ClipObject*>(v.Object().get()))
+        return std::string(); // removed, with nothing at its path
+    std::string path;
+    const DisplayObject* entry = nullptr;
+    if (auto field = dynamic_cast<TextFieldObject*>(v.Object().get())) {
+        auto parent = field->Parent();
+        entry = parent && parent->GetTimeline() ? field->Display() : nullptr;
+        path = entry ? parent->TargetPath() : "";
+    } else if (vm.Root()) {
+        entry = FindEntry(vm, *vm.Root(), v.Object().get(), path);
+    }
+    if (!entry)
+        return {};
+    path += '.';
+    path += entry->Name;
+    return path;
 }
 
 std::mt19937& Random() {
@@ -186,12 +227,14 @@ bool Interpreter::Timeline(const Record& r) {
     case action::SetTarget: {
         std::string path = ReadString(in);
         a_.Target = path.empty() ? a_.Home : scope_.ResolvePath(path);
+        UnfoundTarget();
         return true;
     }
     case action::SetTarget2: {
         Value target = Pop();
         std::string path = target.IsObject() ? "" : vm_.ToString(target);
         a_.Target = !target.IsObject() && path.empty() ? a_.Home : scope_.ResolveTarget(target);
+        UnfoundTarget();
         return true;
     }
     case action::Call:
@@ -288,6 +331,12 @@ void Interpreter::GotoFrame2(const Record& r) {
         t->Play();
     else
         t->Stop();
+}
+
+void Interpreter::UnfoundTarget() {
+    // Up to SWF 6 a target that names nothing addresses the root.
+    if (!a_.Target && a_.Version <= 6 && vm_.Root())
+        a_.Target = vm_.ClipObjectFor(*vm_.Root());
 }
 
 void Interpreter::CallFrame() {
@@ -670,12 +719,9 @@ bool Interpreter::Strings(uint8_t code) {
     case action::TypeOf:
         Push(TypeOfValue(Pop()));
         return true;
-    case action::TargetPath: {
-        Value v = Pop();
-        auto clip = v.IsObject() ? dynamic_cast<ClipObject*>(v.Object().get()) : nullptr;
-        Push(clip ? Value(clip->TargetPath()) : Value());
+    case action::TargetPath:
+        Push(TargetPathOf(vm_, Pop()));
         return true;
-    }
     default:
         return false;
     }
@@ -699,9 +745,7 @@ bool Interpreter::Variables(uint8_t code) {
         return true;
     }
     case action::DefineLocal2: {
-        std::string name = PopString();
-        if (!a_.Locals || !a_.Locals->FindOwn(name))
-            scope_.DefineLocal(name, Value());
+        scope_.Declare(PopString());
         return true;
     }
     case action::Delete: {

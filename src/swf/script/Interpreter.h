@@ -63,6 +63,7 @@ private:
     Outcome Try(const Record& r, size_t& pc);
     void GotoFrame2(const Record& r);
     void CallFrame();
+    void UnfoundTarget();
     Value Equals(const Value& a, const Value& b);
     Value Less(const Value& a, const Value& b);
     Value Add(const Value& a, const Value& b);

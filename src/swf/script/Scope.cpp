@@ -52,6 +52,9 @@ std::optional<Value> Scope::Special(const std::string& name) {
     }
     if (Same(name, "_global", cs) && vm_.Version() >= 6)
         return Value(vm_.Global());
+    if (Same(name, "_root", cs))
+        if (Timeline* t = vm_.TimelineOf(Value(Base())))
+            return Value(ClipObject::RootOf(vm_, *t));
     if (Same(name, "_root", cs) || Same(name, "_level0", cs))
         return vm_.Root() ? Value(vm_.ClipObjectFor(*vm_.Root())) : Value();
     if (auto level = LevelNumber(name)) {
@@ -68,21 +71,41 @@ std::optional<Value> Scope::Special(const std::string& name) {
 bool Scope::IsPath(const std::string& name) const { return name.find_first_of(":/.") != std::string::npos; }
 
 ObjectPtr Scope::ResolvePath(const std::string& path) {
-    ObjectPtr current = Base();
+    std::string head = path.substr(0, path.find_first_of("/:."));
+    if (head.empty() || vm_.Version() < 5 || Special(head))
+        return Walk(Base(), path, true);
+    // The first name is looked for along the scope chain, as a variable
+    // is; the path goes on from the first object that has it and leads
+    // somewhere.
+    for (size_t i = a_.Scopes.size(); i-- > 1;)
+        if (vm_.HasMember(a_.Scopes[i], head))
+            if (ObjectPtr found = Walk(a_.Scopes[i], path, false))
+                return found;
+    for (const ObjectPtr& scope : {Base(), vm_.Global()})
+        if (scope && vm_.HasMember(scope, head))
+            if (ObjectPtr found = Walk(scope, path, false))
+                return found;
+    return nullptr;
+}
+
+ObjectPtr Scope::Walk(ObjectPtr current, const std::string& path, bool first) {
     size_t pos = 0;
     if (!path.empty() && path[0] == '/') {
         current = vm_.Root() ? vm_.ClipObjectFor(*vm_.Root()) : nullptr;
         pos = 1;
     }
-    bool first = true;
+    // Once a slash has come, dots belong to the names.
+    bool slashes = false;
     while (current && pos < path.size()) {
-        size_t end = path.find_first_of("/.", pos);
+        size_t end = path.find_first_of(slashes ? "/:" : "/:.", pos);
+        slashes = slashes || (end != std::string::npos && path[end] == '/');
         // ".." is the parent in slash syntax.
         if (path.compare(pos, 2, "..") == 0 && (pos + 2 == path.size() || path[pos + 2] == '/')) {
             Timeline* t = vm_.TimelineOf(Value(current));
             current = t && t->Parent() ? vm_.ClipObjectFor(*t->Parent()) : nullptr;
             pos += 3;
             first = false;
+            slashes = true;
             continue;
         }
         std::string segment = path.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
@@ -195,11 +218,30 @@ void Scope::Set(const std::string& name, const Value& value) {
         vm_.SetMember(Value(base), name, value);
 }
 
+ObjectPtr Scope::FrameHolder(const std::string& name, std::string& variable) {
+    variable = name;
+    ObjectPtr object = Base();
+    if (IsPath(name) && !SplitPath(name, object, variable))
+        return nullptr;
+    return object;
+}
+
 void Scope::DefineLocal(const std::string& name, const Value& value) {
+    std::string variable;
     if (a_.Locals)
         a_.Locals->Put(name, value);
-    else if (ObjectPtr base = Base())
-        vm_.SetMember(Value(base), name, value);
+    else if (ObjectPtr object = FrameHolder(name, variable))
+        vm_.SetMember(Value(object), variable, value);
+}
+
+void Scope::Declare(const std::string& name) {
+    std::string variable;
+    if (a_.Locals) {
+        if (!a_.Locals->FindOwn(name))
+            a_.Locals->Put(name, Value());
+    } else if (ObjectPtr object = FrameHolder(name, variable); object && !vm_.HasMember(object, variable)) {
+        vm_.SetMember(Value(object), variable, Value());
+    }
 }
 
 bool Scope::Delete(const std::string& name) {

@@ -717,6 +717,10 @@ ObjectPtr Vm::ToObject(const Value& v) {
     ObjectPtr proto = v.IsString() ? Protos.String : v.IsNumber() ? Protos.Number : Protos.Boolean;
     ObjectPtr o = NewObject(proto);
     o->Primitive = v;
+    // A string's object has its length as a property of its own (with
+    // ("text") { length } reads it).
+    if (v.IsString())
+        o->Put("length", double(TextLength(v.String())), DontEnum);
     return o;
 }
 
@@ -775,8 +779,10 @@ Value Vm::CallScript(ScriptFunction& f, const Value& thisValue, std::span<const 
         preload(fflag::PreloadThis, a.This);
         preload(fflag::PreloadArguments, Value(arguments));
         preload(fflag::PreloadSuper, superValue);
-        preload(fflag::PreloadRoot, root_ ? Value(ClipObjectFor(*root_)) : Value());
         Timeline* home = TimelineOf(Value(f.Target));
+        preload(fflag::PreloadRoot, home    ? Value(ClipObject::RootOf(*this, *home))
+                                    : root_ ? Value(ClipObjectFor(*root_))
+                                            : Value());
         preload(fflag::PreloadParent,
                 home && home->Parent() ? Value(ClipObjectFor(*home->Parent())) : Value());
         preload(fflag::PreloadGlobal, Value(global_));

@@ -183,3 +183,126 @@ TEST(Levels, LevelNamesReadTheirDigits) {
 }
 
 } // namespace
+
+TEST(Paths, DotsAfterASlashBelongToTheNamesAndColonsSeparate) {
+    ActionAssembler a;
+    MakeClip(a, "unused", "a", 1);
+    a.Push(1.0).Push("b").Push(2.0).Push("a").Op(op::GetVariable).Push("createEmptyMovieClip");
+    a.Op(op::CallMethod).Op(op::Pop);
+    a.Push(1.0).Push("c").Push(2.0).Push("a.b").Op(op::GetVariable).Push("createEmptyMovieClip");
+    a.Op(op::CallMethod).Op(op::Pop);
+    a.Push("a.b.c.x").Push(1.0).Op(op::SetVariable);
+    a.TraceVariable("a/b.c.x").TraceVariable("a:b.c:x").TraceVariable("a.b/c.x").TraceVariable("/a/b/c:x");
+    EXPECT_EQ(Traces(a), (Lines{"undefined", "1", "1", "1"}));
+}
+
+TEST(Paths, TargetPathNamesClipsAndTextFields) {
+    ActionAssembler a;
+    MakeClip(a, "clip", "c", 1);
+    a.Push(10.0).Push(10.0).Push(0.0).Push(0.0).Push(2.0).Push("field").Push(6.0).Push("clip");
+    a.Op(op::GetVariable).Push("createTextField").Op(op::CallMethod).Op(op::Pop);
+    for (const char* name : {"clip", "clip.field", "unset"})
+        a.Push(name).Op(op::GetVariable).Op(op::TargetPath).Op(op::Trace);
+    a.Push("clip").Op(op::TargetPath).Op(op::Trace);
+    EXPECT_EQ(Traces(a), (Lines{"_level0.c", "_level0.c.field", "undefined", "undefined"}));
+}
+
+TEST(Paths, AnUnfoundTargetIsTheRootUpToSwf6) {
+    swfw::MovieWriter w(6, {0, 2000, 0, 2000}, 12);
+    ActionAssembler frame;
+    frame.SetTarget("nothing").Push("where").Push("unfound").Op(op::SetVariable).SetTarget("");
+    DefineScriptedSprite(w, 2, {frame});
+    PlaceNamed(w, 1, 2, "s");
+    w.ShowFrame();
+    ActionAssembler second;
+    second.Op(op::Stop).TraceVariable("where").TraceVariable("s.where");
+    DoAction(w, second);
+    w.ShowFrame();
+    EXPECT_EQ(RunMovie(w.Build(), 2).Lines, (Lines{"unfound", "undefined"}));
+}
+
+TEST(Scopes, WithTextReadsItsLengthAndClipsSeeGlobal) {
+    ActionAssembler a;
+    ActionAssembler body;
+    body.TraceVariable("length");
+    a.Push("STRING").With(body);
+    MakeClip(a, "clip", "c", 1);
+    a.Push("clip").Op(op::GetVariable).Push("_global").Op(op::GetMember);
+    a.Push("_global").Op(op::GetVariable).Op(op::StrictEquals).Op(op::Trace);
+    EXPECT_EQ(Traces(a), (Lines{"6", "true"}));
+}
+
+TEST(Clips, InstancesAtDepthsAndTheFirstOfTwoExportsOfAName) {
+    auto w = Movie();
+    DefineScriptedSprite(w, 2, {ActionAssembler()});
+    DefineScriptedSprite(w, 3, {ActionAssembler(), ActionAssembler()});
+    w.Tag(swf::tagcode::ExportAssets, std::vector<uint8_t>{1, 0, 2, 0, 'x', 0});
+    w.Tag(swf::tagcode::ExportAssets, std::vector<uint8_t>{1, 0, 3, 0, 'x', 0});
+    ActionAssembler a;
+    a.Push(5.0).Push("m").Push("x").Push(3.0).Push("_root").Op(op::GetVariable).Push("attachMovie");
+    a.Op(op::CallMethod).Op(op::Pop).TraceVariable("m._totalframes");
+    for (double depth : {5.0, 6.0})
+        a.Push(depth)
+            .Push(1.0)
+            .Push("_root")
+            .Op(op::GetVariable)
+            .Push("getInstanceAtDepth")
+            .Op(op::CallMethod)
+            .Op(op::Trace);
+    DoAction(w, a);
+    w.ShowFrame();
+    EXPECT_EQ(RunMovie(w.Build()).Lines, (Lines{"1", "_level0.m", "undefined"}));
+}
+
+TEST(Clips, LockRootMakesAClipTheRootOfWhatIsInIt) {
+    ActionAssembler a;
+    MakeClip(a, "c", "c", 1);
+    a.Push(1.0).Push("d").Push(2.0).Push("c").Op(op::GetVariable).Push("createEmptyMovieClip");
+    a.Op(op::CallMethod).Op(op::Pop);
+    a.TraceVariable("c._lockroot").TraceVariable("c.d._root");
+    a.Push("c").Op(op::GetVariable).Push("_lockroot").Push("yes").Op(op::SetMember);
+    a.TraceVariable("c._lockroot").TraceVariable("c.d._root").TraceVariable("c._root").TraceVariable("_root");
+    a.Push("c").Op(op::GetVariable).Push("_lockroot").Push(0.0).Op(op::SetMember);
+    a.TraceVariable("c._lockroot").TraceVariable("c.d._root");
+    EXPECT_EQ(Traces(a),
+              (Lines{"false", "_level0", "true", "_level0.c", "_level0.c", "_level0", "false", "_level0"}));
+}
+
+// object name = { key: value } on top of the stack.
+void PushObject(ActionAssembler& a, const std::string& key, const std::string& value) {
+    a.Push(key).Push(value).Push(1.0).Op(op::InitObject);
+}
+
+TEST(Paths, TheFirstNameIsLookedForAlongTheScopeChain) {
+    ActionAssembler a;
+    // _global.a = {b: {c: "global"}}; a = {b: "this"}
+    a.Push("_global").Op(op::GetVariable).Push("a").Push("b");
+    PushObject(a, "c", "global");
+    a.Push(1.0).Op(op::InitObject).Op(op::SetMember);
+    a.Push("a");
+    PushObject(a, "b", "this");
+    a.Op(op::SetVariable);
+    a.TraceVariable("a.b.c").TraceVariable("a.b");
+    ActionAssembler body;
+    body.Push("a");
+    PushObject(body, "b", "local");
+    body.Op(op::DefineLocal).TraceVariable("a.b");
+    a.DefineFunction("f", {}, body).Push(0.0).Push("f").Op(op::CallFunction).Op(op::Pop);
+    a.Push("a.b.c").Push("changed").Op(op::SetVariable);
+    a.TraceVariable("_global.a.b.c");
+    EXPECT_EQ(Traces(a), (Lines{"global", "this", "local", "changed"}));
+}
+
+TEST(Scopes, AFramesVarFollowsItsPathAndKeepsWhatIsThere) {
+    ActionAssembler a;
+    a.Push("/:abc").Push("ABC").Op(op::DefineLocal).TraceVariable("_root.abc");
+    a.Push("x").Push(5.0).Op(op::SetVariable).Push("x").Op(op::DefineLocal2).TraceVariable("x");
+    a.Push("/:fresh").Op(op::DefineLocal2);
+    a.Push(1.0).Push("fresh").Push(1.0).Push("_root").Op(op::GetVariable).Push("hasOwnProperty");
+    a.Op(op::CallMethod).Op(op::Trace);
+    // A function's var takes the name as it is.
+    ActionAssembler body;
+    body.Push("_root.v").Push("local").Op(op::DefineLocal).TraceVariable("_root.v");
+    a.DefineFunction("f", {}, body).Push(0.0).Push("f").Op(op::CallFunction).Op(op::Pop);
+    EXPECT_EQ(Traces(a), (Lines{"ABC", "5", "true", "undefined"}));
+}
