@@ -50,7 +50,8 @@ std::map<std::string, uint16_t> AssetImports::Exports(const Movie& movie) {
             ByteReader in(tag.Body);
             for (uint16_t n = in.U16(); n > 0; --n) {
                 uint16_t id = in.U16();
-                names[ReadName(in)] = id;
+                // A name exported twice keeps its first symbol.
+                names.emplace(ReadName(in), id);
             }
         } catch (const Error&) {
             // A damaged list exports what was read before the damage.

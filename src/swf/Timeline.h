@@ -66,6 +66,7 @@ public:
     uint32_t FrameCount() const { return frameCount_; }
     const DisplayList& Objects() const { return objects_; }
     const Dictionary& Characters() const { return dictionary_; }
+    const TagList& Frames() const { return frames_; }
 
     DisplayList& Objects() { return objects_; }
 

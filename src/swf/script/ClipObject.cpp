@@ -89,19 +89,37 @@ std::optional<Value> ClipObject::GetComputed(Vm& vm, const std::string& name) {
         Timeline* parent = timeline_->Parent();
         return parent ? Value(vm.ClipObjectFor(*parent)) : Value();
     }
-    if (SameName(name, "_root", CaseSensitive()) || SameName(name, "_level0", CaseSensitive()))
+    if (SameName(name, "_root", CaseSensitive()))
+        return Value(RootOf(vm, *timeline_));
+    if (SameName(name, "_level0", CaseSensitive()))
         return vm.Root() ? Value(vm.ClipObjectFor(*vm.Root())) : Value();
+    if (SameName(name, "_lockroot", CaseSensitive()))
+        return lockRoot_;
+    if (SameName(name, "_global", CaseSensitive()) && vm.Version() >= 6)
+        return Value(vm.Global());
     return std::nullopt;
 }
 
 bool ClipObject::SetComputed(Vm& vm, const std::string& name, const Value& v) {
     if (name.empty() || name[0] != '_' || !timeline_)
         return false;
+    if (SameName(name, "_lockroot", CaseSensitive())) {
+        lockRoot_ = vm.ToBoolean(v);
+        return true;
+    }
     int index = PropertyIndex(name);
     if (index < 0)
         return false;
     SetProperty(vm, index, v);
     return true;
+}
+
+ObjectPtr ClipObject::RootOf(Vm& vm, Timeline& timeline) {
+    for (Timeline* t = &timeline;; t = t->Parent()) {
+        auto clip = std::static_pointer_cast<ClipObject>(vm.ClipObjectFor(*t));
+        if (clip->lockRoot_ || !t->Parent())
+            return clip;
+    }
 }
 
 std::optional<Value> ClipObject::GetFallback(Vm& vm, const std::string& name) {
@@ -134,6 +152,13 @@ void ClipObject::ComputedKeys(std::vector<std::string>& keys) const {
     for (auto it = objects.rbegin(); it != objects.rend(); ++it)
         if (it->second.Clip && !it->second.Name.empty())
             keys.push_back(it->second.Name);
+}
+
+Timeline* ClipObject::ChildClip(Timeline& parent, const std::string& name, bool caseSensitive) {
+    for (auto& [depth, object] : parent.Objects())
+        if (object.Clip && !object.Name.empty() && SameName(object.Name, name, caseSensitive))
+            return object.Clip.get();
+    return nullptr;
 }
 
 std::optional<Value> ClipObject::GetProperty(Vm& vm, int index) {
@@ -264,7 +289,13 @@ std::string ClipObject::JoinNames(char separator) const {
     return path;
 }
 
-std::string ClipObject::TargetPath() const { return timeline_ ? "_level0" + JoinNames('.') : ""; }
+std::string ClipObject::TargetPath() const {
+    if (!timeline_)
+        return "";
+    std::string path = "_level" + std::to_string(origin_.Level);
+    path += JoinNames('.');
+    return path;
+}
 
 std::string ClipObject::SlashPath() const {
     if (!timeline_)

@@ -3,6 +3,7 @@
 #include "swf/script/Object.h"
 
 #include <span>
+#include <string>
 #include <vector>
 
 namespace swf {
@@ -46,20 +47,36 @@ struct ClipEventHandler {
 // The script side of a movie clip: its timeline variables are the object's
 // own properties; display properties (_x, _alpha, ...) and child clips by
 // instance name are computed from the timeline it stands for. Once the clip
-// is removed the object stays, detached.
+// is removed the object stays, detached, and stands for whatever clip is
+// later found at the path the clip had when it was made.
 class ClipObject : public Object {
 public:
-    ClipObject(bool caseSensitive, Timeline* timeline) : Object(caseSensitive), timeline_(timeline) {}
+    // The level and the instance names from the level's root down.
+    struct Origin {
+        int Level = 0;
+        std::vector<std::string> Names;
+    };
+
+    ClipObject(bool caseSensitive, Timeline* timeline, Origin origin)
+        : Object(caseSensitive), timeline_(timeline), origin_(std::move(origin)) {}
 
     Timeline* GetTimeline() const { return timeline_; }
     void Detach() { timeline_ = nullptr; }
     void Attach(Timeline* timeline) { timeline_ = timeline; }
+    const Origin& MadeAt() const { return origin_; }
+    // _root as the timeline's scripts see it: the nearest clip up from it
+    // with _lockroot set (kept when a movie is loaded into the clip), else
+    // the root of its level.
+    static ObjectPtr RootOf(Vm& vm, Timeline& timeline);
+    // The named child clip of a timeline, if there is one.
+    static Timeline* ChildClip(Timeline& parent, const std::string& name, bool caseSensitive);
 
     std::optional<Value> GetComputed(Vm& vm, const std::string& name) override;
     bool SetComputed(Vm& vm, const std::string& name, const Value& v) override;
     std::optional<Value> GetFallback(Vm& vm, const std::string& name) override;
     void ComputedKeys(std::vector<std::string>& keys) const override;
-    const char* TypeOf() const override { return timeline_ ? "movieclip" : "object"; }
+    // A removed clip is still a clip to typeof.
+    const char* TypeOf() const override { return "movieclip"; }
 
     // Display properties by getProperty/setProperty index; false for an
     // index or name that is none.
@@ -84,6 +101,8 @@ private:
     std::string JoinNames(char separator) const;
 
     Timeline* timeline_;
+    Origin origin_;
+    bool lockRoot_ = false;
 };
 
 } // namespace swf::script

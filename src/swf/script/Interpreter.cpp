@@ -2,6 +2,7 @@
 
 #include "swf/ByteReader.h"
 #include "swf/Error.h"
+#include "swf/TagCodes.h"
 #include "swf/Timeline.h"
 #include "swf/script/ActionCodes.h"
 #include "swf/script/ClipLifetime.h"
@@ -9,6 +10,7 @@
 #include "swf/script/Loading.h"
 #include "swf/script/SuperObject.h"
 #include "swf/script/Text.h"
+#include "swf/script/TextFieldObject.h"
 #include "swf/script/Vm.h"
 
 #include <bit>
@@ -37,6 +39,46 @@ std::string TypeOfValue(const Value& v) {
         break;
     }
     return v.Object()->TypeOf();
+}
+
+// The entry whose script object this is, in the timeline or a clip in it;
+// the dot path of its timeline goes to `path`.
+const DisplayObject* FindEntry(Vm& vm, swf::Timeline& timeline, const Object* object, std::string& path) {
+    for (auto& [depth, entry] : timeline.Objects()) {
+        if (entry.Script.get() == object) {
+            path = static_cast<ClipObject&>(*vm.ClipObjectFor(timeline)).TargetPath();
+            return &entry;
+        }
+        if (entry.Clip)
+            if (const DisplayObject* found = FindEntry(vm, *entry.Clip, object, path))
+                return found;
+    }
+    return nullptr;
+}
+
+// targetPath(): the dot path of a clip, a text field or a button;
+// undefined for anything else.
+Value TargetPathOf(Vm& vm, const Value& v) {
+    if (!v.IsObject())
+        return {};
+    if (swf::Timeline* t = vm.TimelineOf(v))
+        return static_cast<ClipObject&>(*vm.ClipObjectFor(*t)).TargetPath();
+    if (dynamic_cast<ClipObject*>(v.Object().get()))
+        return std::string(); // removed, with nothing at its path
+    std::string path;
+    const DisplayObject* entry = nullptr;
+    if (auto field = dynamic_cast<TextFieldObject*>(v.Object().get())) {
+        auto parent = field->Parent();
+        entry = parent && parent->GetTimeline() ? field->Display() : nullptr;
+        path = entry ? parent->TargetPath() : "";
+    } else if (vm.Root()) {
+        entry = FindEntry(vm, *vm.Root(), v.Object().get(), path);
+    }
+    if (!entry)
+        return {};
+    path += '.';
+    path += entry->Name;
+    return path;
 }
 
 std::mt19937& Random() {
@@ -119,6 +161,10 @@ Interpreter::Outcome Interpreter::Execute(size_t begin, size_t end) {
             return {};
         pc = r.Next;
         Outcome o = Dispatch(r, pc, end);
+        if (halted_) {
+            returned_ = Value();
+            return {Outcome::Returned};
+        }
         if (o.Kind == Outcome::Returned)
             return o;
         if (o.Kind == Outcome::Jumped) {
@@ -140,7 +186,7 @@ Interpreter::Outcome Interpreter::Dispatch(const Record& r, size_t& pc, size_t e
 // ---- timeline control ----
 
 bool Interpreter::Timeline(const Record& r) {
-    swf::Timeline* t = vm_.TimelineOf(Value(a_.Target));
+    swf::Timeline* t = vm_.TimelineOf(Value(scope_.Base()));
     ByteReader in(r.Body);
     switch (r.Code) {
     case action::NextFrame:
@@ -182,16 +228,19 @@ bool Interpreter::Timeline(const Record& r) {
     case action::SetTarget: {
         std::string path = ReadString(in);
         a_.Target = path.empty() ? a_.Home : scope_.ResolvePath(path);
+        UnfoundTarget();
         return true;
     }
     case action::SetTarget2: {
         Value target = Pop();
         std::string path = target.IsObject() ? "" : vm_.ToString(target);
         a_.Target = !target.IsObject() && path.empty() ? a_.Home : scope_.ResolveTarget(target);
+        UnfoundTarget();
         return true;
     }
     case action::Call:
         CallFrame();
+        HaltIfHomeRemoved();
         return true;
     case action::ToggleQuality:
     case action::StopSounds:
@@ -253,7 +302,7 @@ void Interpreter::GotoFrame2(const Record& r) {
     uint8_t flags = in.U8();
     uint16_t bias = (flags & 2) ? in.U16() : 0;
     Value frame = Pop();
-    ObjectPtr target = a_.Target;
+    ObjectPtr target = scope_.Base();
     std::string label;
     double number = 0;
     if (frame.IsString()) {
@@ -285,9 +334,42 @@ void Interpreter::GotoFrame2(const Record& r) {
         t->Stop();
 }
 
+void Interpreter::UnfoundTarget() {
+    // Up to SWF 6 a target that names nothing addresses the root.
+    if (!a_.Target && a_.Version <= 6 && vm_.Root())
+        a_.Target = vm_.ClipObjectFor(*vm_.Root());
+}
+
 void Interpreter::CallFrame() {
     Value frame = Pop();
-    (void)frame; // frame calls need the frame's own actions; not yet run
+    ObjectPtr target = scope_.Base();
+    std::string label = vm_.ToString(frame);
+    // "path:frame" calls a frame of another clip.
+    if (size_t colon = label.rfind(':'); colon != std::string::npos) {
+        target = scope_.ResolvePath(label.substr(0, colon));
+        label = label.substr(colon + 1);
+    }
+    swf::Timeline* t = vm_.TimelineOf(Value(target));
+    if (!t)
+        return;
+    double number = StringToNumber(label, a_.Version);
+    std::optional<uint32_t> index;
+    if (std::isfinite(number) && number >= 1 && number <= t->FrameCount())
+        index = static_cast<uint32_t>(number) - 1;
+    else if (!std::isfinite(number))
+        index = t->FindLabel(label);
+    if (!index)
+        return;
+    // The frame's actions run on the clip, where the timeline is now.
+    // A frame may call itself: the depth limit ends that.
+    Vm::DepthGuard guard(vm_);
+    const TagList& frames = t->Frames();
+    ObjectPtr clip = vm_.ClipObjectFor(*t);
+    for (size_t i = frames.FrameStart(*index); i < frames.FrameStart(*index + 1); ++i)
+        if (frames.Tags[i].Code == tagcode::DoAction) {
+            Activation called = vm_.FrameActivation(clip);
+            vm_.Run(frames.Tags[i].Body, called);
+        }
 }
 
 // ---- stack and registers ----
@@ -638,12 +720,9 @@ bool Interpreter::Strings(uint8_t code) {
     case action::TypeOf:
         Push(TypeOfValue(Pop()));
         return true;
-    case action::TargetPath: {
-        Value v = Pop();
-        auto clip = v.IsObject() ? dynamic_cast<ClipObject*>(v.Object().get()) : nullptr;
-        Push(clip ? Value(clip->TargetPath()) : Value());
+    case action::TargetPath:
+        Push(TargetPathOf(vm_, Pop()));
         return true;
-    }
     default:
         return false;
     }
@@ -667,9 +746,7 @@ bool Interpreter::Variables(uint8_t code) {
         return true;
     }
     case action::DefineLocal2: {
-        std::string name = PopString();
-        if (!a_.Locals || !a_.Locals->FindOwn(name))
-            scope_.DefineLocal(name, Value());
+        scope_.Declare(PopString());
         return true;
     }
     case action::Delete: {
@@ -703,6 +780,11 @@ bool Interpreter::Variables(uint8_t code) {
     default:
         return false;
     }
+}
+
+void Interpreter::HaltIfHomeRemoved() {
+    auto home = std::dynamic_pointer_cast<ClipObject>(a_.Home);
+    halted_ = home && !home->GetTimeline();
 }
 
 Value Interpreter::CallNamed(const Value& object, const std::string& name, std::span<const Value> args) {
@@ -741,6 +823,7 @@ bool Interpreter::Objects(uint8_t code) {
             Push(parent->CallMethod(vm_, "", args));
         else
             Push(vm_.Call(f, self, args));
+        HaltIfHomeRemoved();
         return true;
     }
     case action::CallMethod: {
@@ -749,12 +832,15 @@ bool Interpreter::Objects(uint8_t code) {
         std::vector<Value> args = PopArguments();
         std::string name = nameValue.IsUndefined() ? "" : vm_.ToString(nameValue);
         Push(CallNamed(object, name, args));
+        if (!object.IsNullish())
+            HaltIfHomeRemoved();
         return true;
     }
     case action::NewObject: {
         std::string name = PopString();
         std::vector<Value> args = PopArguments();
         Push(vm_.Construct(scope_.Get(name), args));
+        HaltIfHomeRemoved();
         return true;
     }
     case action::NewMethod: {
@@ -763,6 +849,8 @@ bool Interpreter::Objects(uint8_t code) {
         std::vector<Value> args = PopArguments();
         std::string name = nameValue.IsUndefined() ? "" : vm_.ToString(nameValue);
         Push(vm_.Construct(name.empty() ? object : vm_.GetMember(object, name), args));
+        if (!object.IsNullish())
+            HaltIfHomeRemoved();
         return true;
     }
     case action::InitArray:

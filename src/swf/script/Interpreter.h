@@ -63,10 +63,14 @@ private:
     Outcome Try(const Record& r, size_t& pc);
     void GotoFrame2(const Record& r);
     void CallFrame();
+    void UnfoundTarget();
     Value Equals(const Value& a, const Value& b);
     Value Less(const Value& a, const Value& b);
     Value Add(const Value& a, const Value& b);
     Value Boolean(bool b) const;
+    // The plug-in stops a block at its next call once the clip the code
+    // belongs to has been removed (the caller of a function goes on).
+    void HaltIfHomeRemoved();
     Value CallNamed(const Value& object, const std::string& name, std::span<const Value> args);
     std::string ReadString(ByteReader& in) const;
 
@@ -76,6 +80,7 @@ private:
     std::span<const uint8_t> code_;
     std::vector<Value> stack_;
     Value returned_;
+    bool halted_ = false;
 };
 
 } // namespace swf::script

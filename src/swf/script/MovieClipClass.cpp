@@ -64,6 +64,17 @@ void InstallDepthMethods(Vm& vm, const ObjectPtr& proto) {
             return {};
         return CreateClip(vm, *t, vm.ToString(Arg(args, 1)), *depth, *id, Arg(args, 3));
     });
+    vm.Method(proto, "getInstanceAtDepth",
+              [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
+                  Timeline* t = vm.TimelineOf(self);
+                  auto depth = DepthArgument(vm, Arg(args, 0));
+                  if (!t || !depth)
+                      return {};
+                  auto found = t->Objects().find(*depth);
+                  if (found == t->Objects().end() || !found->second.Clip)
+                      return {};
+                  return vm.ClipObjectFor(*found->second.Clip);
+              });
     vm.Method(proto, "getNextHighestDepth", [](Vm& vm, const Value& self, std::span<const Value>) -> Value {
         Timeline* t = vm.TimelineOf(self);
         return t ? Value(NextHighestDepth(*t)) : Value();

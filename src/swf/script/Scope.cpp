@@ -5,6 +5,8 @@
 #include "swf/script/Text.h"
 #include "swf/script/Vm.h"
 
+#include <cctype>
+
 namespace swf::script {
 namespace {
 
@@ -12,12 +14,30 @@ bool Same(const std::string& a, const char* b, bool caseSensitive) {
     return caseSensitive ? a == b : ToLowerAscii(a) == b;
 }
 
+// "_levelN": the plug-in reads the digits after "_level" and ignores the
+// rest of the name ("_level0undefined" is level 0).
+std::optional<int> LevelNumber(const std::string& name) {
+    if (name.size() < 7 || ToLowerAscii(name.substr(0, 6)) != "_level" || !std::isdigit(uint8_t(name[6])) ||
+        name.find_first_of(":/.") != std::string::npos)
+        return std::nullopt;
+    int level = 0;
+    for (size_t i = 6; i < name.size() && std::isdigit(uint8_t(name[i])); ++i)
+        if ((level = level * 10 + (name[i] - '0')) > Vm::MaxLevel)
+            return std::nullopt;
+    return level;
+}
+
 } // namespace
 
 ObjectPtr Scope::Base() const {
-    if (a_.Target)
-        return a_.Target;
-    return a_.Scopes.empty() ? nullptr : a_.Scopes.front();
+    if (!a_.Target)
+        return a_.Scopes.empty() ? nullptr : a_.Scopes.front();
+    // A removed target gives way to the clip the code belongs to, and a
+    // removed one of those to the root.
+    for (const ObjectPtr& clip : {a_.Target, a_.Home})
+        if (ObjectPtr live = clip ? vm_.Live(clip) : nullptr)
+            return live;
+    return vm_.Root() ? vm_.ClipObjectFor(*vm_.Root()) : nullptr;
 }
 
 std::optional<Value> Scope::Special(const std::string& name) {
@@ -34,10 +54,13 @@ std::optional<Value> Scope::Special(const std::string& name) {
     }
     if (Same(name, "_global", cs) && vm_.Version() >= 6)
         return Value(vm_.Global());
+    if (Same(name, "_root", cs))
+        if (Timeline* t = vm_.TimelineOf(Value(Base())))
+            return Value(ClipObject::RootOf(vm_, *t));
     if (Same(name, "_root", cs) || Same(name, "_level0", cs))
         return vm_.Root() ? Value(vm_.ClipObjectFor(*vm_.Root())) : Value();
-    if (auto level = builtins::LevelOf(vm_, Value(name)); level && vm_.LevelAt) {
-        Timeline* t = vm_.LevelAt(*level);
+    if (auto level = LevelNumber(name)) {
+        Timeline* t = *level == 0 ? vm_.Root() : vm_.LevelAt ? vm_.LevelAt(*level) : nullptr;
         return t ? Value(vm_.ClipObjectFor(*t)) : Value();
     }
     if (Same(name, "_parent", cs)) {
@@ -50,21 +73,41 @@ std::optional<Value> Scope::Special(const std::string& name) {
 bool Scope::IsPath(const std::string& name) const { return name.find_first_of(":/.") != std::string::npos; }
 
 ObjectPtr Scope::ResolvePath(const std::string& path) {
-    ObjectPtr current = Base();
+    std::string head = path.substr(0, path.find_first_of("/:."));
+    if (head.empty() || vm_.Version() < 5 || Special(head))
+        return Walk(Base(), path, true);
+    // The first name is looked for along the scope chain, as a variable
+    // is; the path goes on from the first object that has it and leads
+    // somewhere.
+    for (size_t i = a_.Scopes.size(); i-- > 1;)
+        if (vm_.HasMember(a_.Scopes[i], head))
+            if (ObjectPtr found = Walk(a_.Scopes[i], path, false))
+                return found;
+    for (const ObjectPtr& scope : {Base(), vm_.Global()})
+        if (scope && vm_.HasMember(scope, head))
+            if (ObjectPtr found = Walk(scope, path, false))
+                return found;
+    return nullptr;
+}
+
+ObjectPtr Scope::Walk(ObjectPtr current, const std::string& path, bool first) {
     size_t pos = 0;
     if (!path.empty() && path[0] == '/') {
         current = vm_.Root() ? vm_.ClipObjectFor(*vm_.Root()) : nullptr;
         pos = 1;
     }
-    bool first = true;
+    // Once a slash has come, dots belong to the names.
+    bool slashes = false;
     while (current && pos < path.size()) {
-        size_t end = path.find_first_of("/.", pos);
+        size_t end = path.find_first_of(slashes ? "/:" : "/:.", pos);
+        slashes = slashes || (end != std::string::npos && path[end] == '/');
         // ".." is the parent in slash syntax.
         if (path.compare(pos, 2, "..") == 0 && (pos + 2 == path.size() || path[pos + 2] == '/')) {
             Timeline* t = vm_.TimelineOf(Value(current));
             current = t && t->Parent() ? vm_.ClipObjectFor(*t->Parent()) : nullptr;
             pos += 3;
             first = false;
+            slashes = true;
             continue;
         }
         std::string segment = path.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
@@ -177,11 +220,30 @@ void Scope::Set(const std::string& name, const Value& value) {
         vm_.SetMember(Value(base), name, value);
 }
 
+ObjectPtr Scope::FrameHolder(const std::string& name, std::string& variable) {
+    variable = name;
+    ObjectPtr object = Base();
+    if (IsPath(name) && !SplitPath(name, object, variable))
+        return nullptr;
+    return object;
+}
+
 void Scope::DefineLocal(const std::string& name, const Value& value) {
+    std::string variable;
     if (a_.Locals)
         a_.Locals->Put(name, value);
-    else if (ObjectPtr base = Base())
-        vm_.SetMember(Value(base), name, value);
+    else if (ObjectPtr object = FrameHolder(name, variable))
+        vm_.SetMember(Value(object), variable, value);
+}
+
+void Scope::Declare(const std::string& name) {
+    std::string variable;
+    if (a_.Locals) {
+        if (!a_.Locals->FindOwn(name))
+            a_.Locals->Put(name, Value());
+    } else if (ObjectPtr object = FrameHolder(name, variable); object && !vm_.HasMember(object, variable)) {
+        vm_.SetMember(Value(object), variable, Value());
+    }
 }
 
 bool Scope::Delete(const std::string& name) {

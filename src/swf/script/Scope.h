@@ -21,21 +21,31 @@ public:
     // of the scope chain (or of the path) it was found in.
     Value GetFunction(const std::string& name, Value& thisValue);
     void Set(const std::string& name, const Value& value);
-    // `var`: a function's local, or a variable of the clip at frame level.
+    // `var`: a function's local (its name taken as it is), or at frame
+    // level the variable the name or path gives.
     void DefineLocal(const std::string& name, const Value& value);
+    // `var` without a value: undefined, unless the variable is there.
+    void Declare(const std::string& name);
     bool Delete(const std::string& name);
     // The object a target path names, relative to the current target; null
     // when there is none.
     ObjectPtr ResolvePath(const std::string& path);
     // The clip a target string or clip value names ("" is the current one).
     ObjectPtr ResolveTarget(const Value& target);
+    // The clip timeline actions and plain names address: the target, or
+    // in its place the clip the code belongs to once the target is gone.
+    ObjectPtr Base() const;
 
 private:
     bool IsPath(const std::string& name) const;
+    // The object a frame's `var` sets its variable on, and the variable.
+    ObjectPtr FrameHolder(const std::string& name, std::string& variable);
+    // Follows the path from `current`; `first`: its first name may also be
+    // a special name or a variable of the scope chain.
+    ObjectPtr Walk(ObjectPtr current, const std::string& path, bool first);
     // Splits "path:var" or "a.b.var" into the object and the name in it.
     bool SplitPath(const std::string& name, ObjectPtr& object, std::string& variable);
     std::optional<Value> Special(const std::string& name);
-    ObjectPtr Base() const;
     Value Lookup(const std::string& name, Value* holder = nullptr);
 
     Vm& vm_;

@@ -526,7 +526,7 @@ ObjectPtr Vm::ClipObjectFor(Timeline& timeline) {
         clip->Attach(&timeline);
     }
     if (!clip) {
-        clip = Make<ClipObject>(&timeline);
+        clip = Make<ClipObject>(&timeline, OriginOf(timeline));
         clip->Put("__proto__", Value(Protos.MovieClip), DontEnum);
     }
     // Every level's root tells the player's version.
@@ -539,7 +539,44 @@ Timeline* Vm::TimelineOf(const Value& v) const {
     if (!v.IsObject())
         return nullptr;
     auto clip = dynamic_cast<ClipObject*>(v.Object().get());
-    return clip ? clip->GetTimeline() : nullptr;
+    if (!clip)
+        return nullptr;
+    return clip->GetTimeline() ? clip->GetTimeline() : Relocate(*clip);
+}
+
+ClipObject::Origin Vm::OriginOf(Timeline& timeline) const {
+    ClipObject::Origin origin;
+    Timeline* top = &timeline;
+    for (; top->Parent(); top = top->Parent())
+        if (DisplayObject* self = top->Self())
+            origin.Names.insert(origin.Names.begin(), self->Name);
+    if (top != root_)
+        for (int level = 1; LevelAt && level <= MaxLevel; ++level)
+            if (LevelAt(level) == top) {
+                origin.Level = level;
+                break;
+            }
+    return origin;
+}
+
+Timeline* Vm::Relocate(const ClipObject& clip) const {
+    const ClipObject::Origin& origin = clip.MadeAt();
+    Timeline* t = origin.Level == 0 ? root_ : LevelAt ? LevelAt(origin.Level) : nullptr;
+    // A removed level root has no path of its own to be found again by.
+    if (origin.Names.empty())
+        return nullptr;
+    for (const std::string& name : origin.Names)
+        if (!t || !(t = ClipObject::ChildClip(*t, name, CaseSensitive())))
+            return nullptr;
+    return t;
+}
+
+ObjectPtr Vm::Live(const ObjectPtr& object) {
+    auto clip = std::dynamic_pointer_cast<ClipObject>(object);
+    if (!clip || clip->GetTimeline())
+        return object;
+    Timeline* now = Relocate(*clip);
+    return now ? ClipObjectFor(*now) : nullptr;
 }
 
 void Vm::Method(const ObjectPtr& object, const std::string& name, NativeCall call) {
@@ -551,7 +588,9 @@ void Vm::Method(const ObjectPtr& object, const std::string& name, NativeCall cal
 Value Vm::GetMember(const Value& target, const std::string& name, ObjectPtr* holder) {
     ObjectPtr object;
     if (target.IsObject()) {
-        object = target.Object();
+        object = Live(target.Object());
+        if (!object)
+            return {};
     } else if (target.IsString()) {
         if (name == "length")
             return double(TextLength(target.String()));
@@ -611,7 +650,8 @@ Value Vm::Resolve(const ObjectPtr& start, const std::string& name, const Value& 
 }
 
 bool Vm::HasMember(const ObjectPtr& object, const std::string& name) {
-    Object* o = object.get();
+    ObjectPtr live = Live(object);
+    Object* o = live.get();
     for (int i = 0; o && i < MaxProtoChain; ++i) {
         if (o->GetComputed(*this, name) || o->FindOwn(name) || o->GetFallback(*this, name))
             return true;
@@ -623,7 +663,9 @@ bool Vm::HasMember(const ObjectPtr& object, const std::string& name) {
 void Vm::SetMember(const Value& target, const std::string& name, const Value& value) {
     if (!target.IsObject())
         return;
-    const ObjectPtr& object = target.Object();
+    ObjectPtr object = Live(target.Object());
+    if (!object)
+        return; // a removed clip with nothing at its path takes no variables
     if (object->SetComputed(*this, name, value))
         return;
     if (Property* own = object->FindOwn(name)) {
@@ -761,6 +803,9 @@ Value Vm::ToPrimitive(const Value& v, bool preferString) {
     if (!v.IsObject())
         return v;
     const ObjectPtr& o = v.Object();
+    // A removed clip with nothing at its path reads as empty text.
+    if (dynamic_cast<ClipObject*>(o.get()) && !TimelineOf(v))
+        return Value(std::string());
     // Without a hint only valueOf counts: an object without one is
     // undefined. An object it returns, or the string hint, go to toString.
     if (!preferString) {
@@ -768,8 +813,8 @@ Value Vm::ToPrimitive(const Value& v, bool preferString) {
         if (!r.IsObject())
             return r;
     }
-    if (TimelineOf(v))
-        return Value(static_cast<ClipObject*>(o.get())->TargetPath());
+    if (Timeline* t = TimelineOf(v))
+        return Value(static_cast<ClipObject&>(*ClipObjectFor(*t)).TargetPath());
     Value f = GetMember(v, "toString");
     if (f.IsObject() && f.Object()->Callable()) {
         Value r = Call(f, v, {});
@@ -804,6 +849,10 @@ ObjectPtr Vm::ToObject(const Value& v) {
     ObjectPtr proto = v.IsString() ? Protos.String : v.IsNumber() ? Protos.Number : Protos.Boolean;
     ObjectPtr o = NewObject(proto);
     o->Primitive = v;
+    // A string's object has its length as a property of its own (with
+    // ("text") { length } reads it).
+    if (v.IsString())
+        o->Put("length", double(TextLength(v.String())), DontEnum);
     return o;
 }
 
@@ -883,8 +932,10 @@ Value Vm::CallScript(ScriptFunction& f, const Value& thisValue, std::span<const 
     give("this", fflag::PreloadThis, fflag::SuppressThis, a.This);
     give("arguments", fflag::PreloadArguments, fflag::SuppressArguments, Value(arguments));
     give("super", fflag::PreloadSuper, fflag::SuppressSuper, superValue);
-    preload(fflag::PreloadRoot, root_ ? Value(ClipObjectFor(*root_)) : Value());
     Timeline* clip = TimelineOf(Value(f.Target));
+    preload(fflag::PreloadRoot, clip    ? Value(ClipObject::RootOf(*this, *clip))
+                                : root_ ? Value(ClipObjectFor(*root_))
+                                        : Value());
     preload(fflag::PreloadParent, clip && clip->Parent() ? Value(ClipObjectFor(*clip->Parent())) : Value());
     preload(fflag::PreloadGlobal, Value(global_));
     for (size_t i = 0; i < code.Parameters.size(); ++i) {

@@ -5,6 +5,7 @@
 #include "swf/Timeline.h"
 #include "swf/script/Activation.h"
 #include "swf/script/DateTime.h"
+#include "swf/script/ClipObject.h"
 #include "swf/script/Function.h"
 #include "swf/script/Object.h"
 
@@ -23,8 +24,6 @@ class MovieSound;
 }
 
 namespace swf::script {
-
-class ClipObject;
 
 // A value thrown by a script (throw, or an error of the engine's classes),
 // on its way to a catch.
@@ -46,6 +45,8 @@ class Vm : public TimelineEvents {
 public:
     static constexpr int MaxCallDepth = 256;
     static constexpr int MaxProtoChain = 256;
+    // Levels are numbered up to this (loadMovieNum).
+    static constexpr int MaxLevel = 0x7FFF;
     // A script that runs longer than this is stopped, and so are the other
     // scripts of that tick.
     std::chrono::milliseconds TimeLimit{4000};
@@ -179,7 +180,13 @@ public:
     ObjectPtr NewClass(const ObjectPtr& prototype, NativeCall call, NativeCall construct = {});
     ObjectPtr NewScriptFunction(FunctionCode code, const Activation& where);
     ObjectPtr ClipObjectFor(Timeline& timeline);
+    // The timeline a clip value stands for: a removed clip's object finds
+    // the clip now at the path it was made at, if any.
     Timeline* TimelineOf(const Value& v) const;
+    // The object that answers for this one: a removed clip's object gives
+    // way to the clip now at its path (null when there is none); others
+    // answer for themselves.
+    ObjectPtr Live(const ObjectPtr& object);
     // Declares a built-in: a hidden, non-enumerable method of an object.
     void Method(const ObjectPtr& object, const std::string& name, NativeCall call);
 
@@ -266,6 +273,8 @@ private:
 
     void InstallBuiltins();
     Value Resolve(const ObjectPtr& start, const std::string& name, const Value& receiver);
+    ClipObject::Origin OriginOf(Timeline& timeline) const;
+    Timeline* Relocate(const ClipObject& clip) const;
     void Track(const ObjectPtr& object);
     void RunOne(const Queued& item);
     void RunGuarded(const std::function<void()>& work, const std::string& where);
