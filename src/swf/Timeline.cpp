@@ -62,6 +62,14 @@ DisplayObject* Timeline::Self() const {
     return it != parent_->objects_.end() && it->second.Clip.get() == this ? &it->second : nullptr;
 }
 
+Matrix Timeline::ToStage() const {
+    Matrix toStage;
+    for (const Timeline* t = this; t; t = t->Parent())
+        if (DisplayObject* placed = t->Self())
+            toStage = placed->Transform.Then(toStage);
+    return toStage;
+}
+
 void Timeline::Advance() {
     DropUnloaded();
     // A script may remove clips while this runs; the list of clips to move

@@ -84,6 +84,9 @@ public:
     Timeline* Parent() const { return parent_; }
     DisplayObject* Self() const;
     int32_t Depth() const { return depth_; }
+    // From this timeline's space to its root's (the stage), through the
+    // placements of it and its parents.
+    Matrix ToStage() const;
     // The frame with this label (labels compare without case).
     std::optional<uint32_t> FindLabel(const std::string& label) const;
     // Places a sprite (or an empty clip for id 0) at a depth from a script;

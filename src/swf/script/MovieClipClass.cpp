@@ -140,17 +140,11 @@ void InstallMovieClip(Vm& vm) {
         return {};
     });
     InstallDepthMethods(vm, proto);
+    InstallClipGeometry(vm, proto);
     vm.Method(proto, "getBytesLoaded",
               [](Vm&, const Value&, std::span<const Value>) -> Value { return 1.0; });
     vm.Method(proto, "getBytesTotal", [](Vm&, const Value&, std::span<const Value>) -> Value { return 1.0; });
     vm.Global()->Put("MovieClip", Value(ctor), DontEnum);
-}
-
-void InstallStage(Vm& vm) {
-    ObjectPtr stage = vm.NewObject();
-    stage->Put("scaleMode", "showAll", DontEnum);
-    stage->Put("align", "", DontEnum);
-    vm.Global()->Put("Stage", Value(stage), DontEnum);
 }
 
 } // namespace swf::script::builtins
