@@ -15,7 +15,9 @@ struct Box {
     // The box around both.
     Box Union(const Box& other) const;
     bool Contains(Point p) const { return p.X >= XMin && p.X <= XMax && p.Y >= YMin && p.Y <= YMax; }
-    bool Overlaps(const Box& o) const { return XMin <= o.XMax && o.XMin <= XMax && YMin <= o.YMax && o.YMin <= YMax; }
+    bool Overlaps(const Box& o) const {
+        return XMin <= o.XMax && o.XMin <= XMax && YMin <= o.YMax && o.YMin <= YMax;
+    }
 };
 
 // The box around what placed characters draw, as scripts measure it
@@ -28,7 +30,8 @@ class Bounds {
 public:
     std::optional<Box> OfObject(const DisplayObject& object, const Dictionary& dictionary,
                                 const Matrix& parentToTarget) const;
-    std::optional<Box> OfList(const DisplayList& list, const Dictionary& dictionary, const Matrix& toTarget) const;
+    std::optional<Box> OfList(const DisplayList& list, const Dictionary& dictionary,
+                              const Matrix& toTarget) const;
     std::optional<Box> OfCharacter(const Character& character, const DisplayObject* object,
                                    const Dictionary& dictionary, const Matrix& toTarget) const;
 

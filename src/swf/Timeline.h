@@ -51,6 +51,7 @@ public:
         sound::SoundSink* Sounds = nullptr;    // where the frames' sounds go, if any
         const AssetImports* Imports = nullptr; // characters from other movies
         uint32_t Unnamed = 0;                  // objects named "instanceN" so far
+        uint64_t Made = 0;                     // sprite instances made so far
     };
 
     // Starts on the first frame, its tags applied.
@@ -68,10 +69,13 @@ public:
 
     DisplayList& Objects() { return objects_; }
 
-    // One tick: the sprites already on the list move on (the topmost
-    // first), then this timeline, when it plays, shows its next frame,
-    // looping after the last.
+    // One tick: the sprites already on the list move on (the newest
+    // first, as the plug-in keeps them), then this timeline, when it plays, shows its next frame,
+    // looping after the last when its stream is finished (TagList::Closed).
     void Advance();
+    // The sprite instances on the list, the newest first: the order the
+    // plug-in moves them on and hands them their events in.
+    std::vector<Timeline*> ChildClips() const;
     // Shows the frame; its frame actions run, those of frames passed over
     // do not.
     void GotoFrame(uint32_t frame);
@@ -114,6 +118,7 @@ private:
     void QueueActions(uint32_t frame);
     void Execute(const Tag& tag, uint32_t frame, DisplayList& list, bool instantiate);
     void Place(const Placement& p, uint32_t frame, DisplayList& list, bool instantiate);
+    bool Replaceable(const DisplayObject& object, uint16_t id) const;
     // A sprite placed by the frames with clip actions hears of them before
     // its first frame is queued, so that its load event runs ahead of it.
     void SetCharacter(DisplayObject& object, uint16_t id, int32_t depth, bool instantiate,
@@ -132,6 +137,7 @@ private:
     int nesting_;
     Timeline* parent_;
     int32_t depth_;
+    uint64_t made_; // when it was made, among the movie's sprite instances
     bool playing_ = true;
     uint32_t frame_ = 0;
     DisplayList objects_;

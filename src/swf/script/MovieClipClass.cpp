@@ -2,7 +2,9 @@
 #include "swf/script/Builtins.h"
 #include "swf/script/ClipLifetime.h"
 #include "swf/script/ClipObject.h"
+#include "swf/script/FrameArgument.h"
 #include "swf/script/Loading.h"
+#include "swf/script/Scope.h"
 #include "swf/script/Vm.h"
 
 #include <algorithm>
@@ -11,19 +13,20 @@
 namespace swf::script::builtins {
 namespace {
 
-std::optional<uint32_t> FrameOf(Vm& vm, Timeline& t, const Value& frame) {
-    double n = frame.IsString() ? StringToNumber(frame.String(), vm.Version()) : vm.ToNumber(frame);
-    if (std::isfinite(n))
-        return n >= 1 ? std::optional<uint32_t>(static_cast<uint32_t>(std::min(n, 1e9)) - 1) : std::nullopt;
-    return frame.IsString() ? t.FindLabel(frame.String()) : std::nullopt;
-}
-
 void Goto(Vm& vm, const Value& self, std::span<const Value> args, bool play) {
     Timeline* t = vm.TimelineOf(self);
     if (!t)
         return;
-    if (auto frame = FrameOf(vm, *t, Arg(args, 0)))
-        t->GotoFrame(*frame);
+    FramePath frame = SplitFramePath(Arg(args, 0));
+    if (frame.Path) {
+        // "path:frame" moves the clip the path names from this one.
+        Activation a = vm.FrameActivation(self.Object());
+        t = vm.TimelineOf(Value(Scope(vm, a).ResolvePath(*frame.Path)));
+        if (!t)
+            return;
+    }
+    if (auto index = FrameIndex(vm, *t, frame.Frame))
+        t->GotoFrame(*index);
     if (play)
         t->Play();
     else

@@ -99,16 +99,17 @@ void InstallClipGeometry(Vm& vm, const ObjectPtr& proto) {
         return {};
     });
     vm.Method(proto, "hitTest", HitTestMethod);
-    vm.Method(proto, "getInstanceAtDepth", [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
-        Timeline* t = vm.TimelineOf(self);
-        auto depth = args.empty() ? std::nullopt : ListDepth(vm.ToNumber(args[0]));
-        if (!t || !depth)
-            return {};
-        auto it = t->Objects().find(*depth);
-        if (it == t->Objects().end() || it->second.Unloading)
-            return {};
-        return ClipObject::ValueOf(vm, *t, it->second);
-    });
+    vm.Method(proto, "getInstanceAtDepth",
+              [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
+                  Timeline* t = vm.TimelineOf(self);
+                  auto depth = args.empty() ? std::nullopt : ListDepth(vm.ToNumber(args[0]));
+                  if (!t || !depth)
+                      return {};
+                  auto it = t->Objects().find(*depth);
+                  if (it == t->Objects().end() || it->second.Unloading)
+                      return {};
+                  return ClipObject::ValueOf(vm, *t, it->second);
+              });
 }
 
 } // namespace swf::script::builtins
