@@ -1,5 +1,6 @@
 #include "swf/Bounds.h"
 
+#include "swf/Drawing.h"
 #include "swf/Timeline.h"
 
 #include <algorithm>
@@ -61,7 +62,7 @@ std::optional<Box> Bounds::OfCharacter(const Character& character, const Display
                     Grow(total, OfCharacter(*c, nullptr, dictionary, toTarget.Then(r.Transform)));
     } else if (auto sprite = std::get_if<std::shared_ptr<const Sprite>>(&character)) {
         if (object && object->Clip) {
-            total = OfList(object->Clip->Objects(), object->Clip->Characters(), toTarget);
+            total = OfClip(*object->Clip, toTarget);
         } else {
             Timeline::Limits limits;
             Timeline still((*sprite)->Frames, (*sprite)->FrameCount, dictionary, limits,
@@ -77,9 +78,7 @@ std::optional<Box> Bounds::OfObject(const DisplayObject& object, const Dictionar
                                     const Matrix& parentToTarget) const {
     if (!object.Definition) {
         // An empty clip made by a script has no character, only what it holds.
-        return object.Clip ? OfList(object.Clip->Objects(), object.Clip->Characters(),
-                                    parentToTarget.Then(object.Transform))
-                           : std::nullopt;
+        return object.Clip ? OfClip(*object.Clip, parentToTarget.Then(object.Transform)) : std::nullopt;
     }
     const Dictionary& own = object.Source ? *object.Source : dictionary;
     return OfCharacter(*object.Definition, &object, own, parentToTarget.Then(object.Transform));
@@ -94,8 +93,18 @@ std::optional<Box> Bounds::OfList(const DisplayList& list, const Dictionary& dic
     return total;
 }
 
+std::optional<Box> Bounds::OfClip(const Timeline& clip, const Matrix& toTarget) const {
+    std::optional<Box> total;
+    // What scripts drew lies beneath the clip's children.
+    if (const Drawing* drawn = clip.Drawn())
+        if (auto r = drawn->Bounds())
+            total = TransformedBox(BoxOf(*r), toTarget);
+    Grow(total, OfList(clip.Objects(), clip.Characters(), toTarget));
+    return total;
+}
+
 std::optional<Box> ClipBounds(const Timeline& clip, const Matrix& toTarget) {
-    return Bounds().OfList(clip.Objects(), clip.Characters(), toTarget);
+    return Bounds().OfClip(clip, toTarget);
 }
 
 } // namespace swf

@@ -26,12 +26,16 @@ struct Box {
 // matrices down from the target's space, so a turned child grows the box by
 // its corners. Buttons count their up state; sprites their objects as they
 // stand (a sprite inside a button its first frame). Nothing drawn: none.
+class Timeline;
+
 class Bounds {
 public:
     std::optional<Box> OfObject(const DisplayObject& object, const Dictionary& dictionary,
                                 const Matrix& parentToTarget) const;
     std::optional<Box> OfList(const DisplayList& list, const Dictionary& dictionary,
                               const Matrix& toTarget) const;
+    // A running clip: what scripts drew in it and its list.
+    std::optional<Box> OfClip(const Timeline& clip, const Matrix& toTarget) const;
     std::optional<Box> OfCharacter(const Character& character, const DisplayObject* object,
                                    const Dictionary& dictionary, const Matrix& toTarget) const;
 
@@ -40,8 +44,6 @@ private:
     static constexpr int MaxDepth = 64;
     mutable int depth_ = 0;
 };
-
-class Timeline;
 
 // The box around what a clip holds, in a space its own reaches by `toTarget`.
 std::optional<Box> ClipBounds(const Timeline& clip, const Matrix& toTarget);

@@ -2,6 +2,7 @@
 
 #include "swf/Drawing.h"
 #include "swf/Timeline.h"
+#include "swf/script/Scope.h"
 #include "swf/script/Vm.h"
 
 #include <algorithm>
@@ -41,6 +42,13 @@ Value DuplicateClip(Vm& vm, Timeline& source, const std::string& name, int32_t d
         copy->SetDrawn(std::move(drawn));
     }
     return made;
+}
+
+Timeline* ClipArgument(Vm& vm, const Value& self, const Value& target) {
+    if (!target.IsString() || !self.IsObject())
+        return vm.TimelineOf(target);
+    Activation a = vm.FrameActivation(self.Object());
+    return vm.TimelineOf(Value(Scope(vm, a).ResolveTarget(target)));
 }
 
 double NextHighestDepth(const Timeline& t) {

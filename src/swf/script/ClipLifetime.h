@@ -30,6 +30,9 @@ inline double ScriptDepth(int32_t listDepth) { return double(listDepth) - DepthO
 Value CreateClip(Vm& vm, Timeline& parent, const std::string& name, int32_t depth, uint16_t id);
 // A copy of a placed clip beside it, with its placement and colours.
 Value DuplicateClip(Vm& vm, Timeline& source, const std::string& name, int32_t depth);
+// The clip a method's argument names: a clip, or a target path read from
+// the clip the method was called on; null for anything else.
+Timeline* ClipArgument(Vm& vm, const Value& self, const Value& target);
 // The highest depth in use in a clip plus one, at least 0, as a script depth.
 double NextHighestDepth(const Timeline& t);
 

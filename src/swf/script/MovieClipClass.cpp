@@ -104,7 +104,7 @@ void InstallDepthMethods(Vm& vm, const ObjectPtr& proto) {
             return {};
         Value other = Arg(args, 0);
         std::optional<int32_t> to;
-        if (Timeline* o = vm.TimelineOf(other))
+        if (Timeline* o = ClipArgument(vm, self, other))
             to = o->Parent() == t->Parent() ? std::optional(o->Depth()) : std::nullopt;
         else
             to = DepthArgument(vm, other);

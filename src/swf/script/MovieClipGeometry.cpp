@@ -39,7 +39,7 @@ Value BoundsIn(Vm& vm, const Value& self, std::span<const Value> args) {
     Timeline* t = vm.TimelineOf(self);
     if (!t)
         return {};
-    Timeline* target = args.empty() ? t : vm.TimelineOf(args[0]);
+    Timeline* target = args.empty() ? t : ClipArgument(vm, self, args[0]);
     if (!target)
         return {};
     auto toTarget = ClipToTarget(*t, *target);
@@ -75,7 +75,7 @@ Value HitTestMethod(Vm& vm, const Value& self, std::span<const Value> args) {
             return HitTest().ListCovers(t->Objects(), t->Characters(), t->ToStage(), p);
         return HitTest().ObjectCovers(*placed, t->Parent()->Characters(), t->Parent()->ToStage(), p);
     }
-    Timeline* other = args.empty() ? nullptr : vm.TimelineOf(args[0]);
+    Timeline* other = args.empty() ? nullptr : ClipArgument(vm, self, args[0]);
     if (!other)
         return false;
     std::optional<Box> theirs = ClipBounds(*other, other->ToStage());

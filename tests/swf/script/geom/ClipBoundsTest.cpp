@@ -97,6 +97,23 @@ TEST(ClipBounds, AClipThatDrawsNothingHasTheFarEdgeOfItsVersion) {
     }
 }
 
+TEST(ClipBounds, WhatAScriptDrewCounts) {
+    swfw::MovieWriter w(8, {0, 8000, 0, 8000}, 12);
+    ActionAssembler a;
+    a.Push(1.0).Push("d").Push(2.0).Push("_root").Op(act::GetVariable).Push("createEmptyMovieClip");
+    a.Op(act::CallMethod).Op(act::Pop);
+    Call(a, "d", "beginFill", {255}).Op(act::Pop);
+    Call(a, "d", "moveTo", {10, 0}).Op(act::Pop);
+    Call(a, "d", "lineTo", {50, 0}).Op(act::Pop);
+    Call(a, "d", "lineTo", {10, 30}).Op(act::Pop);
+    Call(a, "d", "endFill").Op(act::Pop);
+    a.Push("d").Op(act::GetVariable).Push("_width").Op(act::GetMember).Op(act::Trace);
+    a.Push("d").Op(act::GetVariable).Push("_height").Op(act::GetMember).Op(act::Trace);
+    Call(a, "d", "getBounds");
+    TraceEdges(a);
+    EXPECT_EQ(PlayedLines(w, a), (Lines{"40", "30", "10", "0", "50", "30"}));
+}
+
 TEST(ClipBounds, PointsMoveBetweenTheClipAndTheStageInWholeTwips) {
     auto w = TriangleMovie();
     ActionAssembler a;
@@ -131,7 +148,22 @@ TEST(ClipBounds, HitTestByBoxByShapeAndByClip) {
     a.Push("c").Op(act::GetVariable).Push("hitTest").Op(act::CallMethod).Op(act::Trace);
     a.Push("c").Op(act::GetVariable).Push(1.0);
     a.Push("c").Op(act::GetVariable).Push("hitTest").Op(act::CallMethod).Op(act::Trace);
-    EXPECT_EQ(PlayedLines(w, a), (Lines{"true", "false", "true", "false", "false", "true"}));
+    // A path is read from the clip asked.
+    a.Push("../far")
+        .Push(1.0)
+        .Push("c")
+        .Op(act::GetVariable)
+        .Push("hitTest")
+        .Op(act::CallMethod)
+        .Op(act::Trace);
+    a.Push("../c")
+        .Push(1.0)
+        .Push("c")
+        .Op(act::GetVariable)
+        .Push("hitTest")
+        .Op(act::CallMethod)
+        .Op(act::Trace);
+    EXPECT_EQ(PlayedLines(w, a), (Lines{"true", "false", "true", "false", "false", "true", "false", "true"}));
 }
 
 TEST(ClipBounds, GetInstanceAtDepthFindsClipsAndShapesStandForTheirTimeline) {
