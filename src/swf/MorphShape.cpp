@@ -131,7 +131,7 @@ Point ControlOf(Point from, const Segment& s) {
 MorphShape ParseMorphShape(ByteReader& in, int version) {
     MorphShape morph;
     morph.Start.Bounds = ReadRect(in);
-    ReadRect(in); // end bounds
+    morph.EndBounds = ReadRect(in);
     if (version >= 2) {
         ReadRect(in);
         ReadRect(in);

@@ -11,6 +11,7 @@ namespace swf {
 // its counterpart, in order, in the end state.
 struct MorphShape {
     Shape Start; // start edges, start styles
+    Rect EndBounds;
     std::vector<FillStyle> EndFills;
     std::vector<LineStyle> EndLines;
     std::vector<Point> EndFrom; // per edge, in order: where the end edge starts

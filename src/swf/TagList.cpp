@@ -24,8 +24,10 @@ TagList ReadTagList(std::span<const uint8_t> data) {
             break;
         }
         tag.Body = in.Bytes(length);
-        if (tag.Code == 0)
+        if (tag.Code == 0) {
+            list.Closed = list.FrameStarts.back() == list.Tags.size();
             break;
+        }
         list.Tags.push_back(tag);
         if (tag.Code == 1)
             list.FrameStarts.push_back(list.Tags.size());

@@ -18,6 +18,9 @@ struct TagList {
     std::vector<Tag> Tags;
     std::vector<size_t> FrameStarts;
     bool Truncated = false; // a tag ran past the end of the data
+    // The stream ends with ShowFrame and then End, as a finished one does:
+    // only then does a timeline playing it loop after its last frame.
+    bool Closed = false;
 
     // Tags [FrameStart(n), FrameStart(n + 1)) make up frame n (0-based); the
     // last frame ends at the end of the tag list.

@@ -18,6 +18,12 @@ template <typename T> void TakeIfGiven(T& field, const std::optional<T>& value) 
         field = *value;
 }
 
+// The frames a timeline plays are those its tags hold, whatever the header
+// declares; a timeline without tags shows one empty frame.
+uint32_t PlayedFrames(const TagList& frames, uint32_t declared) {
+    return frames.FramesInStream() > 0 ? frames.FramesInStream() : std::max<uint32_t>(declared, 1);
+}
+
 } // namespace
 
 DisplayObject::DisplayObject() = default;
@@ -27,8 +33,8 @@ DisplayObject::~DisplayObject() = default;
 
 Timeline::Timeline(const TagList& frames, uint32_t frameCount, const Dictionary& dictionary, Limits& limits,
                    int nesting, Timeline* parent, int32_t depth, std::span<const uint8_t> clipActions)
-    : frames_(frames), frameCount_(std::max<uint32_t>(frameCount, 1)), dictionary_(dictionary),
-      limits_(limits), nesting_(nesting), parent_(parent), depth_(depth) {
+    : frames_(frames), frameCount_(PlayedFrames(frames, frameCount)), dictionary_(dictionary),
+      limits_(limits), nesting_(nesting), parent_(parent), depth_(depth), made_(++limits.Made) {
     if (limits_.Events && parent_)
         limits_.Events->Placed(*this, clipActions);
     ++limits_.Instances;
@@ -62,14 +68,31 @@ DisplayObject* Timeline::Self() const {
     return it != parent_->objects_.end() && it->second.Clip.get() == this ? &it->second : nullptr;
 }
 
+Matrix Timeline::ToStage() const {
+    Matrix toStage;
+    for (const Timeline* t = this; t; t = t->Parent())
+        if (DisplayObject* placed = t->Self())
+            toStage = placed->Transform.Then(toStage);
+    return toStage;
+}
+
+std::vector<Timeline*> Timeline::ChildClips() const {
+    std::vector<Timeline*> clips;
+    for (auto& [depth, object] : objects_)
+        if (object.Clip)
+            clips.push_back(object.Clip.get());
+    std::sort(clips.begin(), clips.end(),
+              [](const Timeline* a, const Timeline* b) { return a->made_ > b->made_; });
+    return clips;
+}
+
 void Timeline::Advance() {
     DropUnloaded();
     // A script may remove clips while this runs; the list of clips to move
     // on is taken first, and each is looked up again before it moves.
     std::vector<std::pair<int32_t, const Timeline*>> clips;
-    for (auto it = objects_.rbegin(); it != objects_.rend(); ++it)
-        if (it->second.Clip)
-            clips.emplace_back(it->first, it->second.Clip.get());
+    for (Timeline* clip : ChildClips())
+        clips.emplace_back(clip->depth_, clip);
     for (auto [depth, clip] : clips) {
         auto it = objects_.find(depth);
         if (it != objects_.end() && it->second.Clip.get() == clip)
@@ -81,12 +104,15 @@ void Timeline::Advance() {
         ++frame_;
         EnterFrame(frame_);
         EnterSounds(frame_);
-    } else if (frame_ > 0) {
+    } else if (frame_ > 0 && frames_.Closed) {
         Rewind(0);
     }
 }
 
 void Timeline::GotoFrame(uint32_t frame) {
+    // A frame past the end takes the timeline to its last frame, whose
+    // actions then do not run.
+    bool past = frame >= frameCount_;
     frame = std::min(frame, frameCount_ - 1);
     if (frame == frame_)
         return;
@@ -96,7 +122,7 @@ void Timeline::GotoFrame(uint32_t frame) {
     }
     while (frame_ < frame) {
         ++frame_;
-        if (frame_ == frame)
+        if (frame_ == frame && !past)
             EnterFrame(frame_);
         else
             ExecuteFrame(frame_, objects_, true);
@@ -315,13 +341,15 @@ void Timeline::Place(const Placement& p, uint32_t frame, DisplayList& list, bool
             NameIfUnnamed(it->second, *p.CharacterId);
     }
     DisplayObject& object = it->second;
-    if (p.CharacterId && (object.CharacterId != *p.CharacterId || !object.Definition))
+    if (p.CharacterId && (created || Replaceable(object, *p.CharacterId)))
         SetCharacter(object, *p.CharacterId, p.Depth, instantiate,
                      created && instantiate ? p.ClipActions : std::span<const uint8_t>{});
     TakeIfGiven(object.Transform, p.Transform);
     TakeIfGiven(object.Colors, p.Colors);
     TakeIfGiven(object.Ratio, p.Ratio);
-    TakeIfGiven(object.Name, p.Name);
+    // A move keeps the name the object was placed with.
+    if (created)
+        TakeIfGiven(object.Name, p.Name);
     TakeIfGiven(object.ClipDepth, p.ClipDepth);
     TakeIfGiven(object.Blend, p.Blend);
     if (p.Filters)
@@ -330,6 +358,17 @@ void Timeline::Place(const Placement& p, uint32_t frame, DisplayList& list, bool
     TakeIfGiven(object.Visible, p.Visible);
     if (p.Background)
         object.Background = p.Background;
+}
+
+// A move that names another character swaps shapes, texts and the like in
+// place; a sprite instance stays what it is, and nothing becomes a sprite.
+bool Timeline::Replaceable(const DisplayObject& object, uint16_t id) const {
+    auto isSprite = [](const Character* c) {
+        return c && std::holds_alternative<std::shared_ptr<const Sprite>>(*c);
+    };
+    if (object.CharacterId == id && object.Definition)
+        return false;
+    return !object.Clip && !isSprite(object.Definition) && !isSprite(dictionary_.Find(id));
 }
 
 void Timeline::SetCharacter(DisplayObject& object, uint16_t id, int32_t depth, bool instantiate,

@@ -52,6 +52,7 @@ public:
         sound::SoundSink* Sounds = nullptr;    // where the frames' sounds go, if any
         const AssetImports* Imports = nullptr; // characters from other movies
         uint32_t Unnamed = 0;                  // objects named "instanceN" so far
+        uint64_t Made = 0;                     // sprite instances made so far
     };
 
     // Starts on the first frame, its tags applied.
@@ -70,10 +71,13 @@ public:
 
     DisplayList& Objects() { return objects_; }
 
-    // One tick: the sprites already on the list move on (the topmost
-    // first), then this timeline, when it plays, shows its next frame,
-    // looping after the last.
+    // One tick: the sprites already on the list move on (the newest
+    // first, as the plug-in keeps them), then this timeline, when it plays, shows its next frame,
+    // looping after the last when its stream is finished (TagList::Closed).
     void Advance();
+    // The sprite instances on the list, the newest first: the order the
+    // plug-in moves them on and hands them their events in.
+    std::vector<Timeline*> ChildClips() const;
     // Shows the frame; its frame actions run, those of frames passed over
     // do not.
     void GotoFrame(uint32_t frame);
@@ -86,6 +90,9 @@ public:
     Timeline* Parent() const { return parent_; }
     DisplayObject* Self() const;
     int32_t Depth() const { return depth_; }
+    // From this timeline's space to its root's (the stage), through the
+    // placements of it and its parents.
+    Matrix ToStage() const;
     // The frame with this label (labels compare without case).
     std::optional<uint32_t> FindLabel(const std::string& label) const;
     // Places a sprite (or an empty clip for id 0) at a depth from a script;
@@ -113,6 +120,7 @@ private:
     void QueueActions(uint32_t frame);
     void Execute(const Tag& tag, uint32_t frame, DisplayList& list, bool instantiate);
     void Place(const Placement& p, uint32_t frame, DisplayList& list, bool instantiate);
+    bool Replaceable(const DisplayObject& object, uint16_t id) const;
     // A sprite placed by the frames with clip actions hears of them before
     // its first frame is queued, so that its load event runs ahead of it.
     void SetCharacter(DisplayObject& object, uint16_t id, int32_t depth, bool instantiate,
@@ -131,6 +139,7 @@ private:
     int nesting_;
     Timeline* parent_;
     int32_t depth_;
+    uint64_t made_; // when it was made, among the movie's sprite instances
     bool playing_ = true;
     uint32_t frame_ = 0;
     DisplayList objects_;

@@ -25,6 +25,8 @@ void InstallGlobals(Vm& vm);
 void InstallMovieClip(Vm& vm);
 // MovieClip's drawing methods (MovieClipDrawing.cpp).
 void InstallClipDrawing(Vm& vm, const ObjectPtr& proto);
+// MovieClip's getBounds, localToGlobal, hitTest and their kin.
+void InstallClipGeometry(Vm& vm, const ObjectPtr& proto);
 void InstallStage(Vm& vm);
 void InstallKey(Vm& vm);
 void InstallMouse(Vm& vm);

@@ -2,6 +2,7 @@
 
 #include "swf/Drawing.h"
 #include "swf/Timeline.h"
+#include "swf/script/Scope.h"
 #include "swf/script/Vm.h"
 
 #include <algorithm>
@@ -84,6 +85,13 @@ void RunConstructor(Vm& vm, const ObjectPtr& clip, const ObjectPtr& constructor)
     if (vm.Version() < 7)
         clip->Put("constructor", Value(constructor), DontEnum);
     vm.CallFrom(Value(constructor), Value(clip), {}, clip->Proto());
+}
+
+Timeline* ClipArgument(Vm& vm, const Value& self, const Value& target) {
+    if (!target.IsString() || !self.IsObject())
+        return vm.TimelineOf(target);
+    Activation a = vm.FrameActivation(self.Object());
+    return vm.TimelineOf(Value(Scope(vm, a).ResolveTarget(target)));
 }
 
 double NextHighestDepth(const Timeline& t) {

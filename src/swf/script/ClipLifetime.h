@@ -41,6 +41,9 @@ ObjectPtr ClassOf(Vm& vm, const Timeline& clip);
 void GiveClass(Vm& vm, const ObjectPtr& clip, const ObjectPtr& constructor);
 // Runs the class's constructor on the clip, as `new` would.
 void RunConstructor(Vm& vm, const ObjectPtr& clip, const ObjectPtr& constructor);
+// The clip a method's argument names: a clip, or a target path read from
+// the clip the method was called on; null for anything else.
+Timeline* ClipArgument(Vm& vm, const Value& self, const Value& target);
 // The highest depth in use in a clip plus one, at least 0, as a script depth.
 double NextHighestDepth(const Timeline& t);
 

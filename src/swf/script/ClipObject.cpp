@@ -1,5 +1,6 @@
 #include "swf/script/ClipObject.h"
 
+#include "swf/Bounds.h"
 #include "swf/Timeline.h"
 #include "swf/script/TextFieldObject.h"
 #include "swf/script/Vm.h"
@@ -125,22 +126,9 @@ ObjectPtr ClipObject::RootOf(Vm& vm, Timeline& timeline) {
 std::optional<Value> ClipObject::GetFallback(Vm& vm, const std::string& name) {
     if (!timeline_)
         return std::nullopt;
-    for (auto& [depth, object] : timeline_->Objects()) {
-        if (object.Name.empty() || !SameName(object.Name, name, CaseSensitive()))
-            continue;
-        if (object.Clip)
-            return Value(vm.ClipObjectFor(*object.Clip));
-        if (object.Definition && std::holds_alternative<std::shared_ptr<const Button>>(*object.Definition))
-            return Value(vm.ButtonObject(object));
-        // A named shape has no script object: its name gives its timeline.
-        if (!object.Definition || !std::holds_alternative<std::shared_ptr<const EditText>>(*object.Definition))
-            return Value(vm.ClipObjectFor(*timeline_));
-        if (std::holds_alternative<std::shared_ptr<const EditText>>(*object.Definition))
-            return Value(TextFieldFor(vm, *timeline_, object));
-        if (!object.Script)
-            object.Script = vm.NewObject();
-        return Value(object.Script);
-    }
+    for (auto& [depth, object] : timeline_->Objects())
+        if (!object.Name.empty() && SameName(object.Name, name, CaseSensitive()))
+            return ValueOf(vm, *timeline_, object);
     return std::nullopt;
 }
 
@@ -161,6 +149,17 @@ Timeline* ClipObject::ChildClip(Timeline& parent, const std::string& name, bool 
     return nullptr;
 }
 
+Value ClipObject::ValueOf(Vm& vm, Timeline& owner, DisplayObject& object) {
+    if (object.Clip)
+        return Value(vm.ClipObjectFor(*object.Clip));
+    if (object.Definition && std::holds_alternative<std::shared_ptr<const Button>>(*object.Definition))
+        return Value(vm.ButtonObject(object));
+    // A shape has no script object: its timeline stands for it.
+    if (!object.Definition || !std::holds_alternative<std::shared_ptr<const EditText>>(*object.Definition))
+        return Value(vm.ClipObjectFor(owner));
+    return Value(TextFieldFor(vm, owner, object));
+}
+
 std::optional<Value> ClipObject::GetProperty(Vm& vm, int index) {
     if (!timeline_)
         return Value();
@@ -174,8 +173,12 @@ std::optional<Value> ClipObject::GetProperty(Vm& vm, int index) {
     case FramesLoaded:
         return double(timeline_->FrameCount());
     case Width:
-    case Height:
-        return 0.0;
+    case Height: {
+        auto box = ClipBounds(*timeline_, self ? self->Transform : Matrix{});
+        if (!box)
+            return 0.0;
+        return (index == Width ? box->XMax - box->XMin : box->YMax - box->YMin) / 20;
+    }
     case Target:
         return SlashPath();
     case DropTarget:
@@ -235,8 +238,24 @@ std::optional<Value> ClipObject::PlacementProperty(const DisplayObject* self, in
 }
 
 void ClipObject::SetProperty(Vm& vm, int index, const Value& v) {
-    if (DisplayObject* self = timeline_ ? timeline_->Self() : nullptr)
+    DisplayObject* self = timeline_ ? timeline_->Self() : nullptr;
+    if (!self)
+        return;
+    if (index == Width || index == Height)
+        SetSize(*self, index == Width, vm.ToNumber(v));
+    else
         SetPlacementProperty(vm, *self, index, v);
+}
+
+// _width and _height scale the clip so that its unturned box has that size.
+void ClipObject::SetSize(DisplayObject& self, bool width, double pixels) {
+    auto box = ClipBounds(*timeline_, {});
+    double size = box ? (width ? box->XMax - box->XMin : box->YMax - box->YMin) : 0;
+    if (!Finite(pixels) || size <= 0)
+        return;
+    Matrix& m = self.Transform;
+    double scale = pixels * 20 / size;
+    Compose(m, width ? scale : ScaleX(m), width ? ScaleY(m) : scale, RotationOf(m));
 }
 
 void ClipObject::SetPlacementProperty(Vm& vm, DisplayObject& placed, int index, const Value& v) {

@@ -87,6 +87,9 @@ public:
     // _yscale, _alpha, _visible, _rotation, _name), shared with text fields.
     static std::optional<Value> PlacementProperty(const DisplayObject* self, int index);
     static void SetPlacementProperty(Vm& vm, DisplayObject& self, int index, const Value& v);
+    // What scripts see of an object of a clip's list: a sprite's clip, a
+    // button's or text field's own object, the clip itself for a shape.
+    static Value ValueOf(Vm& vm, Timeline& owner, DisplayObject& object);
 
     // The actions of this clip's onClipEvent handlers.
     std::vector<ClipEventHandler> Handlers;
@@ -97,6 +100,7 @@ public:
     std::string SlashPath() const;
 
 private:
+    void SetSize(DisplayObject& self, bool width, double pixels);
     // The instance names from the root down, each after the separator.
     std::string JoinNames(char separator) const;
 

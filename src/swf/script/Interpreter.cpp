@@ -7,6 +7,7 @@
 #include "swf/script/ActionCodes.h"
 #include "swf/script/ClipLifetime.h"
 #include "swf/script/ClipObject.h"
+#include "swf/script/FrameArgument.h"
 #include "swf/script/Loading.h"
 #include "swf/script/SuperObject.h"
 #include "swf/script/Text.h"
@@ -20,6 +21,10 @@
 
 namespace swf::script {
 namespace {
+
+// The highest frame index (0-based) a movie can have: WaitForFrame counts
+// every frame up to it as loaded (the index wraps as the plug-in's does).
+constexpr int32_t LastLoadedFrame = 16000;
 
 double Nan() { return std::nan(""); }
 
@@ -245,12 +250,6 @@ bool Interpreter::Timeline(const Record& r) {
     case action::ToggleQuality:
     case action::StopSounds:
         return true;
-    case action::WaitForFrame:
-    case action::WaitForFrame2:
-        // Every frame is loaded: the actions that wait run at once.
-        if (r.Code == action::WaitForFrame2)
-            Pop();
-        return true;
     case action::GetUrl: {
         std::string url = ReadString(in);
         builtins::GetUrl(vm_, scope_, url, Value(ReadString(in)), 0);
@@ -280,7 +279,8 @@ bool Interpreter::Timeline(const Record& r) {
         double depth = PopNumber();
         std::string name = PopString();
         swf::Timeline* source = vm_.TimelineOf(Value(scope_.ResolveTarget(Pop())));
-        if (auto d = ListDepth(depth); source && d)
+        // The compiler has already added the offset of the file's depths.
+        if (auto d = ListDepth(depth - DepthOffset); source && d)
             DuplicateClip(vm_, *source, name, *d);
         return true;
     }
@@ -301,30 +301,13 @@ void Interpreter::GotoFrame2(const Record& r) {
     ByteReader in(r.Body);
     uint8_t flags = in.U8();
     uint16_t bias = (flags & 2) ? in.U16() : 0;
-    Value frame = Pop();
-    ObjectPtr target = scope_.Base();
-    std::string label;
-    double number = 0;
-    if (frame.IsString()) {
-        label = frame.String();
-        // "path:frame" addresses another clip.
-        size_t colon = label.rfind(':');
-        if (colon != std::string::npos) {
-            target = scope_.ResolvePath(label.substr(0, colon));
-            label = label.substr(colon + 1);
-        }
-        number = StringToNumber(label, a_.Version);
-    } else {
-        number = vm_.ToNumber(frame);
-    }
+    FramePath frame = SplitFramePath(Pop());
+    // "path:frame" addresses another clip.
+    ObjectPtr target = frame.Path ? scope_.ResolvePath(*frame.Path) : scope_.Base();
     swf::Timeline* t = vm_.TimelineOf(Value(target));
     if (!t)
         return;
-    std::optional<uint32_t> index;
-    if (std::isfinite(number) && number >= 1)
-        index = static_cast<uint32_t>(std::min(number, 1e9)) - 1 + bias;
-    else if (!label.empty())
-        index = t->FindLabel(label);
+    auto index = FrameIndex(vm_, *t, frame.Frame, bias);
     if (!index)
         return;
     t->GotoFrame(*index);
@@ -927,6 +910,25 @@ Interpreter::Outcome Interpreter::Control(const Record& r, size_t& pc, size_t en
     case action::Jump: {
         auto offset = static_cast<int16_t>(in.U16());
         return {Outcome::Jumped, static_cast<size_t>(static_cast<ptrdiff_t>(r.Next) + offset)};
+    }
+    case action::WaitForFrame:
+    case action::WaitForFrame2: {
+        // The whole movie is in memory, so every frame a movie can have is
+        // loaded: only numbers past the plug-in's 16000 frames are not, and
+        // the actions that wait for them are skipped.
+        double frame = r.Code == action::WaitForFrame ? in.U16() + 1.0 : 0;
+        if (r.Code == action::WaitForFrame2) {
+            Value v = Pop();
+            frame = v.IsNumber() ? v.Number() : 0;
+        }
+        uint8_t skip = in.U8();
+        if (!std::isfinite(frame) || frame != std::trunc(frame) ||
+            int32_t(uint32_t(ToInt32(frame)) - 1) <= LastLoadedFrame)
+            return {};
+        size_t to = r.Next;
+        for (uint8_t i = 0; i < skip && to < end; ++i)
+            to = ReadRecord(to).Next;
+        return {Outcome::Jumped, to};
     }
     case action::If: {
         auto offset = static_cast<int16_t>(in.U16());

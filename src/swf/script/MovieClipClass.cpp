@@ -2,7 +2,9 @@
 #include "swf/script/Builtins.h"
 #include "swf/script/ClipLifetime.h"
 #include "swf/script/ClipObject.h"
+#include "swf/script/FrameArgument.h"
 #include "swf/script/Loading.h"
+#include "swf/script/Scope.h"
 #include "swf/script/Vm.h"
 
 #include <algorithm>
@@ -11,19 +13,20 @@
 namespace swf::script::builtins {
 namespace {
 
-std::optional<uint32_t> FrameOf(Vm& vm, Timeline& t, const Value& frame) {
-    double n = frame.IsString() ? StringToNumber(frame.String(), vm.Version()) : vm.ToNumber(frame);
-    if (std::isfinite(n))
-        return n >= 1 ? std::optional<uint32_t>(static_cast<uint32_t>(std::min(n, 1e9)) - 1) : std::nullopt;
-    return frame.IsString() ? t.FindLabel(frame.String()) : std::nullopt;
-}
-
 void Goto(Vm& vm, const Value& self, std::span<const Value> args, bool play) {
     Timeline* t = vm.TimelineOf(self);
     if (!t)
         return;
-    if (auto frame = FrameOf(vm, *t, Arg(args, 0)))
-        t->GotoFrame(*frame);
+    FramePath frame = SplitFramePath(Arg(args, 0));
+    if (frame.Path) {
+        // "path:frame" moves the clip the path names from this one.
+        Activation a = vm.FrameActivation(self.Object());
+        t = vm.TimelineOf(Value(Scope(vm, a).ResolvePath(*frame.Path)));
+        if (!t)
+            return;
+    }
+    if (auto index = FrameIndex(vm, *t, frame.Frame))
+        t->GotoFrame(*index);
     if (play)
         t->Play();
     else
@@ -100,7 +103,7 @@ void InstallDepthMethods(Vm& vm, const ObjectPtr& proto) {
             return {};
         Value other = Arg(args, 0);
         std::optional<int32_t> to;
-        if (Timeline* o = vm.TimelineOf(other))
+        if (Timeline* o = ClipArgument(vm, self, other))
             to = o->Parent() == t->Parent() ? std::optional(o->Depth()) : std::nullopt;
         else
             to = DepthArgument(vm, other);
@@ -139,6 +142,7 @@ void InstallMovieClip(Vm& vm) {
         return {};
     });
     InstallDepthMethods(vm, proto);
+    InstallClipGeometry(vm, proto);
     vm.Method(proto, "getBytesLoaded",
               [](Vm&, const Value&, std::span<const Value>) -> Value { return 1.0; });
     vm.Method(proto, "getBytesTotal", [](Vm&, const Value&, std::span<const Value>) -> Value { return 1.0; });

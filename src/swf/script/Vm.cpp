@@ -293,9 +293,8 @@ void Vm::RunOne(const Queued& item) {
 }
 
 void Vm::CollectEnterFrame(Timeline& timeline, std::vector<ObjectPtr>& clips) {
-    for (auto it = timeline.Objects().rbegin(); it != timeline.Objects().rend(); ++it)
-        if (it->second.Clip)
-            CollectEnterFrame(*it->second.Clip, clips);
+    for (Timeline* child : timeline.ChildClips())
+        CollectEnterFrame(*child, clips);
     auto found = clips_.find(&timeline);
     if (found != clips_.end())
         clips.push_back(found->second);
