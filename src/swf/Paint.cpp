@@ -15,7 +15,9 @@ std::unique_ptr<Paint> MakePaint(const FillStyle& fill, const PaintContext& cont
     if (fill.Kind == FillKind::Solid)
         return std::make_unique<SolidPaint>(Premultiply(context.Colors.Apply(fill.Color)));
     if (fill.Kind == FillKind::Bitmap) {
-        const Bitmap* bitmap = context.Bitmaps ? (*context.Bitmaps)(fill.BitmapId) : nullptr;
+        const Bitmap* bitmap = fill.Image        ? fill.Image.get()
+                               : context.Bitmaps ? (*context.Bitmaps)(fill.BitmapId)
+                                                 : nullptr;
         if (!bitmap || bitmap->Width <= 0 || bitmap->Height <= 0 || !toDevice.Invert(inverse))
             return std::make_unique<SolidPaint>(0);
         bool smooth = fill.Smooth && SmoothsBitmaps(context.Level);

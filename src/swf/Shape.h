@@ -1,10 +1,12 @@
 #pragma once
 
+#include "swf/Bitmap.h"
 #include "swf/ColorTransform.h"
 #include "swf/Matrix.h"
 #include "swf/Movie.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace swf {
@@ -32,6 +34,8 @@ struct FillStyle {
     uint16_t BitmapId = 0;
     bool Repeat = true;
     bool Smooth = true;
+    // A script's bitmap (beginBitmapFill), taken in place of BitmapId.
+    std::shared_ptr<const Bitmap> Image;
 };
 
 enum class Cap : uint8_t { Round, None, Square };

@@ -125,7 +125,7 @@ void ShapeRenderer::DrawStroke(const Shape& shape, uint32_t layer, uint32_t line
         }
     FillStyle fill = style.Fill;
     if (!style.HasFill)
-        fill = FillStyle{FillKind::Solid, style.Color, {}, {}, 0, true, true};
+        fill = FillStyle{FillKind::Solid, style.Color, {}, {}, 0, true, true, {}};
     std::vector<std::unique_ptr<Paint>> paints;
     paints.push_back(PaintFor(fill, state, nullptr));
     Run(edges_, 1, FillRule::NonZero, paints);

@@ -44,7 +44,7 @@ void TextRenderer::DrawBorder(const EditText& field, const DrawState& state) {
     const Rect& b = field.Bounds;
     Shape box;
     box.Bounds = b;
-    box.Fills.push_back(FillStyle{FillKind::Solid, field.BackgroundColor, {}, {}, 0, true, true});
+    box.Fills.push_back(FillStyle{FillKind::Solid, field.BackgroundColor, {}, {}, 0, true, true, {}});
     LineStyle line;
     line.Width = 20;
     line.Color = field.BorderColor;

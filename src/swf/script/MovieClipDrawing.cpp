@@ -2,13 +2,14 @@
 #include "swf/Timeline.h"
 #include "swf/script/Builtins.h"
 #include "swf/script/Vm.h"
+#include "swf/script/geom/BitmapDataObject.h"
 #include "swf/script/geom/GeomSupport.h"
 
 #include <algorithm>
 #include <cmath>
 
 // MovieClip's drawing methods: lineStyle, beginFill, beginGradientFill,
-// moveTo, lineTo, curveTo, endFill and clear.
+// beginBitmapFill, moveTo, lineTo, curveTo, endFill and clear.
 namespace swf::script::builtins {
 namespace {
 
@@ -148,6 +149,23 @@ std::optional<FillStyle> GradientFill(Vm& vm, std::span<const Value> args) {
     return fill;
 }
 
+// beginBitmapFill(bitmap, matrix, repeat, smoothing): the BitmapData's
+// pixels as they are when drawn, one pixel per pixel of the clip unless the
+// flash.geom.Matrix says otherwise; repeated and not smoothed unless told.
+std::optional<FillStyle> BitmapFill(Vm& vm, std::span<const Value> args) {
+    auto* data = args[0].IsObject() ? dynamic_cast<geom::BitmapDataObject*>(args[0].Object().get()) : nullptr;
+    if (!data || data->Disposed())
+        return std::nullopt;
+    FillStyle fill;
+    fill.Kind = FillKind::Bitmap;
+    fill.Image = data->SharedPixels();
+    Matrix pixels = Arg(args, 1).IsObject() ? geom::ReadMatrix(vm, args[1]) : Matrix{};
+    fill.Transform = pixels.Then(Matrix::Scale(20, 20));
+    fill.Repeat = args.size() < 3 || vm.ToBoolean(args[2]);
+    fill.Smooth = args.size() > 3 && vm.ToBoolean(args[3]);
+    return fill;
+}
+
 // Without a first argument the fill ends; a refused call changes nothing.
 using FillReader = std::optional<FillStyle> (*)(Vm&, std::span<const Value>);
 
@@ -179,6 +197,7 @@ void InstallClipDrawing(Vm& vm, const ObjectPtr& proto) {
     vm.Method(proto, "lineStyle", LineStyleCall);
     FillMethod(vm, proto, "beginFill", SolidFill);
     FillMethod(vm, proto, "beginGradientFill", GradientFill);
+    FillMethod(vm, proto, "beginBitmapFill", BitmapFill);
     Pen(vm, proto, "moveTo",
         [](Vm& vm, Drawing& d, std::span<const Value> args) { d.MoveTo(PointArg(vm, args, 0)); });
     Pen(vm, proto, "lineTo",

@@ -127,4 +127,36 @@ TEST(ScriptDrawing, GradientFillsSpanTheirBoxAndRefusedCallsChangeNothing) {
     EXPECT_EQ(ended.At(50, 50), white.At(50, 50));
 }
 
+// b = new flash.display.BitmapData(10, 10, false, red); c fills a 20-pixel
+// square with it; then `after` runs.
+Frame BitmapSquare(const std::function<void(ActionAssembler&)>& after) {
+    ActionAssembler a;
+    a.Push("b");
+    a.Push(double(0xff0000)).PushBool(false).Push(10.0).Push(10.0).Push(4.0);
+    a.Push("flash").Op(act::GetVariable).Push("display").Op(act::GetMember).Push("BitmapData");
+    a.Op(act::NewMethod).Op(act::SetVariable);
+    Call(a, "_root", "createEmptyMovieClip", {"c", 1.0});
+    a.Push("b").Op(act::GetVariable).Push(1.0).Push("c").Op(act::GetVariable).Push("beginBitmapFill");
+    a.Op(act::CallMethod).Op(act::Pop);
+    Square(a, "c", 0, 0, 20, 20);
+    after(a);
+    return Drawn(a);
+}
+
+TEST(ScriptDrawing, BitmapFillsRepeatTheBitmapAsItIsWhenDrawn) {
+    Frame f = BitmapSquare([](ActionAssembler&) {});
+    EXPECT_EQ(f.At(5, 5), Red);
+    EXPECT_EQ(f.At(15, 15), Red);
+    // Pixels set after beginBitmapFill show; a disposed bitmap shows nothing.
+    Frame changed = BitmapSquare([](ActionAssembler& a) {
+        Call(a, "b", "setPixel", {3.0, 3.0, double(0x0000ff)});
+    });
+    EXPECT_EQ(changed.At(3, 3), Blue);
+    EXPECT_EQ(changed.At(13, 13), Blue);
+    EXPECT_EQ(changed.At(4, 3), Red);
+    Frame gone = BitmapSquare([](ActionAssembler& a) { Call(a, "b", "dispose", {}); });
+    Frame white = RenderMovie(ActionMovie(ActionAssembler()), swf::Quality::Low);
+    EXPECT_EQ(gone.At(5, 5), white.At(5, 5));
+}
+
 } // namespace

@@ -11,15 +11,15 @@ BitmapDataObject::Limits BitmapDataObject::LimitsFor(int version) {
 }
 
 void BitmapDataObject::Dispose() {
-    bitmap_ = Bitmap{};
+    *bitmap_ = Bitmap{};
     disposed_ = true;
 }
 
 void BitmapDataObject::Create(int width, int height, bool transparent, uint32_t argb) {
-    bitmap_.Width = width;
-    bitmap_.Height = height;
-    bitmap_.Opaque = !transparent;
-    bitmap_.Pixels.assign(size_t(width) * size_t(height), 0);
+    bitmap_->Width = width;
+    bitmap_->Height = height;
+    bitmap_->Opaque = !transparent;
+    bitmap_->Pixels.assign(size_t(width) * size_t(height), 0);
     Fill(0, 0, width, height, argb);
 }
 
@@ -36,20 +36,20 @@ uint32_t UnpremultiplyDown(uint32_t p) {
 uint32_t BitmapDataObject::Get(int x, int y) const {
     // An opaque bitmap's words are read as they are: threshold and
     // pixelDissolve may leave alpha below 255 in them.
-    return bitmap_.Opaque ? bitmap_.At(x, y) : UnpremultiplyDown(bitmap_.At(x, y));
+    return bitmap_->Opaque ? bitmap_->At(x, y) : UnpremultiplyDown(bitmap_->At(x, y));
 }
 
 void BitmapDataObject::Set(int x, int y, uint32_t argb) {
-    if (bitmap_.Opaque)
+    if (bitmap_->Opaque)
         argb |= 0xFF000000;
     Rgba c{uint8_t(argb >> 16), uint8_t(argb >> 8), uint8_t(argb), uint8_t(argb >> 24)};
-    bitmap_.Pixels[size_t(y) * size_t(bitmap_.Width) + size_t(x)] = Premultiply(c);
+    bitmap_->Pixels[size_t(y) * size_t(bitmap_->Width) + size_t(x)] = Premultiply(c);
 }
 
 void BitmapDataObject::Fill(int x, int y, int width, int height, uint32_t argb) {
     int x0 = std::max(x, 0), y0 = std::max(y, 0);
-    int x1 = std::min<int64_t>(int64_t(x) + width, bitmap_.Width),
-        y1 = std::min<int64_t>(int64_t(y) + height, bitmap_.Height);
+    int x1 = std::min<int64_t>(int64_t(x) + width, bitmap_->Width),
+        y1 = std::min<int64_t>(int64_t(y) + height, bitmap_->Height);
     for (int j = y0; j < y1; ++j)
         for (int i = x0; i < x1; ++i)
             Set(i, j, argb);

@@ -5,6 +5,7 @@
 #include "swf/script/Object.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 namespace swf::script::geom {
@@ -25,11 +26,14 @@ public:
     bool Disposed() const { return disposed_; }
     void Dispose();
     void Create(int width, int height, bool transparent, uint32_t argb);
-    const Bitmap& Pixels() const { return bitmap_; }
-    bool Transparent() const { return !bitmap_.Opaque; }
-    int Width() const { return bitmap_.Width; }
-    int Height() const { return bitmap_.Height; }
-    bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < bitmap_.Width && y < bitmap_.Height; }
+    const Bitmap& Pixels() const { return *bitmap_; }
+    // The pixels themselves, for fills that show what the bitmap holds
+    // whenever they are drawn (after dispose: nothing).
+    std::shared_ptr<const Bitmap> SharedPixels() const { return bitmap_; }
+    bool Transparent() const { return !bitmap_->Opaque; }
+    int Width() const { return bitmap_->Width; }
+    int Height() const { return bitmap_->Height; }
+    bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < bitmap_->Width && y < bitmap_->Height; }
 
     // Straight 0xAARRGGBB as scripts see it.
     uint32_t Get(int x, int y) const;
@@ -38,17 +42,17 @@ public:
     // The stored premultiplied word. threshold, pixelDissolve and the copies
     // move these unchanged, alpha included even in an opaque bitmap, as the
     // plug-in does.
-    uint32_t Raw(int x, int y) const { return bitmap_.At(x, y); }
+    uint32_t Raw(int x, int y) const { return bitmap_->At(x, y); }
     void SetRaw(int x, int y, uint32_t premultiplied) {
-        bitmap_.Pixels[size_t(y) * size_t(bitmap_.Width) + size_t(x)] = premultiplied;
+        bitmap_->Pixels[size_t(y) * size_t(bitmap_->Width) + size_t(x)] = premultiplied;
     }
     // Takes every stored word of a bitmap of the same size.
-    void CopyFrom(const BitmapDataObject& other) { bitmap_.Pixels = other.bitmap_.Pixels; }
+    void CopyFrom(const BitmapDataObject& other) { bitmap_->Pixels = other.bitmap_->Pixels; }
     // Fills the part of the rectangle inside the bitmap.
     void Fill(int x, int y, int width, int height, uint32_t argb);
 
 private:
-    Bitmap bitmap_;
+    std::shared_ptr<Bitmap> bitmap_ = std::make_shared<Bitmap>();
     bool disposed_ = false;
 };
 
