@@ -234,10 +234,36 @@ void StageRenderer::DrawButton(const Button& button, uint8_t shown, const DrawSt
         const Character* c = dictionary_.Find(r->CharacterId);
         if (!c || depth_ >= MaxDepth)
             continue;
+        if ((r->Filters && !r->Filters->empty()) || BlendsApart(r->Blend)) {
+            DrawFilteredRecord(*r, *c, state);
+            continue;
+        }
         ++depth_;
         DrawCharacter(*c, nullptr, Inside(state, r->Transform, r->Colors));
         --depth_;
     }
+}
+
+// A record with filters or a blend mode is drawn as a placed object with
+// them would be. Its layer is not kept: the record is no object that lasts
+// from one frame to the next.
+void StageRenderer::DrawFilteredRecord(const ButtonRecord& record, const Character& character,
+                                       const DrawState& state) {
+    DisplayObject object;
+    object.CharacterId = record.CharacterId;
+    object.Definition = &character;
+    object.Transform = record.Transform;
+    object.Colors = record.Colors;
+    object.Filters = record.Filters;
+    object.Blend = record.Blend;
+    // A sprite shows its first frame, as unfiltered ones in buttons do.
+    Timeline::Limits limits;
+    if (auto sprite = std::get_if<std::shared_ptr<const Sprite>>(&character))
+        object.Clip = std::make_unique<Timeline>((*sprite)->Frames, (*sprite)->FrameCount, dictionary_,
+                                                 limits, Timeline::Limits::MaxNesting - 1);
+    LayerCache* kept = std::exchange(cache_, nullptr);
+    DrawObject(object, state);
+    cache_ = kept;
 }
 
 // A sprite inside a button has no timeline of its own here: its first frame
