@@ -45,9 +45,9 @@ Button ParseButton(ByteReader& in, int version) {
         if (version == 2) {
             r.Colors = ReadColorTransform(in, true);
             if (flags & 0x10)
-                ParseFilterList(in); // not drawn on buttons yet
+                r.Filters = std::make_shared<const FilterList>(ParseFilterList(in));
             if (flags & 0x20)
-                in.U8(); // blend mode
+                r.Blend = in.U8();
         }
         button.Records.push_back(r);
     }

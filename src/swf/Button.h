@@ -3,8 +3,10 @@
 #include "swf/ByteReader.h"
 #include "swf/ColorTransform.h"
 #include "swf/Matrix.h"
+#include "swf/filters/Filter.h"
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -17,6 +19,9 @@ struct ButtonRecord {
     uint16_t Depth = 0;
     Matrix Transform;
     ColorTransform Colors;
+    // DefineButton2's filters and blend mode of the record (null, 0: none).
+    std::shared_ptr<const FilterList> Filters;
+    uint8_t Blend = 0;
 };
 
 // The transitions a button's actions run on, as bits of its condition

@@ -2,13 +2,13 @@
 
 #include "swf/BlendMode.h"
 #include "swf/Drawing.h"
+#include "swf/LayerBounds.h"
 #include "swf/LayerCache.h"
 #include "swf/LayerCompositor.h"
 #include "swf/Timeline.h"
 #include "swf/filters/FilterChain.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace swf {
 namespace {
@@ -18,12 +18,6 @@ DrawState Inside(const DrawState& parent, const Matrix& transform, const ColorTr
 }
 
 bool HasFilters(const DisplayObject& object) { return object.Filters && !object.Filters->empty(); }
-
-// Filter sizes are stage pixels of the object: they scale with everything
-// that scales the object, the view included (twips are 1/20 pixel).
-FilterScale ScaleOf(const Matrix& toDevice) {
-    return {std::hypot(toDevice.A, toDevice.B) * 20, std::hypot(toDevice.C, toDevice.D) * 20};
-}
 
 // The smallest rectangle holding every pixel painted on the layer.
 IntRect PaintedBounds(const Surface& layer) {
@@ -48,11 +42,21 @@ IntRect Grown(const IntRect& box, const FilterMargin& m, const IntRect& limit) {
             std::min(limit.X1, box.X1 + m.Right), std::min(limit.Y1, box.Y1 + m.Bottom)};
 }
 
-FilterImage Cut(const Surface& layer, const IntRect& box) {
+IntRect Common(const IntRect& a, const IntRect& b) {
+    return {std::max(a.X0, b.X0), std::max(a.Y0, b.Y0), std::min(a.X1, b.X1), std::min(a.Y1, b.Y1)};
+}
+
+// The box (target pixels) out of a layer covering `area` of the target; what
+// the layer does not cover is clear.
+FilterImage Cut(const Surface& layer, const IntRect& area, const IntRect& box) {
     FilterImage image{box.X0, box.Y0, box.Width(), box.Y1 - box.Y0, {}};
-    image.Pixels.reserve(size_t(image.Width) * size_t(image.Height));
-    for (int y = box.Y0; y < box.Y1; ++y)
-        image.Pixels.insert(image.Pixels.end(), layer.Row(y) + box.X0, layer.Row(y) + box.X1);
+    image.Pixels.assign(size_t(image.Width) * size_t(image.Height), 0);
+    IntRect shared = Common(area, box);
+    for (int y = shared.Y0; y < shared.Y1 && !shared.Empty(); ++y) {
+        const uint32_t* row = layer.Row(y - area.Y0);
+        std::copy(row + (shared.X0 - area.X0), row + (shared.X1 - area.X0),
+                  image.Pixels.begin() + ptrdiff_t(y - box.Y0) * image.Width + (shared.X0 - box.X0));
+    }
     return image;
 }
 
@@ -181,22 +185,36 @@ void StageRenderer::DrawIsolated(const DisplayObject& object, const DrawState& s
 // The colour transform is left for the finished layer, so fading a group
 // fades it as one, its filters' colours included.
 FilterImage StageRenderer::DrawLayer(const DisplayObject& object, const Matrix& toDevice, BlendMode mode) {
-    const Surface& target = canvas_.Target();
-    std::vector<uint32_t> pixels(size_t(target.Width) * size_t(target.Height), 0);
-    Surface layer{pixels.data(), target.Width, target.Height, target.Width};
+    // The layer covers only what the object may paint (all of the target
+    // under alpha, where what the object leaves clear is cleared below it
+    // too); it is drawn moved by whole pixels, which changes no pixel.
+    IntRect all = canvas_.Bounds(), area = all;
+    if (mode != BlendMode::Alpha)
+        if (auto bounds = LayerBounds(object, toDevice))
+            area = Common(*bounds, all);
+    if (area.Empty())
+        return {};
+    std::vector<uint32_t> pixels(size_t(area.Width()) * size_t(area.Y1 - area.Y0), 0);
+    Surface layer{pixels.data(), area.Width(), area.Y1 - area.Y0, area.Width()};
     Canvas layerCanvas(layer, canvas_.Raster(), canvas_.Level());
     StageRenderer inner(layerCanvas, dictionary_, fonts_, layers_ + 1);
     inner.depth_ = depth_;
     inner.cache_ = cache_;
-    inner.DrawContent(object, {toDevice, {}});
-    // Under alpha, what the object leaves clear is cleared below it too.
-    IntRect box = mode == BlendMode::Alpha ? canvas_.Bounds() : PaintedBounds(layer);
+    Matrix onLayer = toDevice;
+    onLayer.Tx -= area.X0;
+    onLayer.Ty -= area.Y0;
+    inner.DrawContent(object, {onLayer, {}});
+    IntRect box = all;
+    if (mode != BlendMode::Alpha) {
+        IntRect painted = PaintedBounds(layer);
+        box = {painted.X0 + area.X0, painted.Y0 + area.Y0, painted.X1 + area.X0, painted.Y1 + area.Y0};
+    }
     FilterScale scale = ScaleOf(toDevice);
     if (HasFilters(object) && !box.Empty())
         box = Grown(box, MarginOf(*object.Filters, scale), canvas_.Bounds());
     if (box.Empty())
         return {};
-    FilterImage image = Cut(layer, box);
+    FilterImage image = Cut(layer, area, box);
     if (object.Background)
         UnderlayBackground(image, *object.Background);
     if (HasFilters(object))
@@ -234,10 +252,36 @@ void StageRenderer::DrawButton(const Button& button, uint8_t shown, const DrawSt
         const Character* c = dictionary_.Find(r->CharacterId);
         if (!c || depth_ >= MaxDepth)
             continue;
+        if ((r->Filters && !r->Filters->empty()) || BlendsApart(r->Blend)) {
+            DrawFilteredRecord(*r, *c, state);
+            continue;
+        }
         ++depth_;
         DrawCharacter(*c, nullptr, Inside(state, r->Transform, r->Colors));
         --depth_;
     }
+}
+
+// A record with filters or a blend mode is drawn as a placed object with
+// them would be. Its layer is not kept: the record is no object that lasts
+// from one frame to the next.
+void StageRenderer::DrawFilteredRecord(const ButtonRecord& record, const Character& character,
+                                       const DrawState& state) {
+    DisplayObject object;
+    object.CharacterId = record.CharacterId;
+    object.Definition = &character;
+    object.Transform = record.Transform;
+    object.Colors = record.Colors;
+    object.Filters = record.Filters;
+    object.Blend = record.Blend;
+    // A sprite shows its first frame, as unfiltered ones in buttons do.
+    Timeline::Limits limits;
+    if (auto sprite = std::get_if<std::shared_ptr<const Sprite>>(&character))
+        object.Clip = std::make_unique<Timeline>((*sprite)->Frames, (*sprite)->FrameCount, dictionary_,
+                                                 limits, Timeline::Limits::MaxNesting - 1);
+    LayerCache* kept = std::exchange(cache_, nullptr);
+    DrawObject(object, state);
+    cache_ = kept;
 }
 
 // A sprite inside a button has no timeline of its own here: its first frame

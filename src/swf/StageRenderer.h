@@ -32,6 +32,7 @@ private:
     FilterImage DrawLayer(const DisplayObject& object, const Matrix& toDevice, BlendMode mode);
     void DrawCharacter(const Character& character, const DisplayObject* object, const DrawState& state);
     void DrawButton(const Button& button, uint8_t shown, const DrawState& state);
+    void DrawFilteredRecord(const ButtonRecord& record, const Character& character, const DrawState& state);
     void DrawSpriteAtRest(const Sprite& sprite, const DrawState& state);
 
     // Buttons and sprites drawn without a running timeline may contain

@@ -281,11 +281,14 @@ std::vector<uint8_t> Button2Body(uint16_t id, const std::vector<ButtonPart>& par
                                  const std::vector<ButtonActions>& actions) {
     BitWriter records;
     for (const ButtonPart& p : parts) {
-        records.U8(p.States);
+        records.U8(uint8_t(p.States | (p.Filters.empty() ? 0 : 0x10) | (p.Blend ? 0x20 : 0)));
         records.U16(p.CharacterId);
         records.U16(p.Depth);
         WriteMatrix(records, p.Matrix);
         WriteColorTransform(records, {}, true);
+        records.Bytes(p.Filters);
+        if (p.Blend)
+            records.U8(p.Blend);
     }
     records.U8(0);
     BitWriter out;

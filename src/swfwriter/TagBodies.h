@@ -93,6 +93,8 @@ struct ButtonPart {
     uint16_t CharacterId;
     uint16_t Depth;
     Transform Matrix;
+    std::vector<uint8_t> Filters{}; // a FilterList; empty: none
+    uint8_t Blend = 0;              // 0: none written
 };
 // A condition word (transition bits, key code << 9) and its action bytes.
 struct ButtonActions {

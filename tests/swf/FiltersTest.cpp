@@ -280,3 +280,37 @@ TEST(LayerCache, KeptLayersDrawAsFreshOnes) {
 }
 
 } // namespace
+
+namespace {
+
+// A 40x40 white stage showing button 4, whose up state is the 20x20 red
+// square at (10, 10) drawn through a record with the filters and blend
+// mode: directly (character 1) or inside a sprite (character 3).
+testing_swf::Frame ButtonWith(std::vector<uint8_t> filters, uint8_t blend, uint16_t character) {
+    auto w = testing_swf::Stage(40, 40);
+    w.Tag(swfw::code::DefineShape3, testing_swf::RectShape(1, 10, 10, 30, 30, {255, 0, 0, 255}));
+    swfw::MovieWriter sprite(10, {}, 12);
+    testing_swf::PlaceAt(sprite, 1, 1);
+    w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(3, sprite));
+    w.Tag(swfw::code::DefineButton2,
+          swfw::Button2Body(4, {{1, character, 1, {}, std::move(filters), blend}, {8, 1, 2, {}}}));
+    testing_swf::PlaceAt(w, 1, 4);
+    w.ShowFrame();
+    return testing_swf::RenderMovie(w.Build(), swf::Quality::Low);
+}
+
+} // namespace
+
+TEST(Filters, ButtonRecordsDrawTheirFiltersAndBlendModes) {
+    swfw::EdgeFields shadow{{0, 0, 0, 255}, 0, 0, 0, 6, 1};
+    for (uint16_t character : {1, 3}) {
+        auto f = ButtonWith(swfw::FilterList({swfw::DropShadowRecord(shadow)}), 0, character);
+        EXPECT_EQ(f.At(20, 20), 0xffff0000u) << character;
+        EXPECT_EQ(f.At(33, 20), Black) << character; // the shadow, six pixels to the right
+        EXPECT_EQ(f.At(36, 20), White) << character;
+    }
+    // Invert (blend mode 10) turns the white under the square black.
+    auto inverted = ButtonWith({}, 10, 1);
+    EXPECT_EQ(inverted.At(20, 20), 0xff000000u);
+    EXPECT_EQ(inverted.At(5, 5), White);
+}

@@ -1,5 +1,7 @@
 #include "swf/filters/FilterChain.h"
 
+#include <cmath>
+
 #include <type_traits>
 
 namespace swf {
@@ -30,6 +32,10 @@ template <class F> void ApplyOne(const F& f, FilterImage& image, const FilterSca
 }
 
 } // namespace
+
+FilterScale ScaleOf(const Matrix& toDevice) {
+    return {std::hypot(toDevice.A, toDevice.B) * 20, std::hypot(toDevice.C, toDevice.D) * 20};
+}
 
 FilterMargin MarginOf(const FilterList& filters, const FilterScale& scale) {
     FilterMargin total;
