@@ -43,6 +43,7 @@ enum : uint16_t {
     ImportAssets = 57,
     DoInitAction = 59,
     DefineFontInfo2 = 62,
+    CSMTextSettings = 74,
     PlaceObject3 = 70,
     ImportAssets2 = 71,
     DefineFont3 = 75,
