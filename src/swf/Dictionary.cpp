@@ -8,6 +8,7 @@
 #include "swf/TextParser.h"
 
 #include <algorithm>
+#include <bit>
 #include <optional>
 
 namespace swf {
@@ -80,7 +81,7 @@ bool IsDefinition(uint16_t tagCode) {
         code::DefineShape2,     code::DefineShape3,        code::DefineText2,        code::DefineButton2,
         code::DefineBitsJpeg3,  code::DefineBitsLossless2, code::DefineEditText,     code::DefineSprite,
         code::DefineMorphShape, code::DefineFont2,         code::DefineFontInfo2,    code::DefineFont3,
-        code::DefineShape4,     code::DefineMorphShape2,   code::DefineBitsJpeg4};
+        code::DefineShape4,     code::DefineMorphShape2,   code::DefineBitsJpeg4,    code::CSMTextSettings};
     return std::find(std::begin(codes), std::end(codes), tagCode) != std::end(codes);
 }
 
@@ -109,6 +110,10 @@ void Dictionary::DefineOrThrow(const Tag& tag) {
         DefineFontInfo(id, in, tag.Code == code::DefineFontInfo ? 1 : 2);
         return;
     }
+    if (tag.Code == code::CSMTextSettings) {
+        DefineTextSettings(id, in);
+        return;
+    }
     if (auto made = Parse(tag.Code, in, jpegTables_))
         characters_.insert_or_assign(id, std::move(*made));
 }
@@ -120,6 +125,21 @@ void Dictionary::DefineFontInfo(uint16_t id, ByteReader& in, int version) {
     Font font = *existing;
     ApplyFontInfo(in, version, font);
     characters_.insert_or_assign(id, Make(std::move(font)));
+}
+
+// Only text fields keep their settings: static text shows them to no one.
+void Dictionary::DefineTextSettings(uint16_t id, ByteReader& in) {
+    const Character* c = Find(id);
+    auto field = c ? std::get_if<std::shared_ptr<const EditText>>(c) : nullptr;
+    if (!field)
+        return;
+    EditText settled = **field;
+    uint8_t flags = in.U8();
+    settled.Advanced = (flags >> 6) == 1;
+    settled.GridFit = (flags >> 3) & 7;
+    settled.Thickness = std::bit_cast<float>(in.U32());
+    settled.Sharpness = std::bit_cast<float>(in.U32());
+    characters_.insert_or_assign(id, Make(std::move(settled)));
 }
 
 const Character* Dictionary::Find(uint16_t id) const {

@@ -44,6 +44,7 @@ public:
 private:
     void DefineOrThrow(const Tag& tag);
     void DefineFontInfo(uint16_t id, ByteReader& in, int version);
+    void DefineTextSettings(uint16_t id, ByteReader& in);
 
     std::map<uint16_t, Character> characters_;
     std::span<const uint8_t> jpegTables_;

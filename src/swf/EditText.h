@@ -26,6 +26,11 @@ struct EditText {
     double LeftMargin = 0, RightMargin = 0, Indent = 0, Leading = 0;
     bool WordWrap = false, Multiline = false, Password = false, Border = false, Html = false;
     bool UseOutlines = false, AutoSize = false;
+    // From CSMTextSettings: the advanced anti-aliasing and how glyphs snap
+    // to pixels (0 none, 1 pixel, 2 subpixel), with its two strengths.
+    bool Advanced = false;
+    uint8_t GridFit = 1;
+    double Thickness = 0, Sharpness = 0;
     // Scripts may give a field a background without a border, and colours.
     bool Background = false;
     Rgba BorderColor{0, 0, 0, 255}, BackgroundColor{255, 255, 255, 255};

@@ -1,5 +1,7 @@
 #include "swf/HtmlText.h"
 
+#include "swf/CharacterEntity.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -34,29 +36,6 @@ std::optional<std::string> Attribute(const std::string& tag, const std::string& 
     return tag.substr(at, end == std::string::npos ? std::string::npos : end - at);
 }
 
-char32_t Entity(const std::string& name) {
-    if (name == "lt")
-        return '<';
-    if (name == "gt")
-        return '>';
-    if (name == "amp")
-        return '&';
-    if (name == "quot")
-        return '"';
-    if (name == "apos")
-        return '\'';
-    if (name == "nbsp")
-        return 0xa0;
-    if (name.size() > 1 && name[0] == '#') {
-        bool hex = name.size() > 2 && (name[1] == 'x' || name[1] == 'X');
-        auto digits = name.substr(hex ? 2 : 1);
-        if (!digits.empty() && digits.size() <= 8 &&
-            digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") == std::string::npos)
-            return static_cast<char32_t>(std::stoul(digits, nullptr, hex ? 16 : 10));
-    }
-    return 0;
-}
-
 Align AlignmentOf(const std::string& name) {
     if (name == "right")
         return Align::Right;
@@ -78,10 +57,10 @@ public:
                 i = end + 1;
             } else if (html[i] == '&') {
                 size_t end = html.find(';', i);
-                char32_t c = end != std::u32string::npos && end - i < 12
-                                 ? Entity(Narrow(html.substr(i + 1, end - i - 1)))
-                                 : 0;
-                Put(c ? c : U'&');
+                std::optional<char32_t> c;
+                if (end != std::u32string::npos && end - i < 12)
+                    c = DecodeCharacterEntity(Narrow(html.substr(i + 1, end - i - 1)), EntityNames::Html);
+                Put(c.value_or(U'&'));
                 i = c ? end + 1 : i + 1;
             } else {
                 Put(html[i++]);

@@ -46,6 +46,7 @@ enum : uint16_t {
     ScriptLimits = 65,
     PlaceObject3 = 70,
     ImportAssets2 = 71,
+    CSMTextSettings = 74,
     DefineFont3 = 75,
     DefineShape4 = 83,
     StartSound2 = 89,

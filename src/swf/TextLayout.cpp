@@ -99,8 +99,9 @@ TextLayout::Item TextLayout::Measure(char32_t code, size_t index) {
 void TextLayout::AddRun(size_t index) {
     const StyledRun& run = runs_[index];
     auto [ascent, descent] = FontHeights(run, run.Size ? *run.Size * 20 : field_.Height);
-    ascent = Pixels(ascent);
-    descent = Pixels(descent);
+    // Line heights are kept in whole twips (whole pixels for extents).
+    ascent = wholePixels_ ? Pixels(ascent) : std::floor(ascent);
+    descent = wholePixels_ ? Pixels(descent) : std::floor(descent);
     for (size_t i = 0; i < run.Text.size(); ++i) {
         char32_t c = run.Text[i];
         if (c == '\r' && i + 1 < run.Text.size() && run.Text[i + 1] == '\n')

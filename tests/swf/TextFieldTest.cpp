@@ -1,5 +1,7 @@
 #include "ScriptHelpers.h"
+#include "swf/CharacterEntity.h"
 #include "swf/script/TextFieldHtml.h"
+#include "swf/script/XmlParser.h"
 
 #include <gtest/gtest.h>
 
@@ -213,9 +215,10 @@ TEST(TextFormatScript, RangesOfAFieldShowWhatTheyShare) {
 namespace {
 
 // A field in an embedded font whose "A" is a 10-pixel square with a
-// 10-pixel advance and whose lines are 8 pixels up and 2 down, so that the
-// metrics scripts read can be worked out by hand.
-std::vector<uint8_t> MeasuredFieldMovie(const ActionAssembler& a) {
+// 10-pixel advance and whose lines are 10 pixels high, all above the
+// baseline, so that the metrics scripts read can be worked out by hand.
+std::vector<uint8_t> MeasuredFieldMovie(const ActionAssembler& a,
+                                        const std::vector<uint8_t>& textSettings = {}) {
     swfw::MovieWriter w(8, {0, 4000, 0, 4000}, 12);
     swfw::Glyph square{'A', swfw::ShapeBuilder(1), 1024};
     square.Outline.Styles(0, 1, 0);
@@ -223,9 +226,11 @@ std::vector<uint8_t> MeasuredFieldMovie(const ActionAssembler& a) {
     for (auto [x, y] : {std::pair{1024, -1024}, {1024, 0}, {0, 0}, {0, -1024}})
         square.Outline.LineTo(x, y);
     swfw::Glyph space{' ', swfw::ShapeBuilder(1), 512};
-    w.Tag(swfw::code::DefineFont2, swfw::Font2Body(1, "Square", {square, space}, 819, 205));
+    w.Tag(swfw::code::DefineFont2, swfw::Font2Body(1, "Square", {square, space}, 1024, 0));
     swfw::Field field{{0, 2000, 0, 400}, 1, 200, {0, 0, 0, 255}, "", true};
     w.Tag(swfw::code::DefineEditText, swfw::EditTextBody(2, field));
+    if (!textSettings.empty())
+        w.Tag(swfw::code::CSMTextSettings, textSettings);
     PlaceNamed(w, 1, 2, "field");
     DoAction(w, a);
     w.ShowFrame();
@@ -270,6 +275,35 @@ TEST(TextFieldScript, RotatedFieldsMeasureTheirBoundsInTheParent) {
     EXPECT_EQ(RunMovie(MeasuredFieldMovie(a)).Lines, (Lines{"20", "100", "84.85"}));
 }
 
+TEST(TextFieldScript, AutoSizeFitsTheBoxToTheTextKeepingTheChosenEdge) {
+    ActionAssembler a;
+    SetMember(a, "field", "text", "AAA");
+    SetMember(a, "field", "autoSize", "right"); // 30 by 10 pixels of text, 2 of gutter each side
+    for (const char* name : {"_x", "_width", "_height"})
+        TraceMember(a, "field", name);
+    SetMember(a, "field", "autoSize", "center");
+    SetMember(a, "field", "text", "A");
+    TraceMember(a, "field", "_x");
+    TraceMember(a, "field", "_width");
+    EXPECT_EQ(RunMovie(MeasuredFieldMovie(a)).Lines, (Lines{"66", "34", "14", "76", "14"}));
+}
+
+TEST(TextFieldScript, TextSettingsOfTheMovieAndBadGridFitting) {
+    ActionAssembler a;
+    TraceMember(a, "field", "antiAliasType");
+    TraceMember(a, "field", "gridFitType");
+    TraceMember(a, "field", "sharpness");
+    SetMember(a, "field", "gridFitType", "none");
+    SetMember(a, "field", "gridFitType", "bogus"); // kept as it was
+    TraceMember(a, "field", "gridFitType");
+    SetMember(a, "field", "antiAliasType", "bogus"); // back to normal
+    TraceMember(a, "field", "antiAliasType");
+    // CSMTextSettings for the field: advanced, subpixel, sharpness -100.
+    std::vector<uint8_t> settings{2, 0, 0x50, 0, 0, 0, 0, 0, 0, 0xc8, 0xc2, 0};
+    EXPECT_EQ(RunMovie(MeasuredFieldMovie(a, settings)).Lines,
+              (Lines{"advanced", "subpixel", "-100", "none", "normal"}));
+}
+
 TEST(TextFormatScript, TextExtentMeasuresInWholePixels) {
     ActionAssembler a;
     // new TextFormat("Square", 10).getTextExtent("AA A", 25)
@@ -278,7 +312,33 @@ TEST(TextFormatScript, TextExtentMeasuresInWholePixels) {
     a.Push("getTextExtent").Op(act::CallMethod).StoreRegister(0).Op(act::Pop);
     for (const char* name : {"width", "height", "ascent", "descent", "textFieldWidth", "textFieldHeight"})
         a.PushRegister(0).Push(name).Op(act::GetMember).Op(act::Trace);
-    EXPECT_EQ(RunMovie(MeasuredFieldMovie(a)).Lines, (Lines{"20", "20", "8", "2", "25", "24"}));
+    EXPECT_EQ(RunMovie(MeasuredFieldMovie(a)).Lines, (Lines{"20", "20", "10", "0", "25", "24"}));
+}
+
+} // namespace
+
+namespace {
+
+// A numeric reference is limited by its value, not by its digits: leading
+// zeros are fine, anything past the last character (however long) is no
+// reference and stays as written, in field HTML and XML alike.
+TEST(CharacterEntity, NumbersAreCharactersUpToTheLastOne) {
+    using swf::DecodeCharacterEntity;
+    using swf::EntityNames;
+    EXPECT_EQ(DecodeCharacterEntity("#00000065", EntityNames::Html), U'A');
+    EXPECT_EQ(DecodeCharacterEntity("#x0000041", EntityNames::Html), U'A');
+    EXPECT_EQ(DecodeCharacterEntity("#1114111", EntityNames::Html), char32_t(0x10ffff));
+    EXPECT_EQ(DecodeCharacterEntity("#X10FFFF", EntityNames::Xml), char32_t(0x10ffff));
+    for (const char* bad : {"#1114112", "#x110000", "#99999999999999999999999", "#xffffffffffffffff", "#0",
+                            "#", "#x", "#-65", "# 65", "#+65", "#6 5", "#x4g"}) {
+        EXPECT_FALSE(DecodeCharacterEntity(bad, EntityNames::Html)) << bad;
+        EXPECT_FALSE(DecodeCharacterEntity(bad, EntityNames::Xml)) << bad;
+    }
+    EXPECT_EQ(DecodeCharacterEntity("nbsp", EntityNames::Html), char32_t(0xa0));
+    EXPECT_FALSE(DecodeCharacterEntity("nbsp", EntityNames::Xml));
+    // The readers keep a reference that is none as text.
+    EXPECT_EQ(ReadFieldHtml("&#0000065;&#1114112;", TextFormat::Defaults()).Text(), U"A&#1114112;");
+    EXPECT_EQ(swf::script::DecodeXmlEntities("&#x41;&#x110000;"), "A&#x110000;");
 }
 
 } // namespace

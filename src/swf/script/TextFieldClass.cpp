@@ -86,7 +86,7 @@ Value CreateTextField(Vm& vm, const Value& self, std::span<const Value> args) {
     EditText definition;
     definition.Bounds = {0, int32_t(std::max(0.0, box[2]) * 20), 0, int32_t(std::max(0.0, box[3]) * 20)};
     auto clip = std::static_pointer_cast<ClipObject>(vm.ClipObjectFor(*t));
-    auto field = vm.Make<TextFieldObject>(clip, definition, t->Characters());
+    auto field = vm.Make<TextFieldObject>(clip, definition, t->Characters(), vm.Fonts);
     field->Put("__proto__", Value(vm.Protos.TextField), DontEnum);
     auto d = static_cast<uint16_t>(std::clamp(int(depth) + DepthOffset, 0, 0xffff));
     DisplayObject entry;

@@ -1,5 +1,7 @@
 #include "swf/script/TextFieldHtml.h"
 
+#include "swf/CharacterEntity.h"
+
 #include "swf/script/Text.h"
 #include "swf/script/Value.h"
 
@@ -28,22 +30,6 @@ std::optional<std::string> Attribute(const std::string& tag, const std::string& 
         return tag.substr(from, end == std::string::npos ? std::string::npos : end - from);
     }
     return std::nullopt;
-}
-
-char32_t Entity(const std::string& name) {
-    static const std::pair<const char*, char32_t> named[] = {{"lt", '<'},   {"gt", '>'},    {"amp", '&'},
-                                                             {"quot", '"'}, {"apos", '\''}, {"nbsp", 0xa0}};
-    for (auto [n, c] : named)
-        if (name == n)
-            return c;
-    if (name.size() > 1 && name[0] == '#') {
-        bool hex = name.size() > 2 && (name[1] == 'x' || name[1] == 'X');
-        std::string digits = name.substr(hex ? 2 : 1);
-        if (!digits.empty() && digits.size() <= 6 &&
-            digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") == std::string::npos)
-            return static_cast<char32_t>(std::strtoul(digits.c_str(), nullptr, hex ? 16 : 10));
-    }
-    return 0;
 }
 
 std::optional<double> Number(const std::optional<std::string>& text) {
@@ -75,10 +61,10 @@ public:
                 i = end + 1;
             } else if (html[i] == '&') {
                 size_t end = html.find(';', i);
-                char32_t c = end != std::u32string::npos && end - i < 12
-                                 ? Entity(EncodeText(html.substr(i + 1, end - i - 1)))
-                                 : 0;
-                Put(c ? c : U'&');
+                std::optional<char32_t> c;
+                if (end != std::u32string::npos && end - i < 12)
+                    c = DecodeCharacterEntity(EncodeText(html.substr(i + 1, end - i - 1)), EntityNames::Html);
+                Put(c.value_or(U'&'));
                 i = c ? end + 1 : i + 1;
             } else {
                 Put(html[i] == '\n' ? U'\r' : html[i]);

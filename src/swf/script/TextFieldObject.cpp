@@ -93,8 +93,10 @@ std::optional<Value> Convert(Vm& vm, const SettingInfo& s, const Value& v) {
     for (const std::string& choice : ChoicesOf(s))
         if (text == choice)
             return Value(choice);
-    // A type that is none of them is kept as it was.
-    return std::string(s.Name) == "type" ? std::nullopt : std::optional<Value>(Value(ChoicesOf(s).front()));
+    // A type or grid fitting that is none of them is kept as it was.
+    std::string name = s.Name;
+    return name == "type" || name == "gridFitType" ? std::nullopt
+                                                   : std::optional<Value>(Value(ChoicesOf(s).front()));
 }
 
 const char* AlignName(Align a) {
@@ -153,8 +155,10 @@ Rgba ColorOf(double v) {
 } // namespace
 
 TextFieldObject::TextFieldObject(bool caseSensitive, std::shared_ptr<ClipObject> parent,
-                                 const EditText& definition, const Dictionary& dictionary)
-    : Object(caseSensitive), parent_(parent), definition_(definition), dictionary_(dictionary) {
+                                 const EditText& definition, const Dictionary& dictionary,
+                                 std::shared_ptr<FontProvider> fonts)
+    : Object(caseSensitive), parent_(parent), definition_(definition), dictionary_(dictionary),
+      fonts_(std::move(fonts)) {
     for (const SettingInfo& s : Settings)
         settings_[s.Name] = s.Type == Kind::Choice    ? Value(ChoicesOf(s).front())
                             : s.Type == Kind::Boolean ? Value(false)
@@ -173,6 +177,11 @@ TextFieldObject::TextFieldObject(bool caseSensitive, std::shared_ptr<ClipObject>
     settings_["scroll"] = 1.0;
     if (definition.AutoSize)
         settings_["autoSize"] = "left";
+    settings_["antiAliasType"] = definition.Advanced ? "advanced" : "normal";
+    static const char* const GridFits[] = {"none", "pixel", "subpixel"};
+    settings_["gridFitType"] = GridFits[std::min<size_t>(definition.GridFit, 2)];
+    settings_["thickness"] = definition.Thickness;
+    settings_["sharpness"] = definition.Sharpness;
     newFormat_ = DefinitionFormat(definition, dictionary);
     variable_ = definition.VariableName;
     Load(definition.Text, definition.Html);
@@ -265,6 +274,7 @@ EditText TextFieldObject::Rendered() const {
 }
 
 void TextFieldObject::Changed() {
+    FitToText();
     if (DisplayObject* entry = Display())
         entry->Field = std::make_shared<const EditText>(Rendered());
 }
@@ -307,9 +317,9 @@ std::optional<Value> TextFieldObject::GetSpecial(Vm& vm, const std::string& name
     if (is("maxhscroll"))
         return 0.0;
     if (is("textWidth"))
-        return std::floor(Measure(vm).Width / 20);
+        return std::floor(Measure().Width / 20);
     if (is("textHeight"))
-        return std::floor(Measure(vm).Height / 20);
+        return std::floor(Measure().Height / 20);
     if (name.empty() || name[0] != '_')
         return std::nullopt;
     return DisplayProperty(vm, name);
@@ -384,9 +394,32 @@ bool TextFieldObject::SetDisplayProperty(Vm& vm, const std::string& name, const 
     return true;
 }
 
-TextExtent TextFieldObject::Measure(Vm& vm) const {
+TextExtent TextFieldObject::Measure() const {
     EditText field = Rendered();
-    return TextLayout(field, dictionary_, *vm.Fonts).Extent();
+    return TextLayout(field, dictionary_, *fonts_).Extent();
+}
+
+// autoSize: the box takes the text's height and its gutters, and without
+// word wrap its width too, keeping its left edge, centre or right edge
+// where they were.
+void TextFieldObject::FitToText() {
+    Value mode = Setting("autoSize");
+    if (!mode.IsString() || mode.String() == "none")
+        return;
+    TextExtent text = Measure();
+    Rect& box = definition_.Bounds;
+    box.YMax = box.YMin + static_cast<int32_t>(std::min(text.Height, 1e9)) + 80;
+    if (ToBoolean(Setting("wordWrap"), 7))
+        return;
+    int32_t width = static_cast<int32_t>(std::min(text.Width, 1e9)) + 80;
+    double shift = mode.String() == "right"    ? box.Width() - width
+                   : mode.String() == "center" ? (box.Width() - width) / 2.0
+                                               : 0;
+    box.XMax = box.XMin + width;
+    if (DisplayObject* self = Display()) {
+        self->Transform.Tx += shift * self->Transform.A;
+        self->Transform.Ty += shift * self->Transform.B;
+    }
 }
 
 std::shared_ptr<TextFieldObject> TextFieldFor(Vm& vm, Timeline& parent, DisplayObject& entry) {
@@ -396,7 +429,8 @@ std::shared_ptr<TextFieldObject> TextFieldFor(Vm& vm, Timeline& parent, DisplayO
     if (!field)
         return nullptr;
     auto clip = std::static_pointer_cast<ClipObject>(vm.ClipObjectFor(parent));
-    auto object = vm.Make<TextFieldObject>(clip, **field, entry.Source ? *entry.Source : parent.Characters());
+    auto object =
+        vm.Make<TextFieldObject>(clip, **field, entry.Source ? *entry.Source : parent.Characters(), vm.Fonts);
     object->Put("__proto__", Value(vm.Protos.TextField), DontEnum);
     entry.Script = object;
     object->SyncFromVariable(vm);

@@ -25,7 +25,7 @@ class ClipObject;
 class TextFieldObject : public Object {
 public:
     TextFieldObject(bool caseSensitive, std::shared_ptr<ClipObject> parent, const EditText& definition,
-                    const Dictionary& dictionary);
+                    const Dictionary& dictionary, std::shared_ptr<FontProvider> fonts);
 
     DisplayObject* Display() const;
     // The definition of a field made by a script, owned here.
@@ -52,7 +52,7 @@ public:
     const std::string& Variable() const { return variable_; }
 
     // The text's size as the renderer lays it out, in twips.
-    TextExtent Measure(Vm& vm) const;
+    TextExtent Measure() const;
 
 private:
     std::optional<Value> GetSpecial(Vm& vm, const std::string& name);
@@ -62,12 +62,14 @@ private:
     void SetVariableFromText(Vm& vm);
     void Load(const std::string& text, bool html);
     EditText Rendered() const;
+    void FitToText();
     Value Setting(const char* name) const;
 
     std::weak_ptr<ClipObject> parent_;
     std::unique_ptr<Character> own_;
     EditText definition_;
     const Dictionary& dictionary_;
+    std::shared_ptr<FontProvider> fonts_;
     TextFieldContent content_;
     TextFormat newFormat_;
     std::map<std::string, Value> settings_;

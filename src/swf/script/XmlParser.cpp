@@ -1,5 +1,7 @@
 #include "swf/script/XmlParser.h"
 
+#include "swf/CharacterEntity.h"
+
 #include "swf/script/Text.h"
 #include "swf/script/Vm.h"
 
@@ -185,31 +187,6 @@ private:
     XmlParseResult result_;
 };
 
-std::optional<std::string> NamedEntity(const std::string& name) {
-    if (name == "lt")
-        return "<";
-    if (name == "gt")
-        return ">";
-    if (name == "amp")
-        return "&";
-    if (name == "quot")
-        return "\"";
-    if (name == "apos")
-        return "'";
-    if (name.size() > 1 && name[0] == '#') {
-        bool hex = name[1] == 'x' || name[1] == 'X';
-        std::string digits = name.substr(hex ? 2 : 1);
-        if (digits.empty() || digits.size() > 8)
-            return std::nullopt;
-        char* end = nullptr;
-        unsigned long code = std::strtoul(digits.c_str(), &end, hex ? 16 : 10);
-        if (*end != '\0' || code == 0 || code > 0x10FFFF)
-            return std::nullopt;
-        return Utf8Encode(static_cast<uint32_t>(code));
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 std::string DecodeXmlEntities(const std::string& text) {
@@ -218,11 +195,12 @@ std::string DecodeXmlEntities(const std::string& text) {
     for (size_t i = 0; i < text.size(); ++i) {
         size_t semicolon = text[i] == '&' ? text.find(';', i + 1) : std::string::npos;
         // Entity names are short; a lone ampersand stays as it is.
-        std::optional<std::string> decoded;
+        std::optional<char32_t> decoded;
         if (semicolon != std::string::npos && semicolon - i <= 10)
-            decoded = NamedEntity(text.substr(i + 1, semicolon - i - 1));
+            decoded = DecodeCharacterEntity(std::string_view(text).substr(i + 1, semicolon - i - 1),
+                                            EntityNames::Xml);
         if (decoded) {
-            out += *decoded;
+            out += Utf8Encode(*decoded);
             i = semicolon;
         } else {
             out += text[i];
