@@ -55,6 +55,9 @@ public:
     struct Origin {
         int Level = 0;
         std::vector<std::string> Names;
+        // False while the clip is still being built and not yet in its
+        // parent's list, so that its own name is not known.
+        bool Complete = true;
     };
 
     ClipObject(bool caseSensitive, Timeline* timeline, Origin origin)
@@ -64,6 +67,7 @@ public:
     void Detach() { timeline_ = nullptr; }
     void Attach(Timeline* timeline) { timeline_ = timeline; }
     const Origin& MadeAt() const { return origin_; }
+    void SetMadeAt(Origin origin) { origin_ = std::move(origin); }
     // _root as the timeline's scripts see it: the nearest clip up from it
     // with _lockroot set (kept when a movie is loaded into the clip), else
     // the root of its level.

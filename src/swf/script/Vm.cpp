@@ -527,6 +527,10 @@ ObjectPtr Vm::ClipObjectFor(Timeline& timeline) {
     if (!clip) {
         clip = Make<ClipObject>(&timeline, OriginOf(timeline));
         clip->Put("__proto__", Value(Protos.MovieClip), DontEnum);
+    } else if (!clip->MadeAt().Complete) {
+        // Made while its timeline was built (its clip events): the path
+        // is known once the clip is in its parent's list.
+        clip->SetMadeAt(OriginOf(timeline));
     }
     // Every level's root tells the player's version.
     if (!timeline.Parent() && !clip->FindOwn("$version"))
@@ -545,6 +549,7 @@ Timeline* Vm::TimelineOf(const Value& v) const {
 
 ClipObject::Origin Vm::OriginOf(Timeline& timeline) const {
     ClipObject::Origin origin;
+    origin.Complete = !timeline.Parent() || timeline.Self();
     Timeline* top = &timeline;
     for (; top->Parent(); top = top->Parent())
         if (DisplayObject* self = top->Self())
