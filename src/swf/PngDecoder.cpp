@@ -80,8 +80,10 @@ private:
         return Premultiply(c >> 24, c >> 16 & 0xff, c >> 8 & 0xff, c & 0xff);
     }
 
+    // Channels are truncated, not rounded: a half-transparent pixel over
+    // white comes out a level darker than rounding gives, as in the plug-in.
     static uint32_t Premultiply(uint32_t a, uint32_t r, uint32_t g, uint32_t b) {
-        auto mul = [a](uint32_t c) { return (c * a + 127) / 255; };
+        auto mul = [a](uint32_t c) { return c * a / 255; };
         return a << 24 | mul(r) << 16 | mul(g) << 8 | mul(b);
     }
 

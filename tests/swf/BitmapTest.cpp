@@ -69,6 +69,17 @@ TEST(Bitmaps, TransparentPixelsShowWhatIsBehind) {
     EXPECT_LE(Difference(f.At(2, 2), 0xffff7f7fu), 2);
 }
 
+TEST(Bitmaps, PngAlphaOverWhiteIsTruncated) {
+    // Orange at alpha 63: 174 * 63 / 255 = 42.99 premultiplied, kept as 42,
+    // so the pixel over white is 234 green, not 235.
+    swfw::PngImage png;
+    png.Width = png.Height = 4;
+    for (int i = 0; i < 16; ++i)
+        png.Samples.insert(png.Samples.end(), {255, 174, 49, 63});
+    Frame f = Draw(swfw::Jpeg2Body(1, swfw::EncodePng(png)), swfw::code::DefineBitsJpeg2, 0x43);
+    EXPECT_EQ(f.At(2, 2), 0xffffeaccu);
+}
+
 TEST(Bitmaps, JpegWithAndWithoutAlpha) {
     auto jpeg = swfw::EncodeJpeg(JpegSize, JpegSize, Pixels(JpegSize));
     ExpectPattern(

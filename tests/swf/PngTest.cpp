@@ -47,7 +47,7 @@ swfw::PngImage RandomImage(Format f, int width, int height, std::mt19937& rng) {
 }
 
 // The premultiplied pixel a decoder must produce, worked out in floating
-// point from the samples.
+// point from the samples (premultiplied channels truncated).
 uint32_t Expected(const swfw::PngImage& img, int x, int y) {
     int channels = Channels(img.ColorType);
     const uint16_t* s = &img.Samples[size_t(y * img.Width + x) * size_t(channels)];
@@ -70,7 +70,7 @@ uint32_t Expected(const swfw::PngImage& img, int x, int y) {
             a = 0;
     }
     a = std::round(a);
-    auto premultiplied = [a](double c) { return uint32_t(std::lround(std::round(c) * a / 255)); };
+    auto premultiplied = [a](double c) { return uint32_t(std::floor(std::round(c) * a / 255)); };
     return uint32_t(a) << 24 | premultiplied(r) << 16 | premultiplied(g) << 8 | premultiplied(b);
 }
 
