@@ -9,6 +9,10 @@ namespace swf {
 namespace {
 
 constexpr double Half = 16384;
+// The square spans 256 ratio steps (not 255), and a pixel takes the ratio
+// half a step below its centre's: steep stops then climb on the same pixel
+// as the plug-in's (a quarter pixel later at two steps a pixel).
+constexpr double RatioSpan = 256;
 
 } // namespace
 
@@ -39,17 +43,18 @@ double GradientPaint::Position(double gx, double gy) const {
 size_t GradientPaint::Index(double t) const {
     if (!std::isfinite(t))
         t = 0;
-    constexpr double Last = FillRampSize - 1;
-    if (t >= 0 && t < 1)
-        return static_cast<size_t>(t * FillRampSize);
+    double ratio = t * RatioSpan - 0.5;
+    // Beyond the square the same steps repeat or run back, so a reflection
+    // mirrors the pixels before it exactly.
     if (spread_ == Spread::Repeat) {
-        t -= std::floor(t);
+        ratio -= RatioSpan * std::floor(ratio / RatioSpan);
     } else if (spread_ == Spread::Reflect) {
-        t = std::fmod(std::fabs(t), 2.0);
-        if (t > 1)
-            t = 2 - t;
+        ratio -= 2 * RatioSpan * std::floor(ratio / (2 * RatioSpan));
+        if (ratio >= RatioSpan)
+            ratio = 2 * RatioSpan - 1 - ratio;
     }
-    return static_cast<size_t>(std::clamp(t * FillRampSize, 0.0, Last));
+    constexpr double Last = FillRampSize - 1;
+    return static_cast<size_t>(std::clamp(ratio, 0.0, 255.0) * (Last / 255));
 }
 
 void GradientPaint::Shade(int x, int y, int count, uint32_t* out) const {

@@ -15,7 +15,7 @@ std::array<uint32_t, 256> BuildRamp(const Gradient& gradient, const ColorTransfo
 
 // The colours of a gradient fill, fine enough that neighbouring pixels never
 // skip a step: the plug-in's fills change smoothly from pixel to pixel, with
-// ratio 255 at the far end of the square and the channels truncated.
+// the channels truncated. Entry j is ratio j * 255 / (FillRampSize - 1).
 constexpr size_t FillRampSize = 4096;
 std::array<uint32_t, FillRampSize> BuildFillRamp(const Gradient& gradient, const ColorTransform& colors);
 

@@ -149,6 +149,40 @@ TEST(Gradients, RadialAndFocal) {
     EXPECT_LT(Red(focal.At(13, 10)), Red(focal.At(27, 10)));
 }
 
+// Red to yellow over the first 42 of the ratios, across a square of 128
+// pixels starting at x = 0, drawn 256 pixels wide at Low.
+Frame SteepRamp(int spread) {
+    swfw::ShapeBuilder s(4);
+    swfw::Transform m{2560.0 / 32768, 0, 0, 2560.0 / 32768, 1280, 100};
+    s.Styles(0, s.GradientFill(0x10, m, {{0, {255, 0, 0, 255}}, {42, {255, 255, 0, 255}}}, spread), 0);
+    testing_swf::Box(s, 0, 0, 5120, 200);
+    auto w = testing_swf::Stage(256, 10);
+    w.Tag(swfw::code::DefineShape4, swfw::ShapeBody(1, 4, {0, 5120, 0, 200}, s));
+    testing_swf::PlaceAt(w, 1, 1);
+    w.ShowFrame();
+    return testing_swf::RenderMovie(w.Build(), swf::Quality::Low);
+}
+
+int Green(uint32_t p) { return p >> 8 & 0xff; }
+
+TEST(Gradients, SquareSpans256StepsSampledHalfAStepBelowTheCentre) {
+    // Pixel x takes ratio 2x + 0.5, not the centre's (x + 0.5) * 255 / 128:
+    // the plug-in's greens here are 3, 15, 124 and 245 where the centre
+    // would give 6, 18, 127 and 248.
+    Frame pad = SteepRamp(0);
+    EXPECT_EQ(Green(pad.At(0, 5)), 3);
+    EXPECT_EQ(Green(pad.At(1, 5)), 15);
+    EXPECT_EQ(Green(pad.At(10, 5)), 124);
+    EXPECT_EQ(Green(pad.At(20, 5)), 245);
+    // Beyond the square the ramp runs back (or starts over) on the same
+    // steps, so the reflection mirrors pixel for pixel about x = 128.
+    Frame reflect = SteepRamp(1), repeat = SteepRamp(2);
+    for (int x = 0; x < 24; ++x) {
+        EXPECT_EQ(reflect.At(255 - x, 5), pad.At(x, 5)) << x;
+        EXPECT_EQ(repeat.At(128 + x, 5), pad.At(x, 5)) << x;
+    }
+}
+
 TEST(Strokes, WidthCapsAndHairlines) {
     swfw::ShapeBuilder s(4);
     uint32_t thick = s.Line4(200, {0, 0, 0, 255}, 1, 2, 2); // 10 px, no start cap, square end cap
