@@ -61,9 +61,11 @@ void InstallDepthMethods(Vm& vm, const ObjectPtr& proto) {
         });
     vm.Method(proto, "attachMovie", [](Vm& vm, const Value& self, std::span<const Value> args) -> Value {
         Timeline* t = vm.TimelineOf(self);
-        auto id = t ? vm.ExportedId(t->Characters(), vm.ToString(Arg(args, 0))) : std::nullopt;
+        if (!t)
+            return {};
+        std::optional<uint16_t> id = vm.ExportedId(t->Characters(), vm.ToString(Arg(args, 0)));
         auto depth = DepthArgument(vm, Arg(args, 2));
-        if (!t || !id || !depth)
+        if (!id || !depth)
             return {};
         return CreateClip(vm, *t, vm.ToString(Arg(args, 1)), *depth, *id, Arg(args, 3));
     });

@@ -98,7 +98,10 @@ std::string Vm::ExportName(const Dictionary& movie, uint16_t id) const {
 // Movies before SWF 7 link names without case, later ones with it; each
 // side sees only the links made its way.
 std::string Vm::ClassKey(const std::string& symbol, int version) const {
-    return version >= 7 ? symbol : "\x01" + ToLowerAscii(symbol);
+    if (version >= 7)
+        return symbol;
+    std::string key(1, '\x01');
+    return key.append(ToLowerAscii(symbol));
 }
 
 void Vm::RegisterClass(const std::string& symbol, const ObjectPtr& constructor) {
