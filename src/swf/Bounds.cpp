@@ -76,12 +76,17 @@ std::optional<Box> Bounds::OfCharacter(const Character& character, const Display
 
 std::optional<Box> Bounds::OfObject(const DisplayObject& object, const Dictionary& dictionary,
                                     const Matrix& parentToTarget) const {
+    return OfContent(object, dictionary, parentToTarget.Then(object.Transform));
+}
+
+std::optional<Box> Bounds::OfContent(const DisplayObject& object, const Dictionary& dictionary,
+                                     const Matrix& toTarget) const {
     if (!object.Definition) {
         // An empty clip made by a script has no character, only what it holds.
-        return object.Clip ? OfClip(*object.Clip, parentToTarget.Then(object.Transform)) : std::nullopt;
+        return object.Clip ? OfClip(*object.Clip, toTarget) : std::nullopt;
     }
     const Dictionary& own = object.Source ? *object.Source : dictionary;
-    return OfCharacter(*object.Definition, &object, own, parentToTarget.Then(object.Transform));
+    return OfCharacter(*object.Definition, &object, own, toTarget);
 }
 
 std::optional<Box> Bounds::OfList(const DisplayList& list, const Dictionary& dictionary,

@@ -32,6 +32,9 @@ class Bounds {
 public:
     std::optional<Box> OfObject(const DisplayObject& object, const Dictionary& dictionary,
                                 const Matrix& parentToTarget) const;
+    // The same through a matrix that already holds the object's own.
+    std::optional<Box> OfContent(const DisplayObject& object, const Dictionary& dictionary,
+                                 const Matrix& toTarget) const;
     std::optional<Box> OfList(const DisplayList& list, const Dictionary& dictionary,
                               const Matrix& toTarget) const;
     // A running clip: what scripts drew in it and its list.

@@ -1,6 +1,7 @@
 #include "swf/StageRenderer.h"
 
 #include "swf/BlendMode.h"
+#include "swf/Bounds.h"
 #include "swf/Drawing.h"
 #include "swf/LayerBounds.h"
 #include "swf/LayerCache.h"
@@ -9,6 +10,7 @@
 #include "swf/filters/FilterChain.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace swf {
 namespace {
@@ -58,6 +60,21 @@ FilterImage Cut(const Surface& layer, const IntRect& area, const IntRect& box) {
                   image.Pixels.begin() + ptrdiff_t(y - box.Y0) * image.Width + (shared.X0 - box.X0));
     }
     return image;
+}
+
+// A filtered or cached object is drawn into a bitmap of its own whose corner
+// is the object's box rounded to whole pixels, the object keeping its place
+// in it, and the bitmap is laid on the stage at that corner: the object
+// moves by the box's fraction of a pixel, which decides, at low quality,
+// which pixel centres its edges cover.
+Matrix OnBitmapGrid(const DisplayObject& object, const Dictionary& dictionary, const Matrix& toDevice) {
+    std::optional<Box> box = Bounds().OfContent(object, dictionary, toDevice);
+    if (!box || !std::isfinite(box->XMin) || !std::isfinite(box->YMin))
+        return toDevice;
+    Matrix moved = toDevice;
+    moved.Tx += std::floor(box->XMin + 0.5) - box->XMin;
+    moved.Ty += std::floor(box->YMin + 0.5) - box->YMin;
+    return moved;
 }
 
 // The opaque background fills the object's bounds behind it.
@@ -184,7 +201,9 @@ void StageRenderer::DrawIsolated(const DisplayObject& object, const DrawState& s
 
 // The colour transform is left for the finished layer, so fading a group
 // fades it as one, its filters' colours included.
-FilterImage StageRenderer::DrawLayer(const DisplayObject& object, const Matrix& toDevice, BlendMode mode) {
+FilterImage StageRenderer::DrawLayer(const DisplayObject& object, const Matrix& exact, BlendMode mode) {
+    bool bitmap = HasFilters(object) || object.CacheAsBitmap;
+    Matrix toDevice = bitmap ? OnBitmapGrid(object, dictionary_, exact) : exact;
     // The layer covers only what the object may paint (all of the target
     // under alpha, where what the object leaves clear is cleared below it
     // too); it is drawn moved by whole pixels, which changes no pixel.

@@ -240,6 +240,51 @@ TEST(Filters, FiltersChainInOrderAndOpaqueBackgroundsFillTheBounds) {
     EXPECT_EQ(backed.At(5, 5), White);
 }
 
+// Red bars placed on rows of 10 pixels: 10.4 pixels wide at x = 10.3 and
+// 10.7 wide at x = 10.6, each plain, through an identity colour matrix and
+// cached as a bitmap. The bitmap of a filtered or cached object starts at
+// its box rounded to whole pixels, so the bar's right edge moves by as
+// much, deciding at low quality whether a pixel centre is covered.
+TEST(Filters, FilteredAndCachedObjectsStartOnTheWholePixelNearestTheirBox) {
+    auto w = testing_swf::Stage(40, 60);
+    for (uint16_t id : {1, 2}) {
+        swfw::ShapeBuilder bar;
+        bar.Styles(0, bar.SolidFill({255, 0, 0, 255}), 0);
+        int32_t width = id == 1 ? 208 : 214;
+        testing_swf::Box(bar, 0, 0, width, 200);
+        w.Tag(swfw::code::DefineShape3, swfw::ShapeBody(id, 3, {0, width, 0, 200}, bar));
+    }
+    std::array<float, 20> identity{1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0};
+    uint16_t depth = 1;
+    for (uint16_t id : {1, 2})
+        for (int kind = 0; kind < 3; ++kind) {
+            swfw::Place p;
+            p.Depth = depth;
+            p.CharacterId = id;
+            p.Matrix = swfw::Transform{1, 0, 0, 1, id == 1 ? 206 : 212, int32_t(depth - 1) * 200};
+            if (kind == 1)
+                p.Filters = swfw::FilterList({swfw::ColorMatrixRecord(identity)});
+            p.CacheAsBitmap = kind == 2;
+            w.Tag(swfw::code::PlaceObject3, swfw::PlaceObject3Body(p));
+            ++depth;
+        }
+    w.ShowFrame();
+    auto f = testing_swf::RenderMovie(w.Build(), swf::Quality::Low);
+    constexpr uint32_t Bar = 0xffff0000u;
+    // The plain bar covers [10.3, 20.7), the others [10, 20.4).
+    EXPECT_EQ(f.At(20, 5), Bar);
+    for (int y : {15, 25}) {
+        EXPECT_EQ(f.At(10, y), Bar) << y;
+        EXPECT_EQ(f.At(20, y), White) << y;
+    }
+    // The plain bar covers [10.6, 21.3), the others [11, 21.7).
+    EXPECT_EQ(f.At(21, 35), White);
+    for (int y : {45, 55}) {
+        EXPECT_EQ(f.At(21, y), Bar) << y;
+        EXPECT_EQ(f.At(10, y), White) << y;
+    }
+}
+
 // Four frames of a glowing square: moved by whole pixels, by half a pixel,
 // recoloured, then moved again. Each frame drawn from the kept layer must
 // equal the same frame drawn afresh.
