@@ -181,6 +181,15 @@ TEST(Filters, GlowSurroundsTheObjectWithItsStrength) {
     auto strong = Filtered({swfw::GlowRecord(glow)});
     EXPECT_LT(Red(strong.At(8, 20)), Red(f.At(8, 20)));
     EXPECT_EQ(strong.At(20, 20), 0xffff0000u);
+
+    // Inside a half-clear square the inverted alpha is half everywhere, so
+    // a strong inner glow covers all of it; it lies atop the object, which
+    // keeps its alpha: half blue over white, nothing of the red left.
+    glow.Inner = true;
+    glow.Strength = 100;
+    auto inner = Filtered({swfw::GlowRecord(glow)}, {255, 0, 0, 128});
+    EXPECT_LE(Difference(inner.At(20, 20), 0xff7f7fffu), 1);
+    EXPECT_EQ(inner.At(5, 5), White);
 }
 
 TEST(Filters, BevelLightsTheEdgesFacingTheLight) {

@@ -64,8 +64,11 @@ uint32_t Combine(const EdgeEffect& e, uint32_t effect, uint32_t object) {
     uint32_t inside = Alpha(object);
     switch (e.Where) {
     case EdgeEffect::Side::Inner:
-        effect = Scale(effect, inside);
-        return e.Knockout || e.HideObject ? effect : Over(effect, object);
+        // Inside the object only, atop it: where the object is partly
+        // clear the effect covers it as much, and the object's alpha stays.
+        if (e.Knockout || e.HideObject)
+            return Scale(effect, inside);
+        return Scale(effect, inside) + Scale(object, 255 - Alpha(effect));
     case EdgeEffect::Side::Outer:
         if (e.Knockout)
             return Scale(effect, 255 - inside);
