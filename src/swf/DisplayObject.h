@@ -27,6 +27,9 @@ struct DisplayObject {
 
     uint16_t CharacterId = 0;
     const Character* Definition = nullptr;
+    // A character a script made for this object alone (the picture of an
+    // attached BitmapData); Definition points at it.
+    std::shared_ptr<const Character> Own;
     Matrix Transform;
     ColorTransform Colors;
     const Dictionary* Source = nullptr; // of an imported character; else the timeline's own
@@ -34,11 +37,11 @@ struct DisplayObject {
     uint16_t ClipDepth = 0;
     uint8_t Blend = 0; // BlendMode of PlaceObject3; 0 and 1 are normal
     std::string Name;
-    uint32_t PlacedFrame = 0;       // the frame of the parent that created it
-    bool Dynamic = false;           // placed by a script, not by the frames
+    uint32_t PlacedFrame = 0; // the frame of the parent that created it
+    bool Dynamic = false;     // placed by a script, not by the frames
     bool Visible = true;
-    uint8_t ButtonState = 1; // the ButtonRecord state a button shows
-    std::unique_ptr<Timeline> Clip; // the running timeline of a sprite
+    uint8_t ButtonState = 1;                // the ButtonRecord state a button shows
+    std::unique_ptr<Timeline> Clip;         // the running timeline of a sprite
     std::shared_ptr<script::Object> Script; // a named button's or text field's script object
     std::shared_ptr<const EditText> Field;  // a text field as scripts changed it; null: as defined
     // Null or empty: none.

@@ -45,7 +45,9 @@ bool AddList(Hash& hash, const DisplayList& list) {
 }
 
 bool AddContent(Hash& hash, const DisplayObject& object) {
-    if (object.Definition && std::holds_alternative<std::shared_ptr<const EditText>>(*object.Definition))
+    // Text fields and attached bitmaps change without a trace in the list.
+    if (object.Own ||
+        (object.Definition && std::holds_alternative<std::shared_ptr<const EditText>>(*object.Definition)))
         return false;
     hash.Add(object.Definition);
     hash.Add(object.Ratio);

@@ -1,6 +1,7 @@
 #include "swf/Drawing.h"
 #include "swf/Timeline.h"
 #include "swf/script/Builtins.h"
+#include "swf/script/ClipLifetime.h"
 #include "swf/script/Vm.h"
 #include "swf/script/geom/BitmapDataObject.h"
 #include "swf/script/geom/GeomSupport.h"
@@ -9,7 +10,8 @@
 #include <cmath>
 
 // MovieClip's drawing methods: lineStyle, beginFill, beginGradientFill,
-// beginBitmapFill, moveTo, lineTo, curveTo, endFill and clear.
+// beginBitmapFill, moveTo, lineTo, curveTo, endFill and clear, and
+// attachBitmap, which shows a BitmapData the way a bitmap fill does.
 namespace swf::script::builtins {
 namespace {
 
@@ -166,6 +168,48 @@ std::optional<FillStyle> BitmapFill(Vm& vm, std::span<const Value> args) {
     return fill;
 }
 
+// A rectangle the size of the bitmap filled with its shared pixels, one
+// pixel per 20 twips: it shows what the BitmapData holds whenever it is
+// drawn, and nothing once it is disposed.
+std::shared_ptr<const Character> BitmapPicture(const geom::BitmapDataObject& data, bool smoothing) {
+    Shape shape;
+    FillStyle fill;
+    fill.Kind = FillKind::Bitmap;
+    fill.Image = data.SharedPixels();
+    fill.Transform = Matrix::Scale(20, 20);
+    fill.Repeat = false;
+    fill.Smooth = smoothing;
+    shape.Fills.push_back(fill);
+    int32_t w = data.Width() * 20, h = data.Height() * 20;
+    shape.Bounds = {0, w, 0, h};
+    Path box;
+    box.Fill1 = 1;
+    for (Point p : {Point{double(w), 0}, Point{double(w), double(h)}, Point{0, double(h)}, Point{0, 0}})
+        box.Segments.push_back({{}, p, false});
+    shape.Paths.push_back(std::move(box));
+    return std::make_shared<const Character>(std::make_shared<const DrawableShape>(std::move(shape)));
+}
+
+// attachBitmap(bitmap, depth, pixelSnapping, smoothing): the bitmap takes
+// the depth (whatever was there is removed). Pixel snapping is not done:
+// the picture is drawn where the clip's matrix puts it.
+Value AttachBitmap(Vm& vm, const Value& self, std::span<const Value> args) {
+    Timeline* t = vm.TimelineOf(self);
+    auto* data =
+        Arg(args, 0).IsObject() ? dynamic_cast<geom::BitmapDataObject*>(args[0].Object().get()) : nullptr;
+    auto depth = args.size() > 1 ? ListDepth(vm.ToNumber(args[1])) : std::nullopt;
+    if (!t || !data || data->Disposed() || !depth)
+        return {};
+    DisplayObject entry;
+    entry.Own = BitmapPicture(*data, args.size() > 3 && vm.ToBoolean(args[3]));
+    entry.Definition = entry.Own.get();
+    entry.Dynamic = true;
+    entry.PlacedFrame = t->CurrentFrame();
+    t->Remove(*depth);
+    t->Objects()[*depth] = std::move(entry);
+    return {};
+}
+
 // Without a first argument the fill ends; a refused call changes nothing.
 using FillReader = std::optional<FillStyle> (*)(Vm&, std::span<const Value>);
 
@@ -198,6 +242,7 @@ void InstallClipDrawing(Vm& vm, const ObjectPtr& proto) {
     FillMethod(vm, proto, "beginFill", SolidFill);
     FillMethod(vm, proto, "beginGradientFill", GradientFill);
     FillMethod(vm, proto, "beginBitmapFill", BitmapFill);
+    vm.Method(proto, "attachBitmap", AttachBitmap);
     Pen(vm, proto, "moveTo",
         [](Vm& vm, Drawing& d, std::span<const Value> args) { d.MoveTo(PointArg(vm, args, 0)); });
     Pen(vm, proto, "lineTo",

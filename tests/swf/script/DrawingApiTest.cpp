@@ -159,4 +159,45 @@ TEST(ScriptDrawing, BitmapFillsRepeatTheBitmapAsItIsWhenDrawn) {
     EXPECT_EQ(gone.At(5, 5), white.At(5, 5));
 }
 
+// b = a 10x10 opaque red BitmapData attached to clip c (moved to 30, 40)
+// at depth 2; then `after` runs.
+Frame AttachedBitmap(const std::function<void(ActionAssembler&)>& after) {
+    ActionAssembler a;
+    a.Push("b");
+    a.Push(double(0xff0000)).PushBool(false).Push(10.0).Push(10.0).Push(4.0);
+    a.Push("flash").Op(act::GetVariable).Push("display").Op(act::GetMember).Push("BitmapData");
+    a.Op(act::NewMethod).Op(act::SetVariable);
+    Call(a, "_root", "createEmptyMovieClip", {"c", 1.0});
+    a.Push(2.0).Push("b").Op(act::GetVariable).Push(2.0).Push("c").Op(act::GetVariable).Push("attachBitmap");
+    a.Op(act::CallMethod).Op(act::Pop);
+    a.Push("c").Op(act::GetVariable).Push("_x").Push(30.0).Op(act::SetMember);
+    a.Push("c").Op(act::GetVariable).Push("_y").Push(40.0).Op(act::SetMember);
+    after(a);
+    return Drawn(a);
+}
+
+TEST(ScriptDrawing, AttachedBitmapsShowTheirPixelsAsTheyAreWhenDrawn) {
+    Frame f = AttachedBitmap([](ActionAssembler&) {});
+    EXPECT_EQ(f.At(30, 40), Red);
+    EXPECT_EQ(f.At(39, 49), Red);
+    EXPECT_EQ(f.At(40, 50), 0xffffffffu);
+    EXPECT_EQ(f.At(29, 39), 0xffffffffu);
+    Frame changed = AttachedBitmap([](ActionAssembler& a) {
+        Call(a, "b", "setPixel", {3.0, 4.0, double(0x0000ff)});
+        // Drawing beneath the bitmap stays beneath it.
+        Call(a, "c", "beginFill", {double(0x00ff00)});
+        Square(a, "c", -5, -5, 15, 15);
+    });
+    EXPECT_EQ(changed.At(33, 44), Blue);
+    EXPECT_EQ(changed.At(34, 44), Red);
+    EXPECT_EQ(changed.At(42, 42), Green);
+    Frame gone = AttachedBitmap([](ActionAssembler& a) { Call(a, "b", "dispose", {}); });
+    EXPECT_EQ(gone.At(35, 45), 0xffffffffu);
+    // A clip made at the same depth takes the bitmap's place.
+    Frame replaced = AttachedBitmap([](ActionAssembler& a) {
+        Call(a, "c", "createEmptyMovieClip", {"d", 2.0});
+    });
+    EXPECT_EQ(replaced.At(35, 45), 0xffffffffu);
+}
+
 } // namespace
