@@ -143,10 +143,13 @@ std::optional<FillStyle> GradientFill(Vm& vm, std::span<const Value> args) {
                            : spread == "repeat" ? Spread::Repeat
                                                 : Spread::Pad;
     fill.Grad.LinearRgb = vm.ToString(Arg(args, 6)) == "linearRGB";
+    // The focal point is kept in 1/256ths, as a shape's record holds it: 0.9
+    // draws as 230/256, which moves the rings beyond the circle visibly.
     double focal = args.size() > 7 ? vm.ToNumber(args[7]) : 0;
-    if (fill.Kind == FillKind::Radial && std::isfinite(focal) && focal != 0) {
+    focal = std::isfinite(focal) ? std::trunc(std::clamp(focal, -1.0, 1.0) * 256) / 256 : 0;
+    if (fill.Kind == FillKind::Radial && focal != 0) {
         fill.Kind = FillKind::Focal;
-        fill.Grad.Focal = std::clamp(focal, -1.0, 1.0);
+        fill.Grad.Focal = focal;
     }
     return fill;
 }

@@ -127,6 +127,35 @@ TEST(ScriptDrawing, GradientFillsSpanTheirBoxAndRefusedCallsChangeNothing) {
     EXPECT_EQ(ended.At(50, 50), white.At(50, 50));
 }
 
+TEST(ScriptDrawing, AFocalPointIsKeptIn256ths) {
+    // c.beginGradientFill("radial", [red, blue], [100, 100], [0, 255], box,
+    // "reflect", "RGB", 0.9) over a 100-pixel box and square...
+    ActionAssembler a;
+    Call(a, "_root", "createEmptyMovieClip", {"c", 1.0});
+    a.Push(0.9).Push("RGB").Push("reflect");
+    a.Push("matrixType").Push("box").Push("x").Push(0.0).Push("y").Push(0.0).Push("w").Push(100.0);
+    a.Push("h").Push(100.0).Push("r").Push(0.0).Push(6.0).Op(act::InitObject);
+    a.Push(255.0).Push(0.0).Push(2.0).Op(act::InitArray);
+    a.Push(100.0).Push(100.0).Push(2.0).Op(act::InitArray);
+    a.Push(double(0x0000ff)).Push(double(0xff0000)).Push(2.0).Op(act::InitArray);
+    a.Push("radial").Push(8.0).Push("c").Op(act::GetVariable).Push("beginGradientFill");
+    a.Op(act::CallMethod).Op(act::Pop);
+    Square(a, "c", 0, 0, 100, 100);
+    // ...draws as a shape whose record holds the focal point as 230/256: the
+    // rings beyond the circle, near the focus, tell 0.9 from 0.8984.
+    swfw::ShapeBuilder s(4);
+    swfw::Transform m{2000.0 / 32768, 0, 0, 2000.0 / 32768, 1000, 1000};
+    s.Styles(0, s.GradientFill(0x13, m, {{0, {255, 0, 0, 255}}, {255, {0, 0, 255, 255}}}, 1, 0, 230.0 / 256),
+             0);
+    Box(s, 0, 0, 2000, 2000);
+    swfw::MovieWriter w(8, {0, 2000, 0, 2000}, 12);
+    w.Tag(swfw::code::DefineShape4, swfw::ShapeBody(1, 4, {0, 2000, 0, 2000}, s));
+    PlaceAt(w, 1, 1);
+    w.ShowFrame();
+    Frame drawn = Drawn(a), shape = RenderMovie(w.Build(), swf::Quality::Low);
+    EXPECT_EQ(drawn.Pixels, shape.Pixels);
+}
+
 // b = new flash.display.BitmapData(10, 10, false, red); c fills a 20-pixel
 // square with it; then `after` runs.
 Frame BitmapSquare(const std::function<void(ActionAssembler&)>& after) {
