@@ -171,28 +171,6 @@ std::optional<FillStyle> BitmapFill(Vm& vm, std::span<const Value> args) {
     return fill;
 }
 
-// A rectangle the size of the bitmap filled with its shared pixels, one
-// pixel per 20 twips: it shows what the BitmapData holds whenever it is
-// drawn, and nothing once it is disposed.
-std::shared_ptr<const Character> BitmapPicture(const geom::BitmapDataObject& data, bool smoothing) {
-    Shape shape;
-    FillStyle fill;
-    fill.Kind = FillKind::Bitmap;
-    fill.Image = data.SharedPixels();
-    fill.Transform = Matrix::Scale(20, 20);
-    fill.Repeat = false;
-    fill.Smooth = smoothing;
-    shape.Fills.push_back(fill);
-    int32_t w = data.Width() * 20, h = data.Height() * 20;
-    shape.Bounds = {0, w, 0, h};
-    Path box;
-    box.Fill1 = 1;
-    for (Point p : {Point{double(w), 0}, Point{double(w), double(h)}, Point{0, double(h)}, Point{0, 0}})
-        box.Segments.push_back({{}, p, false});
-    shape.Paths.push_back(std::move(box));
-    return std::make_shared<const Character>(std::make_shared<const DrawableShape>(std::move(shape)));
-}
-
 // attachBitmap(bitmap, depth, pixelSnapping, smoothing): the bitmap takes
 // the depth (whatever was there is removed). Pixel snapping is not done:
 // the picture is drawn where the clip's matrix puts it.
@@ -204,7 +182,7 @@ Value AttachBitmap(Vm& vm, const Value& self, std::span<const Value> args) {
     if (!t || !data || data->Disposed() || !depth)
         return {};
     DisplayObject entry;
-    entry.Own = BitmapPicture(*data, args.size() > 3 && vm.ToBoolean(args[3]));
+    entry.Own = data->Picture(args.size() > 3 && vm.ToBoolean(args[3]));
     entry.Definition = entry.Own.get();
     entry.Dynamic = true;
     entry.PlacedFrame = t->CurrentFrame();

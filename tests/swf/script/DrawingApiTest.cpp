@@ -229,4 +229,59 @@ TEST(ScriptDrawing, AttachedBitmapsShowTheirPixelsAsTheyAreWhenDrawn) {
     EXPECT_EQ(replaced.At(35, 45), 0xffffffffu);
 }
 
+// Leaves new flash.PACKAGE.NAME(args...) on the stack.
+void PushNew(ActionAssembler& a, const char* package, const char* name, const std::vector<Value>& args) {
+    PushAll(a, args).Push(double(args.size()));
+    a.Push("flash").Op(act::GetVariable).Push(package).Op(act::GetMember).Push(name).Op(act::NewMethod);
+}
+
+// c holds a red 10-pixel square drawn at its origin and sits at (50, 50);
+// b, a 40x40 blue bitmap, is drawn into by `draw` and shown by clip d at
+// (60, 0).
+Frame DrawnIntoBitmap(const std::function<void(ActionAssembler&)>& draw) {
+    ActionAssembler a;
+    Call(a, "_root", "createEmptyMovieClip", {"c", 1.0});
+    Call(a, "c", "beginFill", {double(0xff0000)});
+    Square(a, "c", 0, 0, 10, 10);
+    a.Push("c").Op(act::GetVariable).Push("_x").Push(50.0).Op(act::SetMember);
+    a.Push("c").Op(act::GetVariable).Push("_y").Push(50.0).Op(act::SetMember);
+    a.Push("b");
+    PushNew(a, "display", "BitmapData", {40.0, 40.0, 0.0, double(0x0000ff)});
+    a.Op(act::SetVariable);
+    draw(a);
+    Call(a, "_root", "createEmptyMovieClip", {"d", 2.0});
+    a.Push(1.0).Push("b").Op(act::GetVariable).Push(2.0).Push("d").Op(act::GetVariable).Push("attachBitmap");
+    a.Op(act::CallMethod).Op(act::Pop);
+    a.Push("d").Op(act::GetVariable).Push("_x").Push(60.0).Op(act::SetMember);
+    return Drawn(a);
+}
+
+TEST(ScriptDrawing, BitmapDataDrawRendersAClipsContentThroughTheMatrix) {
+    // draw(c, new Matrix(2, 0, 0, 2, 5, 5)): c's own placement is left out.
+    Frame f = DrawnIntoBitmap([](ActionAssembler& a) {
+        PushNew(a, "geom", "Matrix", {2.0, 0.0, 0.0, 2.0, 5.0, 5.0});
+        a.Push("c").Op(act::GetVariable).Push(2.0).Push("b").Op(act::GetVariable).Push("draw");
+        a.Op(act::CallMethod).Op(act::Pop);
+    });
+    EXPECT_EQ(f.At(64, 4), Blue);
+    EXPECT_EQ(f.At(66, 6), Red);
+    EXPECT_EQ(f.At(84, 24), Red);
+    EXPECT_EQ(f.At(86, 26), Blue);
+    // Without a matrix, cut by the clip rectangle, half transparent through
+    // the colour transform and multiplied onto the blue.
+    Frame cut = DrawnIntoBitmap([](ActionAssembler& a) {
+        PushNew(a, "geom", "Rectangle", {0.0, 0.0, 5.0, 40.0});
+        a.Push("multiply");
+        PushNew(a, "geom", "ColorTransform", {1.0, 1.0, 1.0, 0.5, 0.0, 0.0, 0.0, 0.0});
+        a.PushNull();
+        a.Push("c").Op(act::GetVariable).Push(5.0).Push("b").Op(act::GetVariable).Push("draw");
+        a.Op(act::CallMethod).Op(act::Pop);
+    });
+    EXPECT_EQ(cut.At(67, 7), Blue);
+    // Red times blue is black, at half strength: half the blue is left.
+    EXPECT_NEAR(int(cut.At(62, 2) & 0xff), 128, 2);
+    EXPECT_EQ(cut.At(62, 2) & 0xffff00, 0u);
+    EXPECT_EQ(cut.At(62, 12), Blue);
+}
+
 } // namespace

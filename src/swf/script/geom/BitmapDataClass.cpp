@@ -300,6 +300,7 @@ void InstallBitmapData(Vm& vm) {
     InstallBitmapDataCopies(vm, proto);
     InstallBitmapDataNoise(vm, proto);
     InstallBitmapDataSearch(vm, proto);
+    InstallBitmapDataDraw(vm, proto);
     vm.Method(proto, "dispose", [](Vm&, const Value& self, std::span<const Value>) -> Value {
         if (BitmapDataObject* b = AsBitmap(self))
             b->Dispose();

@@ -14,6 +14,8 @@ namespace swf::script::geom {
 void InstallBitmapDataCopies(Vm& vm, const ObjectPtr& proto);
 // pixelDissolve and noise.
 void InstallBitmapDataNoise(Vm& vm, const ObjectPtr& proto);
+// draw, through the renderer.
+void InstallBitmapDataDraw(Vm& vm, const ObjectPtr& proto);
 // floodFill and getColorBoundsRect.
 void InstallBitmapDataSearch(Vm& vm, const ObjectPtr& proto);
 

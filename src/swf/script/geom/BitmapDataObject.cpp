@@ -23,6 +23,27 @@ void BitmapDataObject::Create(int width, int height, bool transparent, uint32_t 
     Fill(0, 0, width, height, argb);
 }
 
+// The picture shows what the BitmapData holds whenever it is drawn, and
+// nothing once it is disposed.
+std::shared_ptr<const Character> BitmapDataObject::Picture(bool smoothing) const {
+    Shape shape;
+    FillStyle fill;
+    fill.Kind = FillKind::Bitmap;
+    fill.Image = bitmap_;
+    fill.Transform = Matrix::Scale(20, 20);
+    fill.Repeat = false;
+    fill.Smooth = smoothing;
+    shape.Fills.push_back(fill);
+    int32_t w = Width() * 20, h = Height() * 20;
+    shape.Bounds = {0, w, 0, h};
+    Path box;
+    box.Fill1 = 1;
+    for (Point p : {Point{double(w), 0}, Point{double(w), double(h)}, Point{0, double(h)}, Point{0, 0}})
+        box.Segments.push_back({{}, p, false});
+    shape.Paths.push_back(std::move(box));
+    return std::make_shared<const Character>(std::make_shared<const DrawableShape>(std::move(shape)));
+}
+
 uint32_t UnpremultiplyDown(uint32_t p) {
     uint32_t a = p >> 24;
     if (a == 0)

@@ -2,6 +2,8 @@
 
 #include "swf/Bitmap.h"
 #include "swf/ColorTransform.h"
+#include "swf/Dictionary.h"
+#include "swf/Surface.h"
 #include "swf/script/Object.h"
 
 #include <cstdint>
@@ -30,6 +32,11 @@ public:
     // The pixels themselves, for fills that show what the bitmap holds
     // whenever they are drawn (after dispose: nothing).
     std::shared_ptr<const Bitmap> SharedPixels() const { return bitmap_; }
+    // A rectangle the size of the bitmap filled with its shared pixels, one
+    // pixel per 20 twips: what attachBitmap shows and draw copies.
+    std::shared_ptr<const Character> Picture(bool smoothing) const;
+    // The pixels as a target the renderer draws into.
+    Surface Target() { return {bitmap_->Pixels.data(), bitmap_->Width, bitmap_->Height, bitmap_->Width}; }
     bool Transparent() const { return !bitmap_->Opaque; }
     int Width() const { return bitmap_->Width; }
     int Height() const { return bitmap_->Height; }

@@ -31,24 +31,9 @@ Value GetBlendMode(Vm& vm, const Value& self, std::span<const Value>) {
     return mode >= 1 && mode <= BlendNames.size() ? BlendNames[mode - 1] : "normal";
 }
 
-// A name or a number; anything else is normal.
 Value SetBlendMode(Vm& vm, const Value& self, std::span<const Value> args) {
-    DisplayObject* placed = Placed(vm, self);
-    if (!placed)
-        return {};
-    Value v = Arg(args, 0);
-    uint8_t mode = 1;
-    if (v.IsNumber()) {
-        double d = v.Number();
-        if (d >= 1 && d <= BlendNames.size())
-            mode = static_cast<uint8_t>(d);
-    } else {
-        std::string name = vm.ToString(v);
-        for (size_t i = 0; i < BlendNames.size(); ++i)
-            if (name == BlendNames[i])
-                mode = static_cast<uint8_t>(i + 1);
-    }
-    placed->Blend = mode;
+    if (DisplayObject* placed = Placed(vm, self))
+        placed->Blend = ReadBlendMode(vm, Arg(args, 0));
     return {};
 }
 
@@ -105,6 +90,21 @@ Value SetScrollRect(Vm& vm, const Value& self, std::span<const Value> args) {
 }
 
 } // namespace
+
+uint8_t ReadBlendMode(Vm& vm, const Value& v) {
+    uint8_t mode = 1;
+    if (v.IsNumber()) {
+        double d = v.Number();
+        if (d >= 1 && d <= BlendNames.size())
+            mode = static_cast<uint8_t>(d);
+    } else {
+        std::string name = vm.ToString(v);
+        for (size_t i = 0; i < BlendNames.size(); ++i)
+            if (name == BlendNames[i])
+                mode = static_cast<uint8_t>(i + 1);
+    }
+    return mode;
+}
 
 void InstallClipDisplayProperties(Vm& vm) {
     const ObjectPtr& proto = vm.Protos.MovieClip;

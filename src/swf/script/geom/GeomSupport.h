@@ -42,6 +42,9 @@ Value NewMatrix(Vm& vm, const Matrix& twips);
 // The display matrix (twips) a flash.geom.Matrix stands for.
 Matrix ReadMatrix(Vm& vm, const Value& matrix);
 
+// A blend mode by name or PlaceObject3 number; anything else is normal (1).
+uint8_t ReadBlendMode(Vm& vm, const Value& v);
+
 // flash.geom.ColorTransform keeps its eight numbers natively; scripts reach
 // them through accessors on the prototype.
 class ColorTransformObject : public Object {

@@ -202,4 +202,23 @@ TEST(ScriptBitmapData, ReadsBackWhatPixelsAndComparesHold) {
     EXPECT_EQ(Call(vm, a, "hitTest", {inherits, 0.0, a}).Number(), -2);
 }
 
+TEST(ScriptBitmapData, DrawOfABitmapScalesItsPixelsOntoTheStoredOnes) {
+    Vm vm(8);
+    Value source = Bitmap(vm, {2.0, 2.0, true, double(0xFFFF0000)});
+    Call(vm, source, "setPixel32", {1.0, 1.0, double(0x80000000)});
+    Value b = Bitmap(vm, {6.0, 6.0, false, double(0xFFFFFFFF)});
+    Value twice = New(vm, FlashClass(vm, "geom", "Matrix"), {2.0, 0.0, 0.0, 2.0, 1.0, 1.0});
+    Call(vm, b, "draw", {source, twice});
+    EXPECT_EQ(Pixel32(vm, b, 0, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel32(vm, b, 1, 1), 0xFFFF0000u);
+    EXPECT_EQ(Pixel32(vm, b, 2, 2), 0xFFFF0000u);
+    // Half-transparent black over white.
+    EXPECT_NEAR(int(Pixel32(vm, b, 4, 4) & 0xFF), 127, 1);
+    EXPECT_EQ(Pixel32(vm, b, 5, 5), 0xFFFFFFFFu);
+    // A bitmap drawn into itself reads what it held before.
+    Call(vm, source, "draw",
+         {source, New(vm, FlashClass(vm, "geom", "Matrix"), {1.0, 0.0, 0.0, 1.0, 1.0, 0.0})});
+    EXPECT_EQ(Pixel32(vm, source, 1, 0), 0xFFFF0000u);
+}
+
 } // namespace
