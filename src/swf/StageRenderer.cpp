@@ -63,12 +63,17 @@ FilterImage Cut(const Surface& layer, const IntRect& area, const IntRect& box) {
 }
 
 // A filtered or cached object is drawn into a bitmap of its own whose corner
-// is the object's box rounded to whole pixels, the object keeping its place
-// in it, and the bitmap is laid on the stage at that corner: the object
-// moves by the box's fraction of a pixel, which decides, at low quality,
-// which pixel centres its edges cover.
+// is the object's box (a scrolled one's rectangle) rounded to whole pixels,
+// the object keeping its place in it, and the bitmap is laid on the stage
+// at that corner: the object moves by the box's fraction of a pixel, which
+// decides, at low quality, which pixel centres its edges cover, and puts a
+// scroll rectangle's edges on whole pixels.
 Matrix OnBitmapGrid(const DisplayObject& object, const Dictionary& dictionary, const Matrix& toDevice) {
-    std::optional<Box> box = Bounds().OfContent(object, dictionary, toDevice);
+    std::optional<Box> box;
+    if (object.Scroll)
+        box = TransformedBox({0, 0, object.Scroll->Width * 20, object.Scroll->Height * 20}, toDevice);
+    else
+        box = Bounds().OfContent(object, dictionary, toDevice);
     if (!box || !std::isfinite(box->XMin) || !std::isfinite(box->YMin))
         return toDevice;
     Matrix moved = toDevice;
@@ -134,6 +139,9 @@ void StageRenderer::DrawObject(const DisplayObject& object, const DrawState& par
         return;
     ++depth_;
     DrawState state = Inside(parent, object.Transform, object.Colors);
+    bool apart = DrawnApart(object) && layers_ < MaxLayers && !canvas_.BuildingMask();
+    if (apart && (HasFilters(object) || object.CacheAsBitmap))
+        state.ToDevice = OnBitmapGrid(object, dictionary_, state.ToDevice);
     // A scrolled object is clipped to its rectangle (not inside a mask,
     // whose coverage the rectangle cannot cut).
     bool scrolled = object.Scroll && !canvas_.BuildingMask();
@@ -141,7 +149,7 @@ void StageRenderer::DrawObject(const DisplayObject& object, const DrawState& par
         PushScrollMask(canvas_, state.ToDevice, *object.Scroll);
     if (object.Scroll)
         state.ToDevice = object.Scroll->ContentTransform(state.ToDevice);
-    if (DrawnApart(object) && layers_ < MaxLayers && !canvas_.BuildingMask())
+    if (apart)
         DrawIsolated(object, state);
     else
         DrawContent(object, state);
@@ -201,9 +209,7 @@ void StageRenderer::DrawIsolated(const DisplayObject& object, const DrawState& s
 
 // The colour transform is left for the finished layer, so fading a group
 // fades it as one, its filters' colours included.
-FilterImage StageRenderer::DrawLayer(const DisplayObject& object, const Matrix& exact, BlendMode mode) {
-    bool bitmap = HasFilters(object) || object.CacheAsBitmap;
-    Matrix toDevice = bitmap ? OnBitmapGrid(object, dictionary_, exact) : exact;
+FilterImage StageRenderer::DrawLayer(const DisplayObject& object, const Matrix& toDevice, BlendMode mode) {
     // The layer covers only what the object may paint (all of the target
     // under alpha, where what the object leaves clear is cleared below it
     // too); it is drawn moved by whole pixels, which changes no pixel.

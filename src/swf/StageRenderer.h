@@ -29,7 +29,7 @@ private:
     void DrawContent(const DisplayObject& object, const DrawState& state);
     bool DrawnApart(const DisplayObject& object) const;
     void DrawIsolated(const DisplayObject& object, const DrawState& state);
-    FilterImage DrawLayer(const DisplayObject& object, const Matrix& exact, BlendMode mode);
+    FilterImage DrawLayer(const DisplayObject& object, const Matrix& toDevice, BlendMode mode);
     void DrawCharacter(const Character& character, const DisplayObject* object, const DrawState& state);
     void DrawButton(const Button& button, uint8_t shown, const DrawState& state);
     void DrawFilteredRecord(const ButtonRecord& record, const Character& character, const DrawState& state);

@@ -1,4 +1,5 @@
 #include "RenderHelpers.h"
+#include "ScriptHelpers.h"
 
 #include "swf/ByteReader.h"
 #include "swf/Error.h"
@@ -292,6 +293,39 @@ TEST(Filters, FilteredAndCachedObjectsStartOnTheWholePixelNearestTheirBox) {
         EXPECT_EQ(f.At(21, y), Bar) << y;
         EXPECT_EQ(f.At(10, y), White) << y;
     }
+}
+
+// A cached clip placed at x = 5.4 holding a square at x = 0.3, scrolled to
+// the 10x10 rectangle at x = 1: its bitmap, and with it the rectangle's
+// edges, starts on the whole pixel nearest the rectangle's corner (5), not
+// the content's (6).
+TEST(Filters, ACachedScrolledClipIsCutOnWholePixels) {
+    auto w = testing_swf::Stage(30, 20);
+    w.Tag(swfw::code::DefineShape3, testing_swf::RectShape(1, 0, 0, 20, 20, {255, 0, 0, 255}));
+    swfw::MovieWriter sprite(10, {}, 12);
+    swfw::Place square;
+    square.CharacterId = 1;
+    square.Matrix = swfw::Transform{1, 0, 0, 1, 6, 0};
+    sprite.Tag(swfw::code::PlaceObject2, swfw::PlaceObject2Body(square));
+    w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(2, sprite));
+    swfw::Place p;
+    p.CharacterId = 2;
+    p.Name = "c";
+    p.Matrix = swfw::Transform{1, 0, 0, 1, 108, 0};
+    p.CacheAsBitmap = true;
+    w.Tag(swfw::code::PlaceObject3, swfw::PlaceObject3Body(p));
+    testing_swf::ActionAssembler a;
+    a.Push("c").Op(testing_swf::act::GetVariable).Push("scrollRect");
+    a.Push(10.0).Push(10.0).Push(0.0).Push(1.0).Push(4.0);
+    a.Push("flash").Op(testing_swf::act::GetVariable).Push("geom").Op(testing_swf::act::GetMember);
+    a.Push("Rectangle").Op(testing_swf::act::NewMethod).Op(testing_swf::act::SetMember);
+    testing_swf::DoAction(w, a);
+    w.ShowFrame();
+    auto f = testing_swf::RenderMovie(w.Build(), swf::Quality::High);
+    EXPECT_EQ(f.At(4, 5), White);
+    EXPECT_EQ(f.At(5, 5), 0xffff0000u);
+    EXPECT_EQ(f.At(14, 5), 0xffff0000u);
+    EXPECT_EQ(f.At(15, 5), White);
 }
 
 // Four frames of a glowing square: moved by whole pixels, by half a pixel,
