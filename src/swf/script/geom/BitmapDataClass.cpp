@@ -301,6 +301,7 @@ void InstallBitmapData(Vm& vm) {
     InstallBitmapDataNoise(vm, proto);
     InstallBitmapDataSearch(vm, proto);
     InstallBitmapDataDraw(vm, proto);
+    InstallBitmapDataFilters(vm, proto);
     vm.Method(proto, "dispose", [](Vm&, const Value& self, std::span<const Value>) -> Value {
         if (BitmapDataObject* b = AsBitmap(self))
             b->Dispose();

@@ -16,6 +16,8 @@ void InstallBitmapDataCopies(Vm& vm, const ObjectPtr& proto);
 void InstallBitmapDataNoise(Vm& vm, const ObjectPtr& proto);
 // draw, through the renderer.
 void InstallBitmapDataDraw(Vm& vm, const ObjectPtr& proto);
+// applyFilter and generateFilterRect, through the clips' filters.
+void InstallBitmapDataFilters(Vm& vm, const ObjectPtr& proto);
 // floodFill and getColorBoundsRect.
 void InstallBitmapDataSearch(Vm& vm, const ObjectPtr& proto);
 

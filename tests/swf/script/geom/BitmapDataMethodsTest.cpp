@@ -221,4 +221,75 @@ TEST(ScriptBitmapData, DrawOfABitmapScalesItsPixelsOntoTheStoredOnes) {
     EXPECT_EQ(Pixel32(vm, source, 1, 0), 0xFFFF0000u);
 }
 
+Value NewFilter(Vm& vm, const char* name, std::initializer_list<Value> args) {
+    return New(vm, FlashClass(vm, "filters", name), args);
+}
+
+TEST(ScriptBitmapData, ApplyFilterRunsTheClipFiltersOverTheRectangle) {
+    Vm vm(8);
+    // Red and blue swapped, from the source's corner to the point.
+    Value swap = vm.NewArray();
+    const double rows[20] = {0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0};
+    for (int i = 0; i < 20; ++i)
+        vm.SetMember(swap, std::to_string(i), rows[i]);
+    Value red = Bitmap(vm, {4.0, 4.0, false, double(0xFFFF0000)});
+    Value b = Bitmap(vm, {4.0, 4.0, true, 0.0});
+    Value matrix = NewFilter(vm, "ColorMatrixFilter", {swap});
+    EXPECT_EQ(Call(vm, b, "applyFilter", {red, Rect(vm, 0, 0, 2, 2), At(vm, 1, 1), matrix}).Number(), 0);
+    EXPECT_EQ(Pixel32(vm, b, 0, 0), 0u);
+    EXPECT_EQ(Pixel32(vm, b, 1, 1), 0xFF0000FFu);
+    EXPECT_EQ(Pixel32(vm, b, 2, 2), 0xFF0000FFu);
+    EXPECT_EQ(Pixel32(vm, b, 3, 3), 0u);
+    // One white pixel blurred spreads beyond its rectangle, keeping its
+    // weight and its symmetry.
+    Value dot = Bitmap(vm, {9.0, 9.0, true, 0.0});
+    Call(vm, dot, "setPixel32", {4.0, 4.0, double(0xFFFFFFFF)});
+    Value blurred = Bitmap(vm, {9.0, 9.0, true, 0.0});
+    Value blur = NewFilter(vm, "BlurFilter", {3.0, 3.0, 1.0});
+    Call(vm, blurred, "applyFilter", {dot, Rect(vm, 4, 4, 1, 1), At(vm, 4, 4), blur});
+    int total = 0;
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 9; ++x) {
+            uint32_t alpha = Pixel32(vm, blurred, x, y) >> 24;
+            total += alpha;
+            EXPECT_EQ(alpha, Pixel32(vm, blurred, 8 - x, y) >> 24);
+            EXPECT_EQ(alpha, Pixel32(vm, blurred, y, x) >> 24);
+        }
+    EXPECT_NEAR(total, 255, 12);
+    EXPECT_GT(Pixel32(vm, blurred, 3, 4) >> 24, 0u);
+    EXPECT_LT(Pixel32(vm, blurred, 4, 4) >> 24, 128u);
+    // A glow paints around an opaque square in its colour.
+    Value square = Bitmap(vm, {12.0, 12.0, true, 0.0});
+    Call(vm, square, "fillRect", {Rect(vm, 4, 4, 4, 4), double(0xFF000000)});
+    Value glow = NewFilter(vm, "GlowFilter", {double(0x00FF00), 1.0, 4.0, 4.0, 2.0, 1.0});
+    Call(vm, square, "applyFilter", {square, Rect(vm, 0, 0, 12, 12), At(vm, 0, 0), glow});
+    EXPECT_EQ(Pixel32(vm, square, 5, 5), 0xFF000000u);
+    EXPECT_EQ(Pixel32(vm, square, 3, 5) & 0xFFFFFF, 0x00FF00u);
+    EXPECT_GT(Pixel32(vm, square, 3, 5) >> 24, 0u);
+    // Arguments that are no bitmap, rectangle, point or filter.
+    EXPECT_EQ(Call(vm, b, "applyFilter", {0.0, Rect(vm, 0, 0, 1, 1), At(vm, 0, 0), blur}).Number(), -2);
+    EXPECT_EQ(Call(vm, b, "applyFilter", {red, 0.0, At(vm, 0, 0), blur}).Number(), -3);
+    EXPECT_EQ(Call(vm, b, "applyFilter", {red, Rect(vm, 0, 0, 1, 1), 0.0, blur}).Number(), -4);
+    EXPECT_EQ(Call(vm, b, "applyFilter", {red, Rect(vm, 0, 0, 1, 1), At(vm, 0, 0), red}).Number(), -5);
+}
+
+TEST(ScriptBitmapData, GenerateFilterRectGrowsByWhatTheFilterPaints) {
+    Vm vm(8);
+    Value b = Bitmap(vm, {4.0, 4.0, true, 0.0});
+    auto grown = [&](const Value& filter) {
+        Value r = Call(vm, b, "generateFilterRect", {Rect(vm, 10, 10, 20, 20), filter});
+        return std::vector<double>{vm.GetMember(r, "x").Number(), vm.GetMember(r, "y").Number(),
+                                   vm.GetMember(r, "width").Number(), vm.GetMember(r, "height").Number()};
+    };
+    auto blur = grown(NewFilter(vm, "BlurFilter", {8.0, 0.0, 1.0}));
+    EXPECT_LT(blur[0], 10);
+    EXPECT_EQ(blur[1], 10);
+    EXPECT_EQ(blur[2], 20 + 2 * (10 - blur[0]));
+    EXPECT_EQ(blur[3], 20);
+    // A shadow thrown 10 pixels right reaches past the blur's reach there.
+    auto shadow = grown(NewFilter(vm, "DropShadowFilter", {10.0, 0.0, 0.0, 1.0, 2.0, 2.0}));
+    EXPECT_GE(shadow[0] + shadow[2], 10 + 20 + 10 + 1);
+    EXPECT_TRUE(Call(vm, b, "generateFilterRect", {Rect(vm, 0, 0, 1, 1), b}).IsUndefined());
+}
+
 } // namespace
