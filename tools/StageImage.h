@@ -10,4 +10,8 @@ namespace tools {
 // over its background colour.
 Image RenderStage(swf::Player& player, double scale);
 
+// A view of `width` x `height` pixels, the stage fitted by the player's
+// scale mode.
+Image RenderView(swf::Player& player, int width, int height);
+
 } // namespace tools

@@ -85,7 +85,11 @@ std::string RunVisual(const tools::Json& c, const Options& options) {
         for (const tools::Json& cap : c["captures"].Items) {
             if (static_cast<int>(cap["after_frames"].Number) != frame)
                 continue;
-            tools::Image ours = tools::RenderStage(player, 1);
+            const tools::Json& view = c["viewport"];
+            tools::Image ours = view.IsNull()
+                                    ? tools::RenderStage(player, 1)
+                                    : tools::RenderView(player, static_cast<int>(view["width"].Number),
+                                                        static_cast<int>(view["height"].Number));
             if (!options.Save.empty())
                 tools::WritePng(options.Save / SaveName(c["dir"].Text, cap["name"].Text), ours);
             tools::Image expected = tools::ReadPng(dir / (cap["name"].Text + ".expected.png"));

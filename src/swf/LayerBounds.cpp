@@ -21,6 +21,7 @@ struct Extent {
     double X0 = std::numeric_limits<double>::infinity(), Y0 = X0;
     double X1 = -X0, Y1 = -X0;
     bool Known = true;
+    FilterScale View; // what children's filters are scaled by
 
     void Add(double x, double y, double margin) {
         X0 = std::min(X0, x - margin), Y0 = std::min(Y0, y - margin);
@@ -111,19 +112,21 @@ void AddObject(Extent& e, const DisplayObject& object, const Matrix& toDevice, i
         return;
     }
     Extent own;
+    own.View = e.View;
     AddContent(own, object, toDevice, depth);
     e.Known = e.Known && own.Known;
     if (own.X0 > own.X1)
         return;
-    FilterMargin m = MarginOf(*object.Filters, ScaleOf(toDevice));
+    FilterMargin m = MarginOf(*object.Filters, e.View);
     e.Add(own.X0 - m.Left, own.Y0 - m.Top, 0);
     e.Add(own.X1 + m.Right, own.Y1 + m.Bottom, 0);
 }
 
 } // namespace
 
-std::optional<IntRect> LayerBounds(const DisplayObject& object, const Matrix& toDevice) {
+std::optional<IntRect> LayerBounds(const DisplayObject& object, const Matrix& toDevice, FilterScale view) {
     Extent e;
+    e.View = view;
     AddObject(e, object, toDevice, 0);
     if (!e.Known)
         return std::nullopt;

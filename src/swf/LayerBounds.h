@@ -3,6 +3,7 @@
 #include "swf/DisplayObject.h"
 #include "swf/Matrix.h"
 #include "swf/Rasterizer.h"
+#include "swf/filters/FilterImage.h"
 
 #include <optional>
 
@@ -14,6 +15,7 @@ namespace swf {
 // not known (text, buttons, scrolled children): the caller then takes the
 // whole target. Layers are cut to it so that a small filtered clip does not
 // cost a layer of the target's size.
-std::optional<IntRect> LayerBounds(const DisplayObject& object, const Matrix& toDevice);
+std::optional<IntRect> LayerBounds(const DisplayObject& object, const Matrix& toDevice,
+                                   FilterScale view = {});
 
 } // namespace swf

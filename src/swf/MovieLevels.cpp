@@ -37,6 +37,7 @@ void MovieLevels::Draw(Canvas& canvas, FontProvider& fonts, LayerCache* cache, c
     for (const auto& [number, level] : levels_) {
         StageRenderer renderer(canvas, level.Source->Characters(), fonts);
         renderer.UseCache(cache);
+        renderer.UseView(view);
         renderer.DrawTimeline(*level.Root, {view, {}});
     }
 }

@@ -300,6 +300,7 @@ void Player::Render(const Surface& target, std::optional<Rgb> background) const 
     Canvas canvas(stageArea, *rasterizer_, Quality);
     StageRenderer renderer(canvas, (rootMovie_ ? rootMovie_ : movie_)->Characters(), *fonts_);
     renderer.UseCache(layerCache_.get());
+    renderer.UseView(view);
     renderer.DrawTimeline(*root_, {view, {}});
     levels_->Draw(canvas, *fonts_, layerCache_.get(), view);
     layerCache_->EndFrame();

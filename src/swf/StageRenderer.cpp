@@ -101,6 +101,8 @@ StageRenderer::StageRenderer(Canvas& canvas, const Dictionary& dictionary, FontP
       bitmaps_([&dictionary](uint16_t id) { return dictionary.FindBitmap(id); }), shapes_(canvas, bitmaps_),
       text_(shapes_, dictionary, fonts) {}
 
+void StageRenderer::UseView(const Matrix& view) { view_ = ScaleOf(view); }
+
 void StageRenderer::DrawTimeline(const Timeline& timeline, const DrawState& state) {
     if (const Drawing* drawn = timeline.Drawn(); drawn && !drawn->Empty())
         shapes_.Draw(*drawn->Shape(), state);
@@ -164,6 +166,7 @@ void StageRenderer::DrawContent(const DisplayObject& object, const DrawState& st
         StageRenderer inner(canvas_, object.Clip->Characters(), fonts_, layers_);
         inner.depth_ = depth_;
         inner.cache_ = cache_;
+        inner.view_ = view_;
         inner.DrawTimeline(*object.Clip, state);
     } else if (object.Clip) {
         DrawTimeline(*object.Clip, state);
@@ -215,7 +218,7 @@ FilterImage StageRenderer::DrawLayer(const DisplayObject& object, const Matrix& 
     // too); it is drawn moved by whole pixels, which changes no pixel.
     IntRect all = canvas_.Bounds(), area = all;
     if (mode != BlendMode::Alpha)
-        if (auto bounds = LayerBounds(object, toDevice))
+        if (auto bounds = LayerBounds(object, toDevice, view_))
             area = Common(*bounds, all);
     if (area.Empty())
         return {};
@@ -225,6 +228,7 @@ FilterImage StageRenderer::DrawLayer(const DisplayObject& object, const Matrix& 
     StageRenderer inner(layerCanvas, dictionary_, fonts_, layers_ + 1);
     inner.depth_ = depth_;
     inner.cache_ = cache_;
+    inner.view_ = view_;
     Matrix onLayer = toDevice;
     onLayer.Tx -= area.X0;
     onLayer.Ty -= area.Y0;
@@ -234,16 +238,15 @@ FilterImage StageRenderer::DrawLayer(const DisplayObject& object, const Matrix& 
         IntRect painted = PaintedBounds(layer);
         box = {painted.X0 + area.X0, painted.Y0 + area.Y0, painted.X1 + area.X0, painted.Y1 + area.Y0};
     }
-    FilterScale scale = ScaleOf(toDevice);
     if (HasFilters(object) && !box.Empty())
-        box = Grown(box, MarginOf(*object.Filters, scale), canvas_.Bounds());
+        box = Grown(box, MarginOf(*object.Filters, view_), canvas_.Bounds());
     if (box.Empty())
         return {};
     FilterImage image = Cut(layer, area, box);
     if (object.Background)
         UnderlayBackground(image, *object.Background);
     if (HasFilters(object))
-        ApplyFilters(*object.Filters, image, scale);
+        ApplyFilters(*object.Filters, image, view_);
     return image;
 }
 

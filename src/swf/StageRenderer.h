@@ -7,6 +7,7 @@
 #include "swf/LayerCache.h"
 #include "swf/ShapeRenderer.h"
 #include "swf/TextRenderer.h"
+#include "swf/filters/FilterImage.h"
 
 namespace swf {
 
@@ -23,6 +24,8 @@ public:
 
     // Filtered and cached objects keep their layers here between frames.
     void UseCache(LayerCache* cache) { cache_ = cache; }
+    // Filters are sized by the view's scale alone (1 unless told).
+    void UseView(const Matrix& view);
 
 private:
     void DrawObject(const DisplayObject& object, const DrawState& parent);
@@ -54,6 +57,7 @@ private:
     int depth_ = 0;
     long budget_ = MaxCharacters;
     LayerCache* cache_ = nullptr;
+    FilterScale view_;
 };
 
 } // namespace swf

@@ -250,6 +250,32 @@ TEST(Filters, FiltersChainInOrderAndOpaqueBackgroundsFillTheBounds) {
     EXPECT_EQ(backed.At(5, 5), White);
 }
 
+// A red 10x10 square in a sprite placed at (10, 10) scaled twice, blurred
+// by 8: the box is 9 pixels wide whatever the object's scale, 17 when the
+// view shows the stage twice as large.
+TEST(Filters, BlurIsSizedByTheViewNotByTheObjectsScale) {
+    auto w = testing_swf::Stage(40, 40);
+    w.Tag(swfw::code::DefineShape3, testing_swf::RectShape(1, 0, 0, 10, 10, {255, 0, 0, 255}));
+    swfw::MovieWriter sprite(10, {}, 12);
+    testing_swf::PlaceAt(sprite, 1, 1);
+    w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(2, sprite));
+    swfw::Place p;
+    p.CharacterId = 2;
+    p.Matrix = swfw::Transform{2, 0, 0, 2, 200, 200};
+    p.Filters = swfw::FilterList({swfw::BlurRecord(8, 8, 1)});
+    w.Tag(swfw::code::PlaceObject3, swfw::PlaceObject3Body(p));
+    w.ShowFrame();
+    swf::Player player;
+    player.Load(w.Build());
+    auto f = testing_swf::Render(player, swf::Quality::Low);
+    EXPECT_EQ(f.At(5, 20), White);
+    EXPECT_LT(Green(f.At(6, 20)), 255u);
+    std::vector<uint32_t> twice(80 * 80);
+    player.Render({twice.data(), 80, 80, 80}, std::nullopt);
+    EXPECT_EQ(twice[40 * 80 + 11], White);
+    EXPECT_LT(Green(twice[40 * 80 + 12]), 255u);
+}
+
 // Red bars placed on rows of 10 pixels: 10.4 pixels wide at x = 10.3 and
 // 10.7 wide at x = 10.6, each plain, through an identity colour matrix and
 // cached as a bitmap. The bitmap of a filtered or cached object starts at

@@ -33,8 +33,8 @@ template <class F> void ApplyOne(const F& f, FilterImage& image, const FilterSca
 
 } // namespace
 
-FilterScale ScaleOf(const Matrix& toDevice) {
-    return {std::hypot(toDevice.A, toDevice.B) * 20, std::hypot(toDevice.C, toDevice.D) * 20};
+FilterScale ScaleOf(const Matrix& view) {
+    return {std::hypot(view.A, view.B) * 20, std::hypot(view.C, view.D) * 20};
 }
 
 FilterMargin MarginOf(const FilterList& filters, const FilterScale& scale) {

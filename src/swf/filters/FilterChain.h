@@ -5,9 +5,10 @@
 
 namespace swf {
 
-// Filter sizes are stage pixels of the object: they scale with everything
-// that scales the object, the view included (twips are 1/20 pixel).
-FilterScale ScaleOf(const Matrix& toDevice);
+// Filter sizes are stage pixels: they scale with the view (the stage to
+// device matrix, twips being 1/20 pixel), not with the object's own matrix
+// or its parents', as the plug-in draws them.
+FilterScale ScaleOf(const Matrix& view);
 
 // How far the whole list may paint beyond the object.
 FilterMargin MarginOf(const FilterList& filters, const FilterScale& scale);
