@@ -12,7 +12,7 @@ namespace swf::script::geom {
 
 // threshold, copyPixels, merge, paletteMap, scroll.
 void InstallBitmapDataCopies(Vm& vm, const ObjectPtr& proto);
-// pixelDissolve and noise.
+// pixelDissolve, noise and perlinNoise.
 void InstallBitmapDataNoise(Vm& vm, const ObjectPtr& proto);
 // draw, through the renderer.
 void InstallBitmapDataDraw(Vm& vm, const ObjectPtr& proto);

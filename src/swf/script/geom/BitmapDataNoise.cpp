@@ -2,9 +2,13 @@
 #include "swf/script/Vm.h"
 #include "swf/script/geom/BitmapDataArgs.h"
 #include "swf/script/geom/BitmapDataMethods.h"
+#include "swf/script/geom/PerlinNoise.h"
+#include "swf/script/geom/SeededRandom.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
+#include <string>
 
 namespace swf::script::geom {
 namespace {
@@ -57,23 +61,6 @@ Value PixelDissolve(Vm& vm, const Value& self, std::span<const Value> args) {
     return double(cell);
 }
 
-// The minimal standard generator: noise only needs to be the same for the
-// same seed.
-class Random {
-public:
-    explicit Random(int32_t seed) : state_(uint32_t(seed) % 2147483647u) {
-        if (state_ == 0)
-            state_ = 1;
-    }
-    uint32_t Next() {
-        state_ = uint32_t(uint64_t(state_) * 16807u % 2147483647u);
-        return state_;
-    }
-
-private:
-    uint32_t state_;
-};
-
 // noise(seed [, low, high, channelOptions, grayScale]): every pixel's
 // chosen channels get values from low to high; channels not chosen are 0,
 // alpha 255.
@@ -81,7 +68,7 @@ Value Noise(Vm& vm, const Value& self, std::span<const Value> args) {
     BitmapDataObject* b = AsBitmap(self);
     if (!b || args.empty())
         return {};
-    Random random(Coordinate(vm, args[0]));
+    SeededRandom random(Coordinate(vm, args[0]));
     uint32_t low = args.size() > 1 ? Color(vm, args[1]) & 0xFF : 0;
     uint32_t high = args.size() > 2 ? Color(vm, args[2]) & 0xFF : 255;
     uint32_t channels = args.size() > 3 ? Color(vm, args[3]) : 7;
@@ -105,11 +92,55 @@ Value Noise(Vm& vm, const Value& self, std::span<const Value> args) {
     return {};
 }
 
+// The offsets argument: an array of points, one per octave.
+std::vector<std::pair<double, double>> Offsets(Vm& vm, const Value& list, int octaves) {
+    std::vector<std::pair<double, double>> offsets;
+    if (!list.IsObject())
+        return offsets;
+    for (int k = 0; k < octaves; ++k) {
+        Value point = vm.GetMember(list, std::to_string(k));
+        auto number = [&](const char* name) {
+            double d = point.IsObject() ? vm.ToNumber(vm.GetMember(point, name)) : 0;
+            return std::isfinite(d) ? d : 0.0;
+        };
+        offsets.emplace_back(number("x"), number("y"));
+    }
+    return offsets;
+}
+
+// perlinNoise(baseX, baseY, numOctaves, randomSeed, stitch, fractalNoise
+// [, channelOptions, grayScale, offsets]).
+Value PerlinNoiseMethod(Vm& vm, const Value& self, std::span<const Value> args) {
+    BitmapDataObject* b = AsBitmap(self);
+    if (!b || args.size() < 6)
+        return {};
+    PerlinOptions o;
+    o.BaseX = vm.ToNumber(args[0]);
+    o.BaseY = vm.ToNumber(args[1]);
+    o.Octaves = std::clamp(Coordinate(vm, args[2]), 0, 64);
+    o.Seed = Coordinate(vm, args[3]);
+    o.Stitch = vm.ToBoolean(args[4]);
+    o.Fractal = vm.ToBoolean(args[5]);
+    o.Channels = args.size() > 6 ? Color(vm, args[6]) : 7;
+    o.Gray = args.size() > 7 && vm.ToBoolean(args[7]);
+    o.Offsets = Offsets(vm, Arg(args, 8), o.Octaves);
+    std::vector<uint32_t> colors = PerlinNoise(b->Width(), b->Height(), o);
+    // The values go into the stored words as they are, as the plug-in's
+    // do: over a noisy alpha the colours stay bright.
+    for (int y = 0; y < b->Height(); ++y)
+        for (int x = 0; x < b->Width(); ++x) {
+            uint32_t argb = colors[size_t(y) * size_t(b->Width()) + size_t(x)];
+            b->SetRaw(x, y, b->Transparent() ? argb : argb | 0xFF000000);
+        }
+    return {};
+}
+
 } // namespace
 
 void InstallBitmapDataNoise(Vm& vm, const ObjectPtr& proto) {
     vm.Method(proto, "pixelDissolve", PixelDissolve);
     vm.Method(proto, "noise", Noise);
+    vm.Method(proto, "perlinNoise", PerlinNoiseMethod);
 }
 
 } // namespace swf::script::geom
