@@ -14,6 +14,7 @@
 namespace swf {
 
 class Timeline;
+struct MaskLink;
 namespace script {
 class Object;
 }
@@ -51,6 +52,11 @@ struct DisplayObject {
     std::optional<Rgba> Background;
     // Set by scripts: the part of the object shown.
     std::optional<ScrollRect> Scroll;
+    // Set while a script made this object another clip's mask: it is then
+    // drawn only as that clip's mask.
+    std::shared_ptr<MaskLink> Masking;
+    // The mask a script set on this clip (see MaskLink).
+    std::weak_ptr<MaskLink> MaskedBy;
     bool Unloading = false; // removed, waiting for its unload handlers
 };
 

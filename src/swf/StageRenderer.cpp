@@ -6,6 +6,7 @@
 #include "swf/LayerBounds.h"
 #include "swf/LayerCache.h"
 #include "swf/LayerCompositor.h"
+#include "swf/MaskLink.h"
 #include "swf/Timeline.h"
 #include "swf/filters/FilterChain.h"
 
@@ -119,8 +120,9 @@ void StageRenderer::DrawList(const DisplayList& list, const DrawState& state) {
             clipEnds.pop_back();
         }
         if (object.ClipDepth == 0) {
-            // Hidden by _visible (or PlaceObject3's visibility), a mask still masks.
-            if (object.Visible)
+            // Hidden by _visible (or PlaceObject3's visibility), a mask still
+            // masks; a script's mask is drawn only by the clip it masks.
+            if (object.Visible && !object.Masking)
                 DrawObject(object, state);
             continue;
         }
@@ -140,6 +142,7 @@ void StageRenderer::DrawObject(const DisplayObject& object, const DrawState& par
     if ((!object.Definition && !object.Clip) || depth_ >= MaxDepth)
         return;
     ++depth_;
+    bool masked = PushScriptMask(object, parent);
     DrawState state = Inside(parent, object.Transform, object.Colors);
     bool apart = DrawnApart(object) && layers_ < MaxLayers && !canvas_.BuildingMask();
     if (apart && (HasFilters(object) || object.CacheAsBitmap))
@@ -157,7 +160,31 @@ void StageRenderer::DrawObject(const DisplayObject& object, const DrawState& par
         DrawContent(object, state);
     if (scrolled)
         canvas_.PopMask();
+    if (masked)
+        canvas_.PopMask();
     --depth_;
+}
+
+// A mask a script set is drawn where it stands on the stage, whatever list
+// it is on: from the masked clip's parent back to the stage, then through
+// the mask's own parents. Its colours do not matter.
+bool StageRenderer::PushScriptMask(const DisplayObject& object, const DrawState& parent) {
+    std::optional<ScriptMask> mask = MaskOf(object);
+    Matrix fromStage;
+    if (!mask || !object.Clip || !object.Clip->Parent() ||
+        !object.Clip->Parent()->ToStage().Invert(fromStage))
+        return false;
+    DrawState maskParent{parent.ToDevice.Then(fromStage).Then(mask->Parent->ToStage()), {}};
+    canvas_.BeginMask();
+    if (&mask->Parent->Characters() == &dictionary_) {
+        DrawObject(*mask->Mask, maskParent);
+    } else {
+        StageRenderer inner(canvas_, mask->Parent->Characters(), fonts_, layers_);
+        inner.depth_ = depth_;
+        inner.DrawObject(*mask->Mask, maskParent);
+    }
+    canvas_.EndMaskAndPush();
+    return true;
 }
 
 void StageRenderer::DrawContent(const DisplayObject& object, const DrawState& state) {

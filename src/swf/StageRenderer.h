@@ -29,6 +29,7 @@ public:
 
 private:
     void DrawObject(const DisplayObject& object, const DrawState& parent);
+    bool PushScriptMask(const DisplayObject& object, const DrawState& parent);
     void DrawContent(const DisplayObject& object, const DrawState& state);
     bool DrawnApart(const DisplayObject& object) const;
     void DrawIsolated(const DisplayObject& object, const DrawState& state);

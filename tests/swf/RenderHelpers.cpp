@@ -64,6 +64,15 @@ void PlaceAt(swfw::MovieWriter& w, uint16_t depth, uint16_t id, int dx, int dy) 
     w.Tag(swfw::code::PlaceObject2, swfw::PlaceObject2Body(p));
 }
 
+std::vector<uint8_t> SquareFont(uint16_t id, char32_t code) {
+    swfw::Glyph g{code, swfw::ShapeBuilder(1), 1024};
+    g.Outline.Styles(0, 1, 0);
+    g.Outline.MoveTo(0, -1024);
+    for (auto [x, y] : {std::pair{1024, -1024}, {1024, 0}, {0, 0}, {0, -1024}})
+        g.Outline.LineTo(x, y);
+    return swfw::Font2Body(id, "Square", {g}, 1024, 0);
+}
+
 int Difference(uint32_t a, uint32_t b) {
     int d = 0;
     for (int shift = 0; shift < 32; shift += 8)

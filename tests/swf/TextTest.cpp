@@ -7,16 +7,7 @@
 namespace {
 
 using testing_swf::Frame;
-
-// A font with one glyph: a square filling the em box above the baseline.
-std::vector<uint8_t> SquareFont(uint16_t id, char32_t code) {
-    swfw::Glyph g{code, swfw::ShapeBuilder(1), 1024};
-    g.Outline.Styles(0, 1, 0);
-    g.Outline.MoveTo(0, -1024);
-    for (auto [x, y] : {std::pair{1024, -1024}, {1024, 0}, {0, 0}, {0, -1024}})
-        g.Outline.LineTo(x, y);
-    return swfw::Font2Body(id, "Square", {g}, 1024, 0);
-}
+using testing_swf::SquareFont;
 
 TEST(Text, StaticTextPlacesGlyphsOfEmbeddedFonts) {
     auto w = testing_swf::Stage(60, 20);

@@ -1,5 +1,9 @@
+#include "swf/MaskLink.h"
 #include "swf/Timeline.h"
 #include "swf/script/Builtins.h"
+#include "swf/script/ClipLifetime.h"
+#include "swf/script/ClipObject.h"
+#include "swf/script/TextFieldObject.h"
 #include "swf/script/Vm.h"
 #include "swf/script/geom/GeomClasses.h"
 #include "swf/script/geom/GeomSupport.h"
@@ -89,6 +93,26 @@ Value SetScrollRect(Vm& vm, const Value& self, std::span<const Value> args) {
     return {};
 }
 
+// A clip (or a target path) or a text field masks the clip from now on;
+// anything else takes its mask away.
+Value SetClipMask(Vm& vm, const Value& self, std::span<const Value> args) {
+    DisplayObject* placed = Placed(vm, self);
+    if (!placed)
+        return {};
+    Value v = Arg(args, 0);
+    DisplayObject* mask = nullptr;
+    Timeline* maskParent = nullptr;
+    if (Timeline* clip = ClipArgument(vm, self, v)) {
+        mask = clip->Self();
+        maskParent = clip->Parent();
+    } else if (auto field = v.IsObject() ? std::dynamic_pointer_cast<TextFieldObject>(v.Object()) : nullptr) {
+        mask = field->Display();
+        maskParent = field->Parent() ? field->Parent()->GetTimeline() : nullptr;
+    }
+    SetMask(*placed, mask, maskParent);
+    return {};
+}
+
 } // namespace
 
 uint8_t ReadBlendMode(Vm& vm, const Value& v) {
@@ -111,6 +135,7 @@ void InstallClipDisplayProperties(Vm& vm) {
     Accessor(vm, proto, "blendMode", GetBlendMode, SetBlendMode);
     Accessor(vm, proto, "opaqueBackground", GetBackground, SetBackground);
     Accessor(vm, proto, "scrollRect", GetScrollRect, SetScrollRect);
+    vm.Method(proto, "setMask", SetClipMask);
     Accessor(
         vm, proto, "cacheAsBitmap",
         [](Vm& vm, const Value& self, std::span<const Value>) -> Value {
