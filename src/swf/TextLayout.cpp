@@ -205,7 +205,10 @@ void TextLayout::PlaceLine(const Line& line, double baseline) {
         const Item& it = items_[i];
         if (it.Outline)
             out_.push_back({it.Outline, Matrix{it.Scale, 0, 0, it.Scale, x, baseline}, it.Color});
-        x += it.Advance;
+        // The pen moves on by whole twips, so a long line of glyphs drifts
+        // left of the exact advances as the plug-in's does; measurements and
+        // wrapping keep the exact sum, as its textWidth does.
+        x += std::floor(it.Advance);
     }
 }
 

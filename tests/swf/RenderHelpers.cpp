@@ -64,8 +64,8 @@ void PlaceAt(swfw::MovieWriter& w, uint16_t depth, uint16_t id, int dx, int dy) 
     w.Tag(swfw::code::PlaceObject2, swfw::PlaceObject2Body(p));
 }
 
-std::vector<uint8_t> SquareFont(uint16_t id, char32_t code) {
-    swfw::Glyph g{code, swfw::ShapeBuilder(1), 1024};
+std::vector<uint8_t> SquareFont(uint16_t id, char32_t code, int16_t advance) {
+    swfw::Glyph g{code, swfw::ShapeBuilder(1), advance};
     g.Outline.Styles(0, 1, 0);
     g.Outline.MoveTo(0, -1024);
     for (auto [x, y] : {std::pair{1024, -1024}, {1024, 0}, {0, 0}, {0, -1024}})

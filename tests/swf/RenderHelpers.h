@@ -39,8 +39,8 @@ std::vector<uint8_t> ShapeMovie(int width, int height, int version, const swfw::
 void PlaceAt(swfw::MovieWriter& w, uint16_t depth, uint16_t id, int dx = 0, int dy = 0);
 
 // A DefineFont2 body with one glyph: a square filling the em box above the
-// baseline.
-std::vector<uint8_t> SquareFont(uint16_t id, char32_t code);
+// baseline, advancing `advance` of the 1024 units of its em.
+std::vector<uint8_t> SquareFont(uint16_t id, char32_t code, int16_t advance = 1024);
 
 // Largest difference of any channel.
 int Difference(uint32_t a, uint32_t b);

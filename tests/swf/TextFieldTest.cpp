@@ -218,9 +218,10 @@ namespace {
 // 10-pixel advance and whose lines are 10 pixels high, all above the
 // baseline, so that the metrics scripts read can be worked out by hand.
 std::vector<uint8_t> MeasuredFieldMovie(const ActionAssembler& a,
-                                        const std::vector<uint8_t>& textSettings = {}) {
+                                        const std::vector<uint8_t>& textSettings = {},
+                                        int16_t squareAdvance = 1024) {
     swfw::MovieWriter w(8, {0, 4000, 0, 4000}, 12);
-    swfw::Glyph square{'A', swfw::ShapeBuilder(1), 1024};
+    swfw::Glyph square{'A', swfw::ShapeBuilder(1), squareAdvance};
     square.Outline.Styles(0, 1, 0);
     square.Outline.MoveTo(0, -1024);
     for (auto [x, y] : {std::pair{1024, -1024}, {1024, 0}, {0, 0}, {0, -1024}})
@@ -263,6 +264,15 @@ TEST(TextFieldScript, TextMetricsComeFromTheLayoutTheRendererUses) {
     a.Push("field").Op(act::GetVariable).Push("wordWrap").PushBool(false).Op(act::SetMember);
     TraceMetrics(a);
     EXPECT_EQ(RunMovie(MeasuredFieldMovie(a)).Lines, (Lines{"30", "10", "20", "40", "82", "15"}));
+}
+
+TEST(TextFieldScript, MeasurementsKeepTheExactAdvances) {
+    // 40 advances of 201.95 twips measure 403 pixels, though the glyphs
+    // are drawn on whole twips (402 pixels).
+    ActionAssembler a;
+    SetMember(a, "field", "text", std::string(40, 'A'));
+    TraceMember(a, "field", "textWidth");
+    EXPECT_EQ(RunMovie(MeasuredFieldMovie(a, {}, 1034)).Lines, (Lines{"403"}));
 }
 
 TEST(TextFieldScript, RotatedFieldsMeasureTheirBoundsInTheParent) {

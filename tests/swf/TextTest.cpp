@@ -59,6 +59,23 @@ TEST(Text, FieldsUseEmbeddedOutlinesOrTheDeviceFonts) {
     EXPECT_EQ(fonts->requests, "xb@_sans y@_sans ");
 }
 
+TEST(Text, GlyphsMoveOnByWholeTwips) {
+    // 40 squares of 10 pixels, each advancing 1034/1024 of 200 twips
+    // (201.95): placed at 201 twips apiece, the last one ends at 403.95
+    // pixels, where the exact advances would end it at 405.8.
+    auto w = testing_swf::Stage(420, 20);
+    w.Tag(swfw::code::DefineFont2, SquareFont(1, 'A', 1034));
+    swfw::Field field{{0, 8400, 0, 400}, 1, 200, {0, 0, 0, 255}, std::string(40, 'A'), true};
+    w.Tag(swfw::code::DefineEditText, swfw::EditTextBody(2, field));
+    testing_swf::PlaceAt(w, 1, 2);
+    w.ShowFrame();
+    Frame f = testing_swf::RenderMovie(w.Build(), swf::Quality::Low);
+    EXPECT_EQ(f.At(403, 8), 0xff000000u);
+    EXPECT_EQ(f.At(404, 8), 0xffffffffu);
+    EXPECT_EQ(f.At(1, 8), 0xffffffffu); // the gutter
+    EXPECT_EQ(f.At(2, 8), 0xff000000u);
+}
+
 TEST(Text, WordWrapBreaksAtSpaces) {
     auto w = testing_swf::Stage(60, 60);
     w.Tag(swfw::code::DefineFont2, SquareFont(1, 'A'));
