@@ -91,7 +91,9 @@ void Stroker::JoinAt(Point q, Point u1, Point u2) {
     } else {
         Point bisector{Normal(u1).X + Normal(u2).X, Normal(u1).Y + Normal(u2).Y};
         double half = std::hypot(bisector.X, bisector.Y) / 2; // cosine of half the turn
-        if (style_.JoinStyle == Join::Miter && half > 1e-9 && 1 / half <= style_.MiterLimit)
+        // The limit counts line widths from the joint to the tip (not half
+        // widths): a right angle keeps its point even at the lowest limit.
+        if (style_.JoinStyle == Join::Miter && half > 1e-9 && 1 / half <= 2 * style_.MiterLimit)
             wedge.push_back(Add(q, bisector, side * h / (2 * half * half)));
         wedge.push_back(b);
     }

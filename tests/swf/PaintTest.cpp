@@ -219,7 +219,11 @@ TEST(Stroker, CoversTheLineItsCapsAndItsJoins) {
     EXPECT_NEAR(StrokeArea(corner, false, flat), twoArms + 12.5, 2);
     flat.JoinStyle = swf::Join::Miter;
     EXPECT_NEAR(StrokeArea(corner, false, flat), twoArms + 25, 2);
-    flat.MiterLimit = 1.2; // a right angle needs 1.41: falls back to bevel
+    // The tip of a right angle lies 0.71 line widths past the joint: the
+    // lowest limit a movie can set (1) keeps it, one under it bevels.
+    flat.MiterLimit = 1;
+    EXPECT_NEAR(StrokeArea(corner, false, flat), twoArms + 25, 2);
+    flat.MiterLimit = 0.7;
     EXPECT_NEAR(StrokeArea(corner, false, flat), twoArms + 12.5, 2);
     // A closed square has joins at every corner and no caps.
     std::vector<swf::Point> square{{50, 50}, {150, 50}, {150, 150}, {50, 150}, {50, 50}};
