@@ -299,10 +299,11 @@ void Player::Render(const Surface& target, std::optional<Rgb> background) const 
     view.Ty -= std::clamp(y0, 0, target.Height);
     Canvas canvas(stageArea, *rasterizer_, Quality);
     StageRenderer renderer(canvas, (rootMovie_ ? rootMovie_ : movie_)->Characters(), *fonts_);
-    renderer.UseCache(layerCache_.get());
+    LayerCache* cache = KeepLayers ? layerCache_.get() : nullptr;
+    renderer.UseCache(cache);
     renderer.UseView(view);
     renderer.DrawTimeline(*root_, {view, {}});
-    levels_->Draw(canvas, *fonts_, layerCache_.get(), view);
+    levels_->Draw(canvas, *fonts_, cache, view);
     layerCache_->EndFrame();
 }
 

@@ -106,6 +106,9 @@ public:
 
     ScaleMode Scale = ScaleMode::ShowAll;
     swf::Quality Quality = Quality::High;
+    // Filtered and cached objects keep their finished layers between
+    // frames; off, they are drawn again every frame (to measure the gain).
+    bool KeepLayers = true;
 
 private:
     // Reads the movie; its imports come from `folder` (none when empty).

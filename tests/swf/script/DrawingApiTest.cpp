@@ -229,6 +229,35 @@ TEST(ScriptDrawing, AttachedBitmapsShowTheirPixelsAsTheyAreWhenDrawn) {
     EXPECT_EQ(replaced.At(35, 45), 0xffffffffu);
 }
 
+TEST(ScriptDrawing, ACachedClipShowsItsAttachedBitmapsChanges) {
+    // Frame 1 attaches a red bitmap to a clip kept as a bitmap; frame 2
+    // paints a pixel of it blue.
+    ActionAssembler first;
+    first.Push("b");
+    first.Push(double(0xff0000)).PushBool(false).Push(10.0).Push(10.0).Push(4.0);
+    first.Push("flash").Op(act::GetVariable).Push("display").Op(act::GetMember).Push("BitmapData");
+    first.Op(act::NewMethod).Op(act::SetVariable);
+    Call(first, "_root", "createEmptyMovieClip", {"c", 1.0});
+    first.Push(2.0).Push("b").Op(act::GetVariable).Push(2.0).Push("c").Op(act::GetVariable);
+    first.Push("attachBitmap").Op(act::CallMethod).Op(act::Pop);
+    first.Push("c").Op(act::GetVariable).Push("cacheAsBitmap").PushBool(true).Op(act::SetMember);
+    // Away from the view's edge, where kept layers would be cut.
+    first.Push("c").Op(act::GetVariable).Push("_x").Push(20.0).Op(act::SetMember);
+    first.Push("c").Op(act::GetVariable).Push("_y").Push(20.0).Op(act::SetMember);
+    ActionAssembler second;
+    Call(second, "b", "setPixel", {3.0, 3.0, double(0x0000ff)});
+    swfw::MovieWriter w(8, {0, 2000, 0, 2000}, 12);
+    DoAction(w, first);
+    w.ShowFrame();
+    DoAction(w, second);
+    w.ShowFrame();
+    swf::Player player;
+    player.Load(w.Build());
+    EXPECT_EQ(Render(player, swf::Quality::Low).At(23, 23), Red);
+    player.Advance();
+    EXPECT_EQ(Render(player, swf::Quality::Low).At(23, 23), Blue);
+}
+
 // Leaves new flash.PACKAGE.NAME(args...) on the stack.
 void PushNew(ActionAssembler& a, const char* package, const char* name, const std::vector<Value>& args) {
     PushAll(a, args).Push(double(args.size()));
