@@ -83,6 +83,26 @@ Matrix OnBitmapGrid(const DisplayObject& object, const Dictionary& dictionary, c
     return moved;
 }
 
+// The smallest rectangle holding both.
+IntRect Enclosing(const IntRect& a, const IntRect& b) {
+    if (a.Empty() || b.Empty())
+        return a.Empty() ? b : a;
+    return {std::min(a.X0, b.X0), std::min(a.Y0, b.Y0), std::max(a.X1, b.X1), std::max(a.Y1, b.Y1)};
+}
+
+// An opaque background fills the pixels whose centres lie in the object's
+// box (its left and top edges included), however its outline falls on them.
+IntRect BackgroundBox(const DisplayObject& object, const Dictionary& dictionary, const Matrix& toDevice,
+                      const IntRect& limit) {
+    std::optional<Box> box = Bounds().OfContent(object, dictionary, toDevice);
+    if (!box || !std::isfinite(box->XMin) || !std::isfinite(box->YMin) || !std::isfinite(box->XMax) ||
+        !std::isfinite(box->YMax))
+        return {};
+    auto clamp = [](double v) { return int(std::clamp(v, -1e9, 1e9)); };
+    auto first = [&clamp](double edge) { return clamp(std::ceil(edge - 0.5)); };
+    return Common({first(box->XMin), first(box->YMin), first(box->XMax), first(box->YMax)}, limit);
+}
+
 // The opaque background fills the object's bounds behind it.
 void UnderlayBackground(FilterImage& image, Rgba color) {
     color.A = 255;
@@ -265,6 +285,8 @@ FilterImage StageRenderer::DrawLayer(const DisplayObject& object, const Matrix& 
         IntRect painted = PaintedBounds(layer);
         box = {painted.X0 + area.X0, painted.Y0 + area.Y0, painted.X1 + area.X0, painted.Y1 + area.Y0};
     }
+    if (object.Background)
+        box = Enclosing(box, BackgroundBox(object, dictionary_, toDevice, all));
     if (HasFilters(object) && !box.Empty())
         box = Grown(box, MarginOf(*object.Filters, view_), canvas_.Bounds());
     if (box.Empty())

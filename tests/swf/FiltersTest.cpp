@@ -276,6 +276,30 @@ TEST(Filters, BlurIsSizedByTheViewNotByTheObjectsScale) {
     EXPECT_LT(Green(twice[40 * 80 + 12]), 255u);
 }
 
+// A shape declaring a 20x20 box but filling only its middle 10x10, placed
+// at x = 10.5 with a green opaque background: the background fills the
+// pixels whose centres lie in the box, the left edge's included.
+TEST(Filters, OpaqueBackgroundsFillThePixelsCentredInTheBox) {
+    auto w = testing_swf::Stage(40, 40);
+    swfw::ShapeBuilder middle;
+    middle.Styles(0, middle.SolidFill({255, 0, 0, 255}), 0);
+    testing_swf::Box(middle, 100, 100, 300, 300);
+    w.Tag(swfw::code::DefineShape3, swfw::ShapeBody(1, 3, {0, 400, 0, 400}, middle));
+    swfw::Place p;
+    p.CharacterId = 1;
+    p.Matrix = swfw::Transform{1, 0, 0, 1, 210, 200};
+    p.Background = swfw::Rgba{0, 255, 0, 255};
+    w.Tag(swfw::code::PlaceObject3, swfw::PlaceObject3Body(p));
+    w.ShowFrame();
+    auto f = testing_swf::RenderMovie(w.Build(), swf::Quality::Low);
+    constexpr uint32_t Background = 0xff00ff00u;
+    EXPECT_EQ(f.At(20, 20), 0xffff0000u);
+    for (auto [x, y] : {std::pair{10, 15}, {29, 15}, {20, 10}, {20, 29}})
+        EXPECT_EQ(f.At(x, y), Background) << x << "," << y;
+    for (auto [x, y] : {std::pair{9, 15}, {30, 15}, {20, 9}, {20, 30}})
+        EXPECT_EQ(f.At(x, y), White) << x << "," << y;
+}
+
 // Red bars placed on rows of 10 pixels: 10.4 pixels wide at x = 10.3 and
 // 10.7 wide at x = 10.6, each plain, through an identity colour matrix and
 // cached as a bitmap. The bitmap of a filtered or cached object starts at
