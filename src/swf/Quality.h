@@ -28,6 +28,13 @@ inline Flattening ShapeFlattening(Quality q) {
         return {0.1, 20};
     return {q == Quality::Best ? 0.05 : 0.2, 0};
 }
+// Masks at Low keep the tolerance without the grid: the plug-in's mask
+// edges lie where chords ending on the curve itself put them (a circle
+// masking in visual/simple_shapes/scroll_rect_mask is exact so, and 8
+// pixels off with the grid).
+inline Flattening MaskFlattening(Quality q) {
+    return q == Quality::Low ? Flattening{0.1, 0} : ShapeFlattening(q);
+}
 // Glyphs of text keep fine chords at Low: the plug-in draws their curves
 // closer to the true outline than those of shapes.
 inline Flattening GlyphFlattening(Quality q) {

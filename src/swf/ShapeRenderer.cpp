@@ -71,7 +71,9 @@ void ShapeRenderer::DrawFills(const DrawableShape& shape, const FillLayer& layer
     std::vector<int> slot(source.Fills.size() + 1, -1);
     std::vector<std::unique_ptr<Paint>> paints;
     edges_.clear();
-    Flattening flattening = solid ? GlyphFlattening(canvas_.Level()) : ShapeFlattening(canvas_.Level());
+    Flattening flattening = solid                    ? GlyphFlattening(canvas_.Level())
+                            : canvas_.BuildingMask() ? MaskFlattening(canvas_.Level())
+                                                     : ShapeFlattening(canvas_.Level());
     for (const FillEdge& e : layer.Edges) {
         if (slot[e.Fill] < 0) {
             slot[e.Fill] = static_cast<int>(paints.size());

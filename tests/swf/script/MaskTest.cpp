@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
+
 namespace {
 
 using namespace testing_swf;
@@ -134,6 +137,69 @@ TEST(ScriptMask, TextMasksWithItsGlyphs) {
                  {30, 30, Green},
                  {20, 30, White},
                  {10, 22, White}});
+}
+
+// Whether a point lies inside a closed polygon (even-odd).
+bool Inside(const std::vector<swf::Point>& polygon, swf::Point c) {
+    bool in = false;
+    for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+        const swf::Point &a = polygon[i], &b = polygon[j];
+        if ((a.Y > c.Y) != (b.Y > c.Y) && c.X < a.X + (c.Y - a.Y) * (b.X - a.X) / (b.Y - a.Y))
+            in = !in;
+    }
+    return in;
+}
+
+// A circle of eight curves (twips) as a clip-depth mask over a red stage,
+// at Low: the pixels that break the rule that the mask covers every pixel
+// whose centre lies more than a tenth of a pixel inside the curves, and none
+// outside them.
+int CircleMaskMisses(double cx, double cy, double r) {
+    std::vector<swf::Point> outline; // the curves, finely, in pixels
+    swfw::ShapeBuilder circle;
+    circle.Styles(0, circle.SolidFill({0, 0, 255, 255}), 0);
+    auto at = [&](double angle, double radius) {
+        return swf::Point{std::round(cx + radius * std::cos(angle)),
+                          std::round(cy + radius * std::sin(angle))};
+    };
+    circle.MoveTo(int32_t(at(0, r).X), int32_t(at(0, r).Y));
+    for (int i = 0; i < 8; ++i) {
+        double a = i * std::numbers::pi / 4, step = std::numbers::pi / 4;
+        swf::Point p = at(a, r), c = at(a + step / 2, r / std::cos(step / 2)), e = at(a + step, r);
+        circle.CurveTo(int32_t(c.X), int32_t(c.Y), int32_t(e.X), int32_t(e.Y));
+        for (double t = 0; t < 1; t += 1.0 / 256)
+            outline.push_back({((1 - t) * (1 - t) * p.X + 2 * t * (1 - t) * c.X + t * t * e.X) / 20,
+                               ((1 - t) * (1 - t) * p.Y + 2 * t * (1 - t) * c.Y + t * t * e.Y) / 20});
+    }
+    auto w = Stage(40, 40);
+    w.Tag(swfw::code::DefineShape3, swfw::ShapeBody(1, 3, {0, 800, 0, 800}, circle));
+    w.Tag(swfw::code::DefineShape3, RectShape(2, 0, 0, 40, 40, {255, 0, 0, 255}));
+    swfw::Place mask;
+    mask.CharacterId = 1;
+    mask.ClipDepth = 2;
+    w.Tag(swfw::code::PlaceObject2, swfw::PlaceObject2Body(mask));
+    PlaceAt(w, 2, 2);
+    w.ShowFrame();
+    Frame f = RenderMovie(w.Build(), swf::Quality::Low);
+    int misses = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x) {
+            swf::Point c{x + 0.5, y + 0.5};
+            double nearest = 1e9;
+            for (swf::Point p : outline)
+                nearest = std::min(nearest, std::hypot(p.X - c.X, p.Y - c.Y));
+            bool inside = Inside(outline, c);
+            if ((!inside && f.At(x, y) != White) || (inside && nearest > 0.1 && f.At(x, y) != Red))
+                ++misses;
+        }
+    return misses;
+}
+
+TEST(Masks, CurvedEdgesAtLowFollowTheCurve) {
+    // Circles whose chord ends on a twip grid light or leave out pixels.
+    for (double r : {263.0, 317.0})
+        for (double offset : {0.0, 11.0})
+            EXPECT_EQ(CircleMaskMisses(400 + offset, 397 - offset, r), 0) << r << ", " << offset;
 }
 
 } // namespace
