@@ -161,7 +161,8 @@ bool ButtonInput::FindIn(Timeline& timeline, const Matrix& toStage, std::vector<
     DisplayList& list = timeline.Objects();
     for (auto it = list.rbegin(); it != list.rend(); ++it) {
         auto& [depth, object] = *it;
-        if (object.ClipDepth != 0 || !object.Visible || !object.Definition)
+        if (object.ClipDepth != 0 || !object.Visible || !object.Definition || object.Masking ||
+            !hits_.ScriptMaskCovers(object, pointer_))
             continue;
         size_t mark = path.size();
         path.push_back(depth);

@@ -1,5 +1,6 @@
 #include "swf/HitTest.h"
 
+#include "swf/MaskLink.h"
 #include "swf/Timeline.h"
 
 #include <algorithm>
@@ -128,8 +129,22 @@ bool HitTest::CharacterCovers(const Character& character, const DisplayObject* o
 bool HitTest::ObjectCovers(const DisplayObject& object, const Dictionary& dictionary,
                            const Matrix& parentToStage, Point stage) const {
     const Dictionary& own = object.Source ? *object.Source : dictionary;
-    return object.Definition &&
+    return object.Definition && ScriptMaskCovers(object, stage) &&
            CharacterCovers(*object.Definition, &object, own, parentToStage.Then(object.Transform), stage);
+}
+
+// Masks may mask each other through scripts; past the nesting limit the
+// point counts as masked out.
+bool HitTest::ScriptMaskCovers(const DisplayObject& object, Point stage) const {
+    std::optional<ScriptMask> mask = MaskOf(object);
+    if (!mask)
+        return true;
+    if (depth_ >= MaxDepth)
+        return false;
+    ++depth_;
+    bool covers = ObjectCovers(*mask->Mask, mask->Parent->Characters(), mask->Parent->ToStage(), stage);
+    --depth_;
+    return covers;
 }
 
 bool HitTest::Unmasked(const DisplayList& list, const Dictionary& dictionary, uint16_t depth,
@@ -146,7 +161,8 @@ bool HitTest::Unmasked(const DisplayList& list, const Dictionary& dictionary, ui
 bool HitTest::ListCovers(const DisplayList& list, const Dictionary& dictionary, const Matrix& toStage,
                          Point stage) const {
     for (const auto& [depth, object] : list)
-        if (object.ClipDepth == 0 && object.Visible && ObjectCovers(object, dictionary, toStage, stage) &&
+        if (object.ClipDepth == 0 && object.Visible && !object.Masking &&
+            ObjectCovers(object, dictionary, toStage, stage) &&
             Unmasked(list, dictionary, depth, toStage, stage))
             return true;
     return false;

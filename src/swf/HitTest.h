@@ -20,6 +20,8 @@ public:
     // Any object of the list, masks honoured.
     bool ListCovers(const DisplayList& list, const Dictionary& dictionary, const Matrix& toStage,
                     Point stage) const;
+    // Whether the mask a script set on the object, if any, covers the point.
+    bool ScriptMaskCovers(const DisplayObject& object, Point stage) const;
     // Whether the masks of the list let the object at `depth` be seen at
     // the point.
     bool Unmasked(const DisplayList& list, const Dictionary& dictionary, uint16_t depth,

@@ -167,8 +167,8 @@ void StageRenderer::DrawObject(const DisplayObject& object, const DrawState& par
     bool apart = DrawnApart(object) && layers_ < MaxLayers && !canvas_.BuildingMask();
     if (apart && (HasFilters(object) || object.CacheAsBitmap))
         state.ToDevice = OnBitmapGrid(object, dictionary_, state.ToDevice);
-    // A scrolled object is clipped to its rectangle (not inside a mask,
-    // whose coverage the rectangle cannot cut).
+    // A scrolled object is clipped to its rectangle; inside a mask the
+    // plug-in only moves its content.
     bool scrolled = object.Scroll && !canvas_.BuildingMask();
     if (scrolled)
         PushScrollMask(canvas_, state.ToDevice, *object.Scroll);

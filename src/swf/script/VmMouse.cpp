@@ -80,7 +80,7 @@ Timeline* ClipUnder(Timeline& timeline, const Matrix& toStage, Point p, const Ti
     HitTest hits;
     for (auto it = timeline.Objects().rbegin(); it != timeline.Objects().rend(); ++it) {
         DisplayObject& object = it->second;
-        if (object.Clip.get() == dragged || object.ClipDepth != 0 || !object.Visible ||
+        if (object.Clip.get() == dragged || object.ClipDepth != 0 || !object.Visible || object.Masking ||
             !hits.ObjectCovers(object, timeline.Characters(), toStage, p))
             continue;
         if (!object.Clip)

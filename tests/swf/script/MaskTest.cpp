@@ -44,7 +44,7 @@ void DefineSpriteOf(swfw::MovieWriter& w, uint16_t id, uint16_t content, const s
 // A 40x20 stage: clip "a" red over the top half, clip "b" green over the
 // bottom half, and "holder" at (20, 5) holding "m", a blue 10-pixel square;
 // then the actions run.
-Frame ClipsAndMask(const ActionAssembler& actions) {
+std::vector<uint8_t> ClipsAndMaskMovie(const ActionAssembler& actions) {
     auto w = Stage(40, 20);
     w.Tag(swfw::code::DefineShape3, RectShape(1, 0, 0, 40, 10, {255, 0, 0, 255}));
     w.Tag(swfw::code::DefineShape3, RectShape(2, 0, 10, 40, 20, {0, 255, 0, 255}));
@@ -63,7 +63,11 @@ Frame ClipsAndMask(const ActionAssembler& actions) {
     w.Tag(swfw::code::PlaceObject2, swfw::PlaceObject2Body(holder));
     DoAction(w, actions);
     w.ShowFrame();
-    return RenderMovie(w.Build(), swf::Quality::Low);
+    return w.Build();
+}
+
+Frame ClipsAndMask(const ActionAssembler& actions) {
+    return RenderMovie(ClipsAndMaskMovie(actions), swf::Quality::Low);
 }
 
 TEST(ScriptMask, ShowsTheClipOnlyUnderTheMaskWhereTheMaskStandsAndHidesTheMask) {
@@ -87,6 +91,21 @@ TEST(ScriptMask, MasksOneClipAtATimeAndShowsAgainWhenReleased) {
     SetMask(released, "a", "");
     f = ClipsAndMask(released);
     ExpectAt(f, {{5, 7, Red}, {25, 7, Blue}, {25, 12, Blue}});
+}
+
+// trace(clip.hitTest(x, y, true))
+void TraceHit(ActionAssembler& a, const std::string& clip, double x, double y) {
+    a.PushBool(true).Push(y).Push(x).Push(3.0).Push(clip).Op(act::GetVariable).Push("hitTest");
+    a.Op(act::CallMethod).Op(act::Trace);
+}
+
+TEST(ScriptMask, HitsOnlyWhereTheMaskLetsTheClipShow) {
+    ActionAssembler a;
+    SetMask(a, "a", "holder.m");
+    TraceHit(a, "a", 25, 7);
+    TraceHit(a, "a", 5, 7);
+    TraceHit(a, "b", 5, 12);
+    EXPECT_EQ(RunMovie(ClipsAndMaskMovie(a)).Lines, (std::vector<std::string>{"true", "false", "true"}));
 }
 
 // A scroll rectangle moves the mask's content but does not cut it: the
