@@ -24,9 +24,12 @@ public:
     const float* MaskRow(int y) const;
 
     // While a mask is being built, shapes add their coverage to it instead
-    // of painting.
+    // of painting. Masks pushed while it is built (a clip depth inside a
+    // mask) cut its coverage; those in force before it cut it once pushed.
     void BeginMask();
     float* BuildingRow(int y);
+    // What cuts the coverage of the mask being built; null for nothing.
+    const float* BuildingClipRow(int y) const;
     bool BuildingMask() const { return !building_.empty(); }
     // Ends the mask being built and clips what follows to it.
     void EndMaskAndPush();
@@ -38,6 +41,7 @@ private:
     swf::Quality quality_;
     std::vector<std::vector<float>> masks_;
     std::vector<std::vector<float>> building_;
+    std::vector<size_t> buildBase_; // masks_.size() when each build began
 };
 
 } // namespace swf

@@ -16,8 +16,9 @@ void MaskCompositor::Span(int, uint32_t, int x0, std::span<const float> coverage
 
 void MaskCompositor::EndRow(int y) {
     float* row = canvas_.BuildingRow(y);
+    const float* clip = canvas_.BuildingClipRow(y);
     for (int x = lo_; x < hi_; ++x) {
-        float c = std::min(coverage_[size_t(x)], 1.0f);
+        float c = std::min(coverage_[size_t(x)], 1.0f) * (clip ? clip[x] : 1.0f);
         row[x] = row[x] + c - row[x] * c;
         coverage_[size_t(x)] = 0;
     }

@@ -41,6 +41,15 @@ void DefineSpriteOf(swfw::MovieWriter& w, uint16_t id, uint16_t content, const s
     w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(id, sprite));
 }
 
+// Character `maskId` at depth 1 masks character `contentId` at depth 2.
+void PlaceMasked(swfw::MovieWriter& w, uint16_t maskId, uint16_t contentId) {
+    swfw::Place mask;
+    mask.CharacterId = maskId;
+    mask.ClipDepth = 2;
+    w.Tag(swfw::code::PlaceObject2, swfw::PlaceObject2Body(mask));
+    PlaceAt(w, 2, contentId);
+}
+
 // A 40x20 stage: clip "a" red over the top half, clip "b" green over the
 // bottom half, and "holder" at (20, 5) holding "m", a blue 10-pixel square;
 // then the actions run.
@@ -106,6 +115,27 @@ TEST(ScriptMask, HitsOnlyWhereTheMaskLetsTheClipShow) {
     TraceHit(a, "a", 5, 7);
     TraceHit(a, "b", 5, 12);
     EXPECT_EQ(RunMovie(ClipsAndMaskMovie(a)).Lines, (std::vector<std::string>{"true", "false", "true"}));
+}
+
+// A clip depth inside a mask cuts the mask's coverage: the clip shows where
+// the square (10 to 30) and the left half (0 to 20) overlap.
+TEST(ScriptMask, AClipDepthInsideTheMaskCutsIt) {
+    auto w = Stage(40, 20);
+    w.Tag(swfw::code::DefineShape3, RectShape(1, 0, 0, 40, 20, {255, 0, 0, 255}));
+    w.Tag(swfw::code::DefineShape3, RectShape(2, 0, 0, 20, 20, {0, 0, 255, 255}));
+    w.Tag(swfw::code::DefineShape3, RectShape(3, 10, 0, 30, 20, {0, 0, 255, 255}));
+    swfw::MovieWriter mask(10, {}, 12);
+    PlaceMasked(mask, 2, 3);
+    mask.ShowFrame();
+    w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(4, mask));
+    DefineSpriteOf(w, 5, 1);
+    PlaceNamed(w, 1, 5, "a");
+    PlaceNamed(w, 2, 4, "m");
+    ActionAssembler a;
+    SetMask(a, "a", "m");
+    DoAction(w, a);
+    w.ShowFrame();
+    ExpectAt(RenderMovie(w.Build(), swf::Quality::Low), {{15, 10, Red}, {25, 10, White}, {5, 10, White}});
 }
 
 // A scroll rectangle moves the mask's content but does not cut it: the
@@ -193,11 +223,7 @@ int CircleMaskMisses(double cx, double cy, double r) {
     auto w = Stage(40, 40);
     w.Tag(swfw::code::DefineShape3, swfw::ShapeBody(1, 3, {0, 800, 0, 800}, circle));
     w.Tag(swfw::code::DefineShape3, RectShape(2, 0, 0, 40, 40, {255, 0, 0, 255}));
-    swfw::Place mask;
-    mask.CharacterId = 1;
-    mask.ClipDepth = 2;
-    w.Tag(swfw::code::PlaceObject2, swfw::PlaceObject2Body(mask));
-    PlaceAt(w, 2, 2);
+    PlaceMasked(w, 1, 2);
     w.ShowFrame();
     Frame f = RenderMovie(w.Build(), swf::Quality::Low);
     int misses = 0;
