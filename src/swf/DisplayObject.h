@@ -45,6 +45,9 @@ struct DisplayObject {
     std::unique_ptr<Timeline> Clip;         // the running timeline of a sprite
     std::shared_ptr<script::Object> Script; // a named button's or text field's script object
     std::shared_ptr<const EditText> Field;  // a text field as scripts changed it; null: as defined
+    // The text fields of a button's records (by record depth) as their
+    // variables set them; a record not here shows its field as defined.
+    std::map<uint16_t, std::shared_ptr<const EditText>> ButtonFields;
     // Null or empty: none.
     std::shared_ptr<const FilterList> Filters;
     bool CacheAsBitmap = false;

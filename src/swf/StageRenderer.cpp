@@ -312,14 +312,27 @@ void StageRenderer::DrawCharacter(const Character& character, const DisplayObjec
     } else if (auto field = std::get_if<std::shared_ptr<const EditText>>(&character)) {
         text_.DrawField(object && object->Field ? *object->Field : **field, state);
     } else if (auto button = std::get_if<std::shared_ptr<const Button>>(&character)) {
-        DrawButton(**button, object ? object->ButtonState : uint8_t(ButtonRecord::Up), state);
+        DrawButton(**button, object, state);
     } else if (auto sprite = std::get_if<std::shared_ptr<const Sprite>>(&character)) {
         DrawSpriteAtRest(**sprite, state);
     }
 }
 
+namespace {
+
+// The field of a button's record as its variable set it, if it did.
+const EditText* ButtonField(const DisplayObject* button, uint16_t depth) {
+    if (!button)
+        return nullptr;
+    auto it = button->ButtonFields.find(depth);
+    return it == button->ButtonFields.end() ? nullptr : it->second.get();
+}
+
+} // namespace
+
 // A button shows the characters of its current state, in depth order.
-void StageRenderer::DrawButton(const Button& button, uint8_t shown, const DrawState& state) {
+void StageRenderer::DrawButton(const Button& button, const DisplayObject* object, const DrawState& state) {
+    uint8_t shown = object ? object->ButtonState : uint8_t(ButtonRecord::Up);
     std::vector<const ButtonRecord*> up;
     for (const ButtonRecord& r : button.Records)
         if (r.States & shown)
@@ -334,7 +347,10 @@ void StageRenderer::DrawButton(const Button& button, uint8_t shown, const DrawSt
             continue;
         }
         ++depth_;
-        DrawCharacter(*c, nullptr, Inside(state, r->Transform, r->Colors));
+        if (const EditText* field = ButtonField(object, r->Depth))
+            text_.DrawField(*field, Inside(state, r->Transform, r->Colors));
+        else
+            DrawCharacter(*c, nullptr, Inside(state, r->Transform, r->Colors));
         --depth_;
     }
 }

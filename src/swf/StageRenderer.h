@@ -35,7 +35,7 @@ private:
     void DrawIsolated(const DisplayObject& object, const DrawState& state);
     FilterImage DrawLayer(const DisplayObject& object, const Matrix& toDevice, BlendMode mode);
     void DrawCharacter(const Character& character, const DisplayObject* object, const DrawState& state);
-    void DrawButton(const Button& button, uint8_t shown, const DrawState& state);
+    void DrawButton(const Button& button, const DisplayObject* object, const DrawState& state);
     void DrawFilteredRecord(const ButtonRecord& record, const Character& character, const DrawState& state);
     void DrawSpriteAtRest(const Sprite& sprite, const DrawState& state);
 

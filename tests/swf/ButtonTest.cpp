@@ -342,4 +342,36 @@ TEST(ScriptDrag, TheDraggedClipFollowsThePointerWithinItsBoxAndKnowsWhatIsBelow)
     EXPECT_EQ(s.Take(), (Lines{"30,30 /d", "50,5 "}));
 }
 
+// A button whose record is a text field bound to `v` (showing "A" as
+// defined), placed in a sprite; the frame sets `v` on that sprite.
+std::vector<uint8_t> ButtonFieldMovie(const std::string& value) {
+    auto w = Stage(60, 20);
+    w.Tag(swfw::code::DefineFont2, SquareFont(1, 'A'));
+    swfw::Field field{{0, 1200, 0, 400}, 1, 200, {0, 0, 0, 255}, "A", true};
+    field.Variable = "v";
+    w.Tag(swfw::code::DefineEditText, swfw::EditTextBody(2, field));
+    w.Tag(swfw::code::DefineButton2, swfw::Button2Body(3, {{0x0f, 2, 1, {}}}));
+    swfw::MovieWriter sprite(8, {}, 12);
+    PlaceAt(sprite, 1, 3);
+    sprite.ShowFrame();
+    w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(4, sprite));
+    PlaceNamed(w, 1, 4, "s");
+    ActionAssembler a;
+    a.Push("s").Op(act::GetVariable).Push("v").Push(value).Op(act::SetMember);
+    DoAction(w, a);
+    w.ShowFrame();
+    return w.Build();
+}
+
+TEST(ButtonFields, ShowTheVariableOfTheClipTheButtonStandsIn) {
+    // Two pixels of gutter, then 10-pixel squares.
+    Frame defined = RenderMovie(ButtonFieldMovie("A"), swf::Quality::Low);
+    EXPECT_EQ(defined.At(7, 8), 0xff000000u);
+    EXPECT_EQ(defined.At(17, 8), 0xffffffffu);
+    Frame set = RenderMovie(ButtonFieldMovie("AAA"), swf::Quality::Low);
+    EXPECT_EQ(set.At(17, 8), 0xff000000u);
+    EXPECT_EQ(set.At(27, 8), 0xff000000u);
+    EXPECT_EQ(set.At(37, 8), 0xffffffffu);
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 #include "swf/script/TextFieldObject.h"
 
+#include "swf/Button.h"
 #include "swf/Dictionary.h"
 #include "swf/Timeline.h"
 #include "swf/script/ClipObject.h"
@@ -437,10 +438,41 @@ std::shared_ptr<TextFieldObject> TextFieldFor(Vm& vm, Timeline& parent, DisplayO
     return object;
 }
 
+namespace {
+
+// A button's fields have no script objects: each record's field with a
+// variable shows that variable of the clip the button stands in, once set.
+void SyncButtonFields(Vm& vm, Timeline& timeline, DisplayObject& entry, const Button& button) {
+    const Dictionary& dictionary = entry.Source ? *entry.Source : timeline.Characters();
+    for (const ButtonRecord& record : button.Records) {
+        const Character* c = dictionary.Find(record.CharacterId);
+        auto field = c ? std::get_if<std::shared_ptr<const EditText>>(c) : nullptr;
+        if (!field || (*field)->VariableName.empty())
+            continue;
+        Activation a = vm.FrameActivation(vm.ClipObjectFor(timeline));
+        Value v = Scope(vm, a).Get((*field)->VariableName);
+        if (v.IsUndefined())
+            continue;
+        std::string text = vm.ToString(v);
+        auto& shown = entry.ButtonFields[record.Depth];
+        if (shown && shown->Text == text)
+            continue;
+        EditText e = **field;
+        e.Text = text;
+        shown = std::make_shared<const EditText>(std::move(e));
+    }
+}
+
+} // namespace
+
 void SyncTextFields(Vm& vm, Timeline& timeline) {
     for (auto& [depth, entry] : timeline.Objects()) {
+        auto button =
+            entry.Definition ? std::get_if<std::shared_ptr<const Button>>(entry.Definition) : nullptr;
         if (entry.Clip)
             SyncTextFields(vm, *entry.Clip);
+        else if (button)
+            SyncButtonFields(vm, timeline, entry, **button);
         else if (auto field = entry.Definition
                                   ? std::get_if<std::shared_ptr<const EditText>>(entry.Definition)
                                   : nullptr;
