@@ -19,6 +19,7 @@ void Drawing::BeginFill(std::optional<FillStyle> fill) {
     CloseFill();
     fill_ = 0;
     if (fill) {
+        sharesPixels_ = sharesPixels_ || fill->Image;
         shape_.Fills.push_back(*fill);
         fill_ = static_cast<uint32_t>(shape_.Fills.size());
         // A new fill covers whatever was drawn before it.

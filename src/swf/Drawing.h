@@ -34,6 +34,9 @@ public:
     std::shared_ptr<const DrawableShape> Shape() const;
     // Counts the changes, so that kept pictures of the clip can tell.
     uint64_t Revision() const { return revision_; }
+    // Whether a fill shows a BitmapData's pixels, which change without a
+    // change here.
+    bool SharesPixels() const { return sharesPixels_; }
 
 private:
     void AddSegment(const Segment& segment);
@@ -50,6 +53,7 @@ private:
     Point fillStart_;              // where the outline of the fill in force began
     uint32_t fill_ = 0, line_ = 0; // 1-based styles in force; 0 for none
     bool pathOpen_ = false;        // the last path continues at the pen
+    bool sharesPixels_ = false;
     uint64_t revision_ = 0;
     mutable std::shared_ptr<const DrawableShape> drawable_;
 };

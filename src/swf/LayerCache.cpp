@@ -45,7 +45,7 @@ bool AddList(Hash& hash, const DisplayList& list) {
 }
 
 bool AddContent(Hash& hash, const DisplayObject& object) {
-    // Text fields and attached bitmaps change without a trace in the list.
+    // Text fields and bitmaps of scripts change without a trace in the list.
     if (object.Own ||
         (object.Definition && std::holds_alternative<std::shared_ptr<const EditText>>(*object.Definition)))
         return false;
@@ -57,6 +57,8 @@ bool AddContent(Hash& hash, const DisplayObject& object) {
     hash.Add(object.Visible);
     hash.Add(object.Background.has_value());
     const Drawing* drawn = object.Clip ? object.Clip->Drawn() : nullptr;
+    if (drawn && drawn->SharesPixels())
+        return false;
     hash.Add(drawn ? drawn->Revision() : 0);
     return !object.Clip || AddList(hash, object.Clip->Objects());
 }

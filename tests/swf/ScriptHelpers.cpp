@@ -39,6 +39,13 @@ void DefineScriptedSprite(swfw::MovieWriter& w, uint16_t id, const std::vector<A
     w.Tag(swfw::code::DefineSprite, swfw::SpriteBody(id, sprite));
 }
 
+void Export(swfw::MovieWriter& w, uint16_t id, const std::string& name) {
+    std::vector<uint8_t> body{1, 0, uint8_t(id), uint8_t(id >> 8)};
+    body.insert(body.end(), name.begin(), name.end());
+    body.push_back(0);
+    w.Tag(swf::tagcode::ExportAssets, body);
+}
+
 void PlaceNamed(swfw::MovieWriter& w, uint16_t depth, uint16_t id, const std::string& name) {
     swfw::Place p;
     p.Depth = depth;

@@ -37,6 +37,9 @@ void DoAction(swfw::MovieWriter& w, const ActionAssembler& actions);
 // assembler for a frame without any).
 void DefineScriptedSprite(swfw::MovieWriter& w, uint16_t id, const std::vector<ActionAssembler>& frames);
 
+// Exports a character by name (ExportAssets).
+void Export(swfw::MovieWriter& w, uint16_t id, const std::string& name);
+
 // Places a character with an instance name.
 void PlaceNamed(swfw::MovieWriter& w, uint16_t depth, uint16_t id, const std::string& name);
 

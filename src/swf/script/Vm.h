@@ -4,8 +4,8 @@
 #include "swf/MovieLoader.h"
 #include "swf/Timeline.h"
 #include "swf/script/Activation.h"
-#include "swf/script/DateTime.h"
 #include "swf/script/ClipObject.h"
+#include "swf/script/DateTime.h"
 #include "swf/script/Function.h"
 #include "swf/script/Object.h"
 
@@ -75,6 +75,9 @@ public:
     void RegisterClass(const std::string& symbol, const ObjectPtr& constructor);
     ObjectPtr RegisteredClass(const Dictionary& movie, const std::string& symbol) const;
     Timeline* Root() const { return root_; }
+    // The characters of the movie whose code is running (the first
+    // movie's between scripts); null before a movie plays.
+    const Dictionary* RunningMovie() const { return running_ ? running_ : firstMovie_; }
     // trace() output, one line per call, and messages about stopped scripts.
     std::function<void(const std::string&)> OnTrace;
     std::function<void(const std::string&)> OnError;
@@ -259,8 +262,8 @@ private:
     struct Queued {
         ObjectPtr Clip;
         std::span<const uint8_t> Actions;
-        Value Handler; // a function to call on the clip instead of actions
-        Value This = {}; // what the handler is called on, when not the clip
+        Value Handler;                   // a function to call on the clip instead of actions
+        Value This = {};                 // what the handler is called on, when not the clip
         std::function<void()> Task = {}; // engine work in its turn, instead of both
     };
     struct Interval {

@@ -229,9 +229,9 @@ TEST(ScriptDrawing, AttachedBitmapsShowTheirPixelsAsTheyAreWhenDrawn) {
     EXPECT_EQ(replaced.At(35, 45), 0xffffffffu);
 }
 
-TEST(ScriptDrawing, ACachedClipShowsItsAttachedBitmapsChanges) {
-    // Frame 1 attaches a red bitmap to a clip kept as a bitmap; frame 2
-    // paints a pixel of it blue.
+TEST(ScriptDrawing, CachedClipsShowTheirBitmapDatasChanges) {
+    // Frame 1 shows a red bitmap in two clips kept as bitmaps, attached to
+    // c and as the fill of e's drawing; frame 2 paints a pixel of it blue.
     ActionAssembler first;
     first.Push("b");
     first.Push(double(0xff0000)).PushBool(false).Push(10.0).Push(10.0).Push(4.0);
@@ -240,10 +240,17 @@ TEST(ScriptDrawing, ACachedClipShowsItsAttachedBitmapsChanges) {
     Call(first, "_root", "createEmptyMovieClip", {"c", 1.0});
     first.Push(2.0).Push("b").Op(act::GetVariable).Push(2.0).Push("c").Op(act::GetVariable);
     first.Push("attachBitmap").Op(act::CallMethod).Op(act::Pop);
-    first.Push("c").Op(act::GetVariable).Push("cacheAsBitmap").PushBool(true).Op(act::SetMember);
+    Call(first, "_root", "createEmptyMovieClip", {"e", 2.0});
+    first.Push("b").Op(act::GetVariable).Push(1.0).Push("e").Op(act::GetVariable).Push("beginBitmapFill");
+    first.Op(act::CallMethod).Op(act::Pop);
+    Square(first, "e", 0, 0, 10, 10);
     // Away from the view's edge, where kept layers would be cut.
+    for (const char* clip : {"c", "e"}) {
+        first.Push(clip).Op(act::GetVariable).Push("cacheAsBitmap").PushBool(true).Op(act::SetMember);
+        first.Push(clip).Op(act::GetVariable).Push("_y").Push(20.0).Op(act::SetMember);
+    }
     first.Push("c").Op(act::GetVariable).Push("_x").Push(20.0).Op(act::SetMember);
-    first.Push("c").Op(act::GetVariable).Push("_y").Push(20.0).Op(act::SetMember);
+    first.Push("e").Op(act::GetVariable).Push("_x").Push(50.0).Op(act::SetMember);
     ActionAssembler second;
     Call(second, "b", "setPixel", {3.0, 3.0, double(0x0000ff)});
     swfw::MovieWriter w(8, {0, 2000, 0, 2000}, 12);
@@ -253,9 +260,13 @@ TEST(ScriptDrawing, ACachedClipShowsItsAttachedBitmapsChanges) {
     w.ShowFrame();
     swf::Player player;
     player.Load(w.Build());
-    EXPECT_EQ(Render(player, swf::Quality::Low).At(23, 23), Red);
+    Frame before = Render(player, swf::Quality::Low);
+    EXPECT_EQ(before.At(23, 23), Red);
+    EXPECT_EQ(before.At(53, 23), Red);
     player.Advance();
-    EXPECT_EQ(Render(player, swf::Quality::Low).At(23, 23), Blue);
+    Frame after = Render(player, swf::Quality::Low);
+    EXPECT_EQ(after.At(23, 23), Blue);
+    EXPECT_EQ(after.At(53, 23), Blue);
 }
 
 // Leaves new flash.PACKAGE.NAME(args...) on the stack.

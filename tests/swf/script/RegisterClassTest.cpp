@@ -13,13 +13,6 @@ namespace ev = swf::script::clipevent;
 
 swfw::MovieWriter Movie(uint8_t version = 8) { return swfw::MovieWriter(version, {0, 2000, 0, 2000}, 12); }
 
-void Export(swfw::MovieWriter& w, uint16_t id, const std::string& name) {
-    std::vector<uint8_t> body{1, 0, uint8_t(id), uint8_t(id >> 8)};
-    body.insert(body.end(), name.begin(), name.end());
-    body.push_back(0);
-    w.Tag(swf::tagcode::ExportAssets, body);
-}
-
 void InitAction(swfw::MovieWriter& w, uint16_t spriteId, const ActionAssembler& actions) {
     std::vector<uint8_t> body{uint8_t(spriteId), uint8_t(spriteId >> 8)};
     auto code = actions.Bytes();

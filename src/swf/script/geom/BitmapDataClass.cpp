@@ -243,6 +243,20 @@ Value CopyChannel(Vm& vm, const Value& self, std::span<const Value> args) {
     return Failed;
 }
 
+// BitmapData.loadBitmap(linkageId): a copy of the bitmap the running
+// code's movie exports by that name; transparent unless the image is
+// opaque. Nothing for a name that is no exported bitmap.
+Value LoadBitmap(Vm& vm, const Value&, std::span<const Value> args) {
+    const Dictionary* movie = vm.RunningMovie();
+    auto id = movie ? vm.ExportedId(*movie, vm.ToString(Arg(args, 0))) : std::nullopt;
+    const Bitmap* image = id ? movie->FindBitmap(*id) : nullptr;
+    if (!image || image->Width <= 0 || image->Height <= 0)
+        return {};
+    Value made = NewBitmap(vm, 1, 1, !image->Opaque, 0);
+    AsBitmap(made)->Load(*image);
+    return made;
+}
+
 void Properties(Vm& vm, const ObjectPtr& proto) {
     auto number = [](int (BitmapDataObject::*get)() const) {
         return [get](Vm&, const Value& self, std::span<const Value>) -> Value {
@@ -278,6 +292,7 @@ void InstallBitmapData(Vm& vm) {
     ctor->Put("GREEN_CHANNEL", 2.0);
     ctor->Put("BLUE_CHANNEL", 4.0);
     ctor->Put("ALPHA_CHANNEL", 8.0);
+    vm.Method(ctor, "loadBitmap", LoadBitmap);
     Properties(vm, proto);
     vm.Method(proto, "getPixel", [](Vm& vm, const Value& self, std::span<const Value> args) {
         return Pixel(vm, self, args, false);

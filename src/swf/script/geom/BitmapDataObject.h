@@ -53,6 +53,8 @@ public:
     void SetRaw(int x, int y, uint32_t premultiplied) {
         bitmap_->Pixels[size_t(y) * size_t(bitmap_->Width) + size_t(x)] = premultiplied;
     }
+    // Becomes a copy of a decoded image (loadBitmap).
+    void Load(const Bitmap& image) { *bitmap_ = image; }
     // Takes every stored word of a bitmap of the same size.
     void CopyFrom(const BitmapDataObject& other) { bitmap_->Pixels = other.bitmap_->Pixels; }
     // Fills the part of the rectangle inside the bitmap.

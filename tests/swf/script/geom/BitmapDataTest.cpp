@@ -1,3 +1,4 @@
+#include "../../ScriptHelpers.h"
 #include "GeomTestHelpers.h"
 
 #include <gtest/gtest.h>
@@ -121,6 +122,33 @@ TEST(ScriptBitmapData, ConstructorArgumentsAndClonesFollowThePlugIn) {
     EXPECT_EQ(Text(vm, vm.GetMember(copy, "rectangle")), "(x=0, y=0, w=2, h=1)");
     Call(vm, b, "dispose");
     EXPECT_TRUE(Call(vm, b, "clone").IsUndefined());
+}
+
+TEST(ScriptBitmapData, LoadBitmapCopiesAnExportedBitmap) {
+    using namespace testing_swf;
+    swfw::MovieWriter w(8, {0, 2000, 0, 2000}, 12);
+    std::vector<uint32_t> pixels(6, 0);
+    pixels[1] = 0xFF112233;
+    w.Tag(swfw::code::DefineBitsLossless2, swfw::LosslessBody(1, 2, 3, 2, pixels));
+    Export(w, 1, "pic");
+    ActionAssembler a;
+    auto load = [&a](const char* name) {
+        a.Push(name).Push(1.0).Push("flash").Op(act::GetVariable).Push("display").Op(act::GetMember);
+        a.Push("BitmapData").Op(act::GetMember).Push("loadBitmap").Op(act::CallMethod);
+    };
+    a.Push("b");
+    load("PIC");
+    a.Op(act::SetVariable);
+    for (const char* name : {"width", "height", "transparent"})
+        a.Push("b").Op(act::GetVariable).Push(name).Op(act::GetMember).Op(act::Trace);
+    a.Push(0.0).Push(1.0).Push(2.0).Push("b").Op(act::GetVariable).Push("getPixel").Op(act::CallMethod);
+    a.Op(act::Trace);
+    load("none");
+    a.Op(act::Trace);
+    DoAction(w, a);
+    w.ShowFrame();
+    EXPECT_EQ(RunMovie(w.Build()).Lines,
+              (std::vector<std::string>{"3", "2", "true", "1122867", "undefined"}));
 }
 
 } // namespace
