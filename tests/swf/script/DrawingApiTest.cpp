@@ -156,14 +156,19 @@ TEST(ScriptDrawing, AFocalPointIsKeptIn256ths) {
     EXPECT_EQ(drawn.Pixels, shape.Pixels);
 }
 
-// b = new flash.display.BitmapData(10, 10, false, red); c fills a 20-pixel
-// square with it; then `after` runs.
-Frame BitmapSquare(const std::function<void(ActionAssembler&)>& after) {
-    ActionAssembler a;
+// b = new flash.display.BitmapData(10, 10, false, red).
+void NewRedBitmap(ActionAssembler& a) {
     a.Push("b");
     a.Push(double(0xff0000)).PushBool(false).Push(10.0).Push(10.0).Push(4.0);
     a.Push("flash").Op(act::GetVariable).Push("display").Op(act::GetMember).Push("BitmapData");
     a.Op(act::NewMethod).Op(act::SetVariable);
+}
+
+// b (NewRedBitmap); c fills a 20-pixel
+// square with it; then `after` runs.
+Frame BitmapSquare(const std::function<void(ActionAssembler&)>& after) {
+    ActionAssembler a;
+    NewRedBitmap(a);
     Call(a, "_root", "createEmptyMovieClip", {"c", 1.0});
     a.Push("b").Op(act::GetVariable).Push(1.0).Push("c").Op(act::GetVariable).Push("beginBitmapFill");
     a.Op(act::CallMethod).Op(act::Pop);
@@ -192,10 +197,7 @@ TEST(ScriptDrawing, BitmapFillsRepeatTheBitmapAsItIsWhenDrawn) {
 // at depth 2; then `after` runs.
 Frame AttachedBitmap(const std::function<void(ActionAssembler&)>& after) {
     ActionAssembler a;
-    a.Push("b");
-    a.Push(double(0xff0000)).PushBool(false).Push(10.0).Push(10.0).Push(4.0);
-    a.Push("flash").Op(act::GetVariable).Push("display").Op(act::GetMember).Push("BitmapData");
-    a.Op(act::NewMethod).Op(act::SetVariable);
+    NewRedBitmap(a);
     Call(a, "_root", "createEmptyMovieClip", {"c", 1.0});
     a.Push(2.0).Push("b").Op(act::GetVariable).Push(2.0).Push("c").Op(act::GetVariable).Push("attachBitmap");
     a.Op(act::CallMethod).Op(act::Pop);

@@ -133,6 +133,14 @@ TEST(ClipBounds, PointsMoveBetweenTheClipAndTheStageInWholeTwips) {
     EXPECT_EQ(PlayedLines(w, a), (Lines{"12.05", "24", "1.05", "2", "5", "text"}));
 }
 
+// Traces c.hitTest(target): the clip a variable holds, or a path as text.
+void TraceHitTest(ActionAssembler& a, const std::string& target, bool path) {
+    a.Push(target);
+    if (!path)
+        a.Op(act::GetVariable);
+    a.Push(1.0).Push("c").Op(act::GetVariable).Push("hitTest").Op(act::CallMethod).Op(act::Trace);
+}
+
 TEST(ClipBounds, HitTestByBoxByShapeAndByClip) {
     auto w = TriangleMovie();
     ActionAssembler a;
@@ -144,25 +152,11 @@ TEST(ClipBounds, HitTestByBoxByShapeAndByClip) {
     a.Push(2.0).Push("far").Push(2.0).Push("_root").Op(act::GetVariable).Push("createEmptyMovieClip");
     a.Op(act::CallMethod).Op(act::Pop);
     // Clips are compared by their boxes; an empty clip meets nothing.
-    a.Push("far").Op(act::GetVariable).Push(1.0);
-    a.Push("c").Op(act::GetVariable).Push("hitTest").Op(act::CallMethod).Op(act::Trace);
-    a.Push("c").Op(act::GetVariable).Push(1.0);
-    a.Push("c").Op(act::GetVariable).Push("hitTest").Op(act::CallMethod).Op(act::Trace);
+    TraceHitTest(a, "far", false);
+    TraceHitTest(a, "c", false);
     // A path is read from the clip asked.
-    a.Push("../far")
-        .Push(1.0)
-        .Push("c")
-        .Op(act::GetVariable)
-        .Push("hitTest")
-        .Op(act::CallMethod)
-        .Op(act::Trace);
-    a.Push("../c")
-        .Push(1.0)
-        .Push("c")
-        .Op(act::GetVariable)
-        .Push("hitTest")
-        .Op(act::CallMethod)
-        .Op(act::Trace);
+    TraceHitTest(a, "../far", true);
+    TraceHitTest(a, "../c", true);
     EXPECT_EQ(PlayedLines(w, a), (Lines{"true", "false", "true", "false", "false", "true", "false", "true"}));
 }
 
