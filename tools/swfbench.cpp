@@ -90,8 +90,6 @@ void Corpus(const std::filesystem::path& dir) {
     Row("corpus slowest", rates.front());
 }
 
-// Seconds of sound mixed per second of work, after the sounds were decoded
-// at load (whose time is printed too).
 // A 60-pixel orange square.
 std::vector<uint8_t> SquareShape(uint16_t id) {
     swfw::ShapeBuilder s;
@@ -141,6 +139,8 @@ std::vector<uint8_t> FilterScene(int count, bool reshaped, int frames) {
     return w.Build();
 }
 
+// Seconds of sound mixed per second of work, after the sounds were decoded
+// at load (whose time is printed too).
 void Sound(int voices) {
     constexpr int Seconds = 20;
     auto movie = tools::SoundScene(voices, Seconds);
